@@ -1,0 +1,18 @@
+#!/usr/bin/env bash
+# Builds the fuzz targets with clang and runs each for a bounded time (FUZZ_SECONDS, default 30),
+# seeded with the test data and the real reports.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+seconds="${FUZZ_SECONDS:-30}"
+CC=clang CXX=clang++ cmake -S . -B build/fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DORRERY_BUILD_FUZZ=ON -DORRERY_BUILD_TESTS=OFF -DORRERY_BUILD_BENCH=OFF -DORRERY_BUILD_GUI=OFF > /dev/null
+cmake --build build/fuzz
+while read -r target; do
+  [ -n "$target" ] || continue
+  seeds="build/fuzz/seeds/$target"
+  mkdir -p "$seeds"
+  if [ -d "fuzz/seeds/$target" ]; then cp -r "fuzz/seeds/$target/." "$seeds/"; fi
+  echo "== $target: $seconds s"
+  "build/fuzz/fuzz/$target" -max_total_time="$seconds" -max_len=200000 -rss_limit_mb=2048 \
+    -print_final_stats=0 "$seeds" 2>&1 | tail -n 3
+done < build/fuzz/fuzzers.txt

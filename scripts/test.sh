@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Builds and runs every test: the release build with the unit tests, the same tests under the
+# address and undefined-behaviour sanitizers, and a short run of every fuzz target.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+jobs="$(nproc)"
+
+echo "== release build and tests"
+cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release > /dev/null
+cmake --build build/release -j "$jobs"
+ctest --test-dir build/release --output-on-failure -j "$jobs"
+
+echo "== sanitizer build (address, undefined) and tests"
+cmake -S . -B build/asan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DORRERY_SANITIZE=ON \
+  -DORRERY_BUILD_BENCH=OFF > /dev/null
+cmake --build build/asan -j "$jobs"
+ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 LSAN_OPTIONS=suppressions="$PWD/scripts/lsan.supp" \
+  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+  ctest --test-dir build/asan --output-on-failure -j "$jobs"
+
+echo "== fuzzing"
+bash scripts/fuzz.sh
+echo "== all tests passed"
