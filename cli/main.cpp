@@ -2,11 +2,8 @@
 //
 //   orrery-cli turn PATH/NAME<n>EXT [--json]   read turn n as the program shows it
 
-#include "fileio.h"
 #include "gamedata.h"
-#include "intelligence.h"
-#include "reportpath.h"
-#include "reportreader.h"
+#include "turnloader.h"
 #include "turnjson.h"
 
 #include <cstdio>
@@ -80,22 +77,9 @@ int commandTurn(const std::vector<std::string>& args)
         usage();
         return exitUsage;
     }
-    const ReportPath parts = splitReportPath(path);
-    if (!directoryExists(parts.turndirectory)) return fail("cannot read the folder " + parts.turndirectory);
-    if (parts.turn < 0) return fail("the report name has no turn number: " + path);
-    if (!fileExists(path)) return fail("no such report: " + path);
-    if (!readFile(path)) return fail("cannot read the report " + path);
-
     Game game;
-    game.gametype = gtUnknown;
-    game.turndirectory = parts.turndirectory;
-    game.reportname = parts.reportname;
-    game.reportext = parts.reportext;
-    game.currentturn = 0;
-    if (!readTurn(game, parts.turn, false)) return fail("cannot read the report " + path);
-    readOwnDesigns(game);
-    completeTurn(game, game.currentturn, true);
-    readPlanetIntelligence(game, true);
+    std::string error;
+    if (!loadTurnFromPath(path, game, &error)) return fail(error);
 
     if (json) {
         const std::string text = turnToJson(game);
