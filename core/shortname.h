@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <cstring>
+#include <ostream>
 #include <string>
 #include <string_view>
 
@@ -35,6 +36,8 @@ public:
     friend bool operator==(const shortname& a, const shortname& b) { return a.view() == b.view(); }
     friend bool operator==(const shortname& a, std::string_view b) { return a.view() == b; }
     friend bool operator==(const shortname& a, const char* b) { return a.view() == std::string_view(b); }
+    friend bool operator==(const shortname& a, const std::string& b) { return a.view() == std::string_view(b); }
+    friend std::ostream& operator<<(std::ostream& out, const shortname& n) { return out << n.view(); }
 
 private:
     char buf_[capacity] = {};

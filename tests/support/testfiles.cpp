@@ -32,7 +32,7 @@ void TempDir::write(std::string_view name, std::string_view content) const
 std::string corpusDir()
 {
     const char* env = std::getenv("ORRERY_CORPUS");
-    if (!env || !*env) return {};
+    if (!env || !*env) env = ORRERY_DEFAULT_CORPUS;
     std::error_code ec;
     if (!fs::is_directory(env, ec)) return {};
     return withTrailingSeparator(env);

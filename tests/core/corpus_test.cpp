@@ -1,0 +1,325 @@
+// Every real report of the shared corpus, read as the program shows a turn. The expectations come
+// from the reports' own text and from the game's creation listing, not from the reader.
+
+#include "gamedata.h"
+#include "testfiles.h"
+#include "textrules.h"
+#include "turnloader.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <filesystem>
+#include <map>
+#include <set>
+
+using namespace orrery;
+using namespace orrery::test;
+
+namespace {
+
+Game load(const std::string& path)
+{
+    Game game;
+    std::string error;
+    EXPECT_TRUE(loadTurnFromPath(path, game, &error)) << error;
+    return game;
+}
+
+std::string lyra(const std::string& race, int turn)
+{
+    return corpusDir() + "gng-game1/" + race + "/" + race + std::to_string(turn) + ".txt";
+}
+
+const grouprecord* groupAt(const Game& g, std::string_view race, double number)
+{
+    for (const racegrouprecord& r : g.turn.racegroups)
+        if (r.name == race)
+            for (const grouprecord& gr : r.groups)
+                if (gr.groupnumber == number && !gr.inbattle) return &gr;
+    return nullptr;
+}
+
+struct TruePlanet {
+    double size;
+};
+
+// Positions and sizes of the planets the creation listing prints ("  Planet N x y size ...").
+std::map<std::pair<double, double>, double> createdPlanets()
+{
+    std::map<std::pair<double, double>, double> planets;
+    const std::string text = readText(corpusDir() + "gng-game1/setup/create_output.txt");
+    for (std::string_view line : splitLines(repairedLineEnds(text))) {
+        const Fields f(line);
+        if (f[1] != "Planet") continue;
+        planets[{readNumber(f[3]), readNumber(f[4])}] = readNumber(f[5]);
+    }
+    return planets;
+}
+
+} // namespace
+
+TEST(Corpus, EveryReportReadsWithPlayersPlanetsAndAMap)
+{
+    ORRERY_REQUIRE_CORPUS();
+    int reports = 0;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(corpusDir())) {
+        const std::string name = entry.path().filename().string();
+        const std::string folder = entry.path().parent_path().filename().string();
+        if (!entry.is_regular_file() || folder == "setup" || folder == "orders") continue;
+        if (name.rfind("orders", 0) == 0 || name == "README.md") continue;
+        SCOPED_TRACE(entry.path().string());
+        const Game g = load(entry.path().string());
+        EXPECT_FALSE(g.ownrace.empty());
+        EXPECT_FALSE(g.turn.players.empty());
+        EXPECT_FALSE(g.turn.planets.empty());
+        EXPECT_GT(g.mapwidth, 0);
+        EXPECT_GT(g.mapheight, 0);
+        // The own planets are as many as the status table says the own race has.
+        double ownCount = -1;
+        for (const playerrecord& p : g.turn.players)
+            if (p.name == g.ownrace) ownCount = p.planetcount;
+        int own = 0;
+        for (const planetrecord& p : g.turn.planets) own += p.ownercode == ocOwn;
+        EXPECT_EQ(own, ownCount);
+        ++reports;
+    }
+    EXPECT_GT(reports, 150);
+}
+
+TEST(Corpus, LyraReportsKnowEveryPlanetWithItsTruePositionAndSize)
+{
+    ORRERY_REQUIRE_CORPUS();
+    const auto created = createdPlanets();
+    ASSERT_GE(created.size(), 40u);
+    const std::vector<std::string> races = {"alpha", "beta", "gamma", "delta", "epsilon_eridani", "race_6"};
+    const std::vector<std::string> names = {"Alpha", "Beta", "Gamma", "Delta", "Epsilon_Eridani", "race_6"};
+    for (std::size_t r = 0; r < races.size(); ++r) {
+        for (int turn = 0; turn <= 15; ++turn) {
+            SCOPED_TRACE(races[r] + std::to_string(turn));
+            const Game g = load(lyra(races[r], turn));
+            EXPECT_EQ(g.gametype, gtGalaxyNG);
+            // The turn number is all the digits before the extension: "race_610.txt" is turn 610
+            // of the report name "race_".
+            const int number = races[r] == "race_6" ? std::stoi("6" + std::to_string(turn)) : turn;
+            EXPECT_EQ(g.currentturn, number);
+            // On turn 0 the races still have their first names; they were renamed on turn 1.
+            EXPECT_EQ(g.ownrace, turn == 0 ? "race_" + std::to_string(r + 1) : names[r]);
+            EXPECT_EQ(g.turn.players.size(), 6u);
+            EXPECT_EQ(g.turn.planets.size(), 66u);
+            // Gamma's reports from turn 1 on print the part "30.00,10.00 .. 80.00,60.00" of the map;
+            // outside Blind Galaxy the far corner is the map's size.
+            const bool part = races[r] == "gamma" && turn > 0;
+            EXPECT_EQ(g.mapx0, part ? 30 : 0);
+            EXPECT_EQ(g.mapy0, part ? 10 : 0);
+            EXPECT_EQ(g.mapwidth, part ? 80 : 70);
+            EXPECT_EQ(g.mapheight, part ? 60 : 70);
+            std::set<std::pair<double, double>> positions;
+            for (const planetrecord& p : g.turn.planets) {
+                EXPECT_TRUE(positions.insert({p.x, p.y}).second) << p.name.str();
+                const auto it = created.find({p.x, p.y});
+                if (it != created.end() && p.size != unknownvalue) EXPECT_EQ(p.size, it->second) << p.name.str();
+                EXPECT_GE(p.x, 0);
+                EXPECT_LE(p.x, 70);
+            }
+            // Every group's ship type is among the designs the report lists.
+            for (const racegrouprecord& race : g.turn.racegroups)
+                for (const grouprecord& gr : race.groups)
+                    EXPECT_NE(findShipType(g.shiptypes, gr.name, race.name), nullptr)
+                        << race.name.str() << " " << gr.name.str();
+            const bool previous = std::filesystem::exists(g.reportFile(number - 1));
+            EXPECT_EQ(g.turn.previousplayers.size(), previous ? 6u : 0u);
+        }
+    }
+}
+
+TEST(Corpus, AlphaTurn15GroupsBattleBombingRoutes)
+{
+    ORRERY_REQUIRE_CORPUS();
+    const Game g = load(lyra("alpha", 15));
+    const turnrecord& t = g.turn;
+
+    // "Alpha 1.00 1.18 1.00 1.00 2025.91 1702.95 6 -"
+    ASSERT_FALSE(t.players.empty());
+    EXPECT_EQ(t.players[0].name, "Alpha");
+    EXPECT_EQ(t.players[0].weapontech, 1.18);
+    EXPECT_EQ(t.players[0].population, 2025.91);
+    EXPECT_EQ(t.players[0].planetcount, 6);
+    EXPECT_EQ(t.players[0].relation, "-");
+    EXPECT_EQ(t.players[2].relation, "Peace");
+
+    // "Lancer 10.00 2 5.00 5.00 0.00 22.50 8.89 5.50"
+    const shiptyperecord* lancer = findShipType(g.shiptypes, "Lancer", "Alpha");
+    ASSERT_NE(lancer, nullptr);
+    EXPECT_EQ(lancer->drive, 10);
+    EXPECT_EQ(lancer->attacks, 2);
+    EXPECT_EQ(lancer->weapons, 5);
+    EXPECT_EQ(lancer->shields, 5);
+    EXPECT_EQ(lancer->fromreport, 1);
+    EXPECT_NE(findShipType(g.shiptypes, "Fighter", "Delta"), nullptr);
+
+    // "Alcyone 33.81 35.70 1000.00 1000.00 1000.00 10.00 Freighter 196.46 0.00 20.00 1000.00"
+    const planetrecord* alcyone = findPlanet(t, "Alcyone");
+    ASSERT_NE(alcyone, nullptr);
+    EXPECT_EQ(alcyone->ownercode, ocOwn);
+    EXPECT_EQ(alcyone->owner, "Alpha");
+    EXPECT_EQ(alcyone->producing, "Freighter");
+    EXPECT_EQ(alcyone->capital, 196.46);
+    EXPECT_EQ(alcyone->material, 0);
+    EXPECT_EQ(alcyone->colonists, 20);
+    EXPECT_EQ(alcyone->owngroups, 1);
+    // "19 44.84 59.82 298.32 59.69 28.76 0.75 CAP ..." under "Beta Planets"
+    const planetrecord* p19 = findPlanet(t, "19");
+    ASSERT_NE(p19, nullptr);
+    EXPECT_EQ(p19->owner, "Beta");
+    EXPECT_EQ(p19->isalien, 1);
+    EXPECT_EQ(p19->population, 59.69);
+    EXPECT_EQ(p19->aliengroups, 1);
+    // Unidentified: only the position. Uninhabited: size and resources where seen.
+    const planetrecord* deneb = findPlanet(t, "Deneb");
+    ASSERT_NE(deneb, nullptr);
+    EXPECT_EQ(deneb->ownercode, ocOther);
+    EXPECT_TRUE(deneb->owner.empty());
+    EXPECT_EQ(deneb->x, 46.52);
+    const planetrecord* p3 = findPlanet(t, "3");
+    ASSERT_NE(p3, nullptr);
+    EXPECT_EQ(p3->ownercode, ocUninhabited);
+    EXPECT_EQ(p3->size, 18.55);
+    EXPECT_EQ(p3->resources, 1.63);
+    EXPECT_EQ(findPlanet(t, "4")->size, unknownvalue);
+
+    // " 1  4 Lancer 1.00 1.06 1.00 0.00 - 0.00 Alcyone" (at the planet: no range column)
+    const grouprecord* g1 = groupAt(g, "Alpha", 1);
+    ASSERT_NE(g1, nullptr);
+    EXPECT_EQ(g1->shipcount, 4);
+    EXPECT_EQ(g1->name, "Lancer");
+    EXPECT_EQ(g1->weapontech, 1.06);
+    EXPECT_EQ(g1->location, "Alcyone");
+    EXPECT_EQ(g1->distance, 0);
+    EXPECT_EQ(g1->survivors, -1);
+    EXPECT_TRUE(g1->cargotype.empty());
+    EXPECT_EQ(g1->drive, 10);
+    // "19  8 Freighter 1.00 0.00 0.00 1.00 COL 6.88 60 1.28 Alcyone" (in flight)
+    const grouprecord* g19 = groupAt(g, "Alpha", 19);
+    ASSERT_NE(g19, nullptr);
+    EXPECT_EQ(g19->cargotype, "COL");
+    EXPECT_EQ(g19->cargoquantity, 6.88);
+    EXPECT_EQ(g19->location, "60");
+    EXPECT_EQ(g19->distance, 1.28);
+    EXPECT_DOUBLE_EQ(speed(*g19), 20.0 * 5 * 1 / (10 + 6.88));
+
+    // "Battle at 56": Alpha 9 Lancers, all survive; Delta 100 Fighters, none survive.
+    ASSERT_EQ(t.battles.size(), 1u);
+    EXPECT_EQ(t.battles[0].name, "56");
+    ASSERT_EQ(t.battles[0].races.size(), 2u);
+    EXPECT_EQ(t.battles[0].races[0].name, "Alpha");
+    EXPECT_EQ(t.battles[0].races[0].groups[0].shipsbefore, 9);
+    EXPECT_EQ(t.battles[0].races[0].groups[0].survivors, 9);
+    EXPECT_DOUBLE_EQ(t.battles[0].races[0].groups[0].fullmass, 22.5);
+    EXPECT_EQ(t.battles[0].races[1].name, "Delta");
+    EXPECT_EQ(t.battles[0].races[1].groups[0].shipsbefore, 100);
+    EXPECT_EQ(t.battles[0].races[1].groups[0].survivors, 0);
+    EXPECT_EQ(findPlanet(t, "56")->hadbattle, 1);
+
+    // "Beta Alpha New_Hope 884.86 293.21 CAP 0.00 0.00 11.07"
+    ASSERT_EQ(t.bombings.size(), 1u);
+    const bombingrecord& b = t.bombings[0];
+    EXPECT_EQ(b.attacker, "Beta");
+    EXPECT_EQ(b.victim, "Alpha");
+    EXPECT_EQ(b.name, "New_Hope");
+    EXPECT_EQ(b.population, 884.86);
+    EXPECT_EQ(b.producing, "CAP");
+    EXPECT_EQ(b.colonists, 11.07);
+    EXPECT_EQ(b.x, 33.75);
+    EXPECT_EQ(b.y, 38.16);
+
+    // "Alcyone New_Hope - New_Hope -" and "Altair - - 52 -"
+    ASSERT_EQ(t.routes.size(), 2u);
+    EXPECT_EQ(t.routes[0].name, "Alcyone");
+    EXPECT_EQ(t.routes[0].capital, "New_Hope");
+    EXPECT_TRUE(t.routes[0].material.empty());
+    EXPECT_EQ(t.routes[0].colonists, "New_Hope");
+    EXPECT_EQ(t.routes[1].colonists, "52");
+    EXPECT_TRUE(t.routes[1].empty.empty());
+}
+
+TEST(Corpus, BetaTurn7FleetIncomingAndBattleEntries)
+{
+    ORRERY_REQUIRE_CORPUS();
+    const Game g = load(lyra("beta", 7));
+    const turnrecord& t = g.turn;
+    // "Fleet Patrol (speed 9.23)" with "12 8 Raider ... Elnath 14.36 Betelgeuse"
+    ASSERT_EQ(t.fleets.size(), 1u);
+    EXPECT_EQ(t.fleets[0].name, "Patrol");
+    const grouprecord* member = findOwnFleetMember(g, "Patrol");
+    ASSERT_NE(member, nullptr);
+    EXPECT_EQ(member->groupnumber, 12);
+    EXPECT_EQ(member->location, "Elnath");
+    EXPECT_EQ(member->distance, 14.36);
+    EXPECT_NEAR(speed(*member), 9.23, 0.005);
+    // "Deneb Betelgeuse 22.62 10.02 297.00"
+    ASSERT_EQ(t.incominggroups.size(), 1u);
+    const incomingrecord& in = t.incominggroups[0];
+    EXPECT_EQ(in.origin, "Deneb");
+    EXPECT_EQ(in.destination, "Betelgeuse");
+    EXPECT_EQ(in.distance, 22.62);
+    EXPECT_EQ(in.speed, 10.02);
+    EXPECT_EQ(in.mass, 297);
+    EXPECT_EQ(in.originx, 46.52);
+    EXPECT_EQ(in.destinationx, 50.38);
+    // Battle at Betelgeuse: four own groups and one Delta drone listed before the planets.
+    ASSERT_EQ(t.battles.size(), 1u);
+    EXPECT_EQ(t.battles[0].name, "Betelgeuse");
+    EXPECT_EQ(t.battles[0].races[0].name, "Beta");
+    EXPECT_EQ(t.battles[0].races[0].groups.size(), 4u);
+    EXPECT_EQ(t.battles[0].races[1].groups[0].survivors, 0);
+    // The drone was destroyed: no alien groups stay at Betelgeuse, but own ones do.
+    const planetrecord* home = findPlanet(t, "Betelgeuse");
+    EXPECT_EQ(home->hadbattle, 1);
+    EXPECT_EQ(home->owngroups, 1);
+    EXPECT_EQ(home->aliengroups, 0);
+    EXPECT_GT(home->shipscale, 0);
+    // Map marks of the text map lie inside the galaxy.
+    EXPECT_FALSE(t.mapmarks.empty());
+    for (const mapmarkrecord& m : t.mapmarks) {
+        EXPECT_GE(m.x, 0);
+        EXPECT_LT(m.x, 70);
+        EXPECT_GE(m.y, 0);
+        EXPECT_LE(m.y, 70);
+    }
+}
+
+TEST(Corpus, OlderServersAndCarriageReturnLineEnds)
+{
+    ORRERY_REQUIRE_CORPUS();
+    // A 1997 server ("gng 2.1a"), CR LF line ends.
+    const Game clash = load(corpusDir() + "samples/gng-clash-koniba/turn10.txt");
+    EXPECT_EQ(clash.gametype, gtGalaxyNG);
+    EXPECT_EQ(clash.ownrace, "Koniba");
+    EXPECT_EQ(clash.turn.players.size(), 42u);
+    EXPECT_EQ(clash.mapwidth, 240);
+    EXPECT_EQ(clash.turn.battles.size(), 3u);
+    EXPECT_EQ(clash.turn.battles[0].name, "Hades");
+
+    // GalaxyNG 5-0g prints a map of the region around the player: from 30,0 to 140,110.
+    const Game farmers = load(corpusDir() + "samples/gng-daily8-farmers/turn20.txt");
+    EXPECT_EQ(farmers.ownrace, "Farmers");
+    EXPECT_EQ(farmers.mapx0, 30);
+    EXPECT_EQ(farmers.mapy0, 0);
+    EXPECT_EQ(farmers.mapwidth, 140);
+    EXPECT_EQ(farmers.mapheight, 110);
+    EXPECT_EQ(farmers.turn.players.size(), 15u);
+    EXPECT_EQ(farmers.turn.players[0].name, "Nation_1");
+    EXPECT_EQ(farmers.turn.players[0].planetcount, 0);
+    const shiptyperecord* rake = findShipType(farmers.shiptypes, "Rake1", "Farmers");
+    ASSERT_NE(rake, nullptr);
+    EXPECT_EQ(rake->attacks, 40);
+    EXPECT_EQ(rake->shields, 15.75);
+
+    // The old tab-separated format of a Standard Galaxy turn 0.
+    const Game chaos = load(corpusDir() + "samples/gng-chaos/chaos0.txt");
+    EXPECT_EQ(chaos.ownrace, "Nation_145");
+    EXPECT_EQ(chaos.turn.players.size(), 52u);
+    EXPECT_EQ(chaos.turn.players[0].name, "Nation_1");
+    EXPECT_EQ(chaos.turn.players[0].population, 2000);
+}
