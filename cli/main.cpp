@@ -1,7 +1,9 @@
 // orrery-cli: the game logic from the shell.
 //
 //   orrery-cli turn PATH/NAME<n>EXT [--json]   read turn n as the program shows it
+//   orrery-cli open PATH/NAME0EXT [--gametype N] [--json]   create and start a configuration
 
+#include "commands.h"
 #include "gamedata.h"
 #include "turnloader.h"
 #include "turnjson.h"
@@ -25,17 +27,8 @@ int fail(const std::string& message)
 
 void usage()
 {
-    std::fprintf(stderr, "usage: orrery-cli turn PATH/NAME<n>EXT [--json]\n");
-}
-
-const char* gameTypeName(int type)
-{
-    switch (type) {
-    case gtBlind: return "Blind Galaxy";
-    case gtGalaxyNG: return "GalaxyNG";
-    case gtGalaxyNG31: return "GalaxyNG 3.1";
-    default: return "Standard Galaxy";
-    }
+    std::fprintf(stderr, "usage: orrery-cli turn PATH/NAME<n>EXT [--json]\n"
+                         "       orrery-cli open PATH/NAME0EXT [--gametype N] [--json]\n");
 }
 
 void printSummary(const Game& game)
@@ -102,6 +95,7 @@ int main(int argc, char** argv)
     const std::string command = argv[1];
     const std::vector<std::string> args(argv + 2, argv + argc);
     if (command == "turn") return commandTurn(args);
+    if (command == "open") return commandOpen(args);
     usage();
     return fail("unknown command: " + command);
 }

@@ -93,6 +93,16 @@ std::string Game::turnIntelFile(int turnNumber) const
 std::string Game::planetIntelFile() const { return turndirectory + "planets.ori"; }
 std::string Game::shipsFile() const { return turndirectory + "ships.ori"; }
 
+const char* gameTypeName(std::int32_t gametype)
+{
+    switch (gametype) {
+    case gtBlind: return "Blind Galaxy";
+    case gtGalaxyNG: return "GalaxyNG";
+    case gtGalaxyNG31: return "GalaxyNG 3.1";
+    default: return "Standard Galaxy";
+    }
+}
+
 void release(Game& game, bool keepShipTypes)
 {
     game.turn.clear();

@@ -323,6 +323,9 @@ struct Game {
     std::string shipsFile() const;
 };
 
+// "Standard Galaxy", "Blind Galaxy", "GalaxyNG" or "GalaxyNG 3.1"; unknown reads as Standard.
+const char* gameTypeName(std::int32_t gametype);
+
 // Empties every list of the shown turn and, unless asked to keep them, the ship designs.
 void release(Game& game, bool keepShipTypes);
 

@@ -1,0 +1,372 @@
+#include "session.h"
+
+#include "fileio.h"
+#include "intelligence.h"
+#include "reportpath.h"
+#include "textrules.h"
+
+#include <algorithm>
+
+namespace orrery {
+
+namespace {
+
+const char* const illegalReportName =
+    "Illegal format of report filename!\r\nFilename has to be of type <name><number>.<extension>\r\nwhere <name> and "
+    "<extension> are strings, <number> is a number\r\nstarting with 0 for turn report 0.\r\nExample: "
+    "turn0.txt\r\n\r\nPlease rename your turn report(s) and try again.";
+const char* const noReports = "No reports in turndirectory!\r\nPlease create a new configuration.";
+const char* const adjustSettings =
+    "Now, adjust the settings of the map buttons as you like. Then,\r\nopen the Move Editor and load a previously "
+    "saved move or fill\r\nin the fields \"Name of Galaxy game\", \"Name of your race\" and\r\n\"Password\" manually. "
+    "Press F1 for details.\r\nFinally, DON'T FORGET TO SAVE THIS CONFIGURATION";
+constexpr int adjustSettingsTopic = 930;
+
+std::string badTurnMessage(int turn) { return "Error in turn report " + std::to_string(turn) + "!"; }
+
+racestatrecord statisticsOf(const playerrecord& p, std::size_t position, bool byName)
+{
+    racestatrecord r;
+    r.name = byName ? p.name : shortname(std::to_string(position));
+    r.industry = p.industry;
+    r.population = p.population;
+    r.planets = p.planetcount;
+    // A quarter of the population above the industry counts as production too.
+    r.production = p.population > p.industry ? p.industry + (p.population - p.industry) / 4 : p.industry;
+    r.drivetech = p.drivetech;
+    r.weapontech = p.weapontech;
+    r.shieldtech = p.shieldtech;
+    r.cargotech = p.cargotech;
+    r.techsum = p.drivetech + p.weapontech + p.shieldtech + p.cargotech;
+    return r;
+}
+
+} // namespace
+
+Session::Session(SessionUi& ui) : ui_(ui)
+{
+    game_.gametype = gtStandard;
+    game_.mapwidth = -99999;
+    game_.mapheight = -99999;
+}
+
+void Session::useReportSet(const std::string& turndirectory, const std::string& reportname,
+                           const std::string& reportext, std::int32_t gametype, std::int32_t homeplanetcount)
+{
+    if (filmRunning_) stopFilm();
+    game_.turndirectory = withTrailingSeparator(turndirectory);
+    game_.reportname = reportname;
+    game_.reportext = reportext;
+    game_.gametype = gametype;
+    game_.homeplanetcount = homeplanetcount;
+    storedGameType_ = gametype;
+    settings_.turnDirectory = game_.turndirectory;
+    settings_.reportName = reportname;
+    settings_.reportExt = reportext;
+    settings_.gameType = gametype;
+    settings_.planetsPerPlayer = homeplanetcount;
+}
+
+bool Session::createConfiguration(const std::string& chosenReport)
+{
+    game_.homeplanetcount = -1;
+    view_.savedscrollx = -1;
+    view_.zoomfactor = -1;
+    const std::size_t slash = chosenReport.rfind(directorySeparator);
+    const std::string folder = slash == std::string::npos ? std::string(".") : chosenReport.substr(0, slash);
+    std::string name = slash == std::string::npos ? chosenReport : chosenReport.substr(slash + 1);
+    std::string extension;
+    const std::size_t dot = name.rfind('.');
+    if (dot != std::string::npos) {
+        extension = name.substr(dot);
+        name.resize(dot);
+    }
+    if (name.empty() || name.back() != '0') {
+        ui_.message(MessageKind::Error, illegalReportName);
+        return false;
+    }
+    name.pop_back();
+    if (filmRunning_) stopFilm();
+    game_.turndirectory = withTrailingSeparator(folder.empty() ? std::string("/") : folder);
+    game_.reportname = name;
+    game_.reportext = extension;
+    storedGameType_ = gtUnknown;
+    if (!startConfiguration()) return false;
+
+    if (game_.homeplanetcount == -1) {
+        // The intelligence existed already, so turn 0 was not looked at: count its own planets.
+        const std::int32_t shown = game_.currentturn;
+        readTurn(game_, -game_.currentturn, false, &ui_);
+        game_.homeplanetcount = static_cast<std::int32_t>(
+            std::count_if(game_.turn.planets.begin(), game_.turn.planets.end(),
+                          [](const planetrecord& p) { return p.ownercode == ocOwn; }));
+        game_.currentturn = shown;
+        if (!startConfiguration()) return false;
+    }
+    settings_.turnDirectory = game_.turndirectory;
+    settings_.reportName = game_.reportname;
+    settings_.reportExt = game_.reportext;
+    settings_.gameType = game_.gametype;
+    settings_.planetsPerPlayer = game_.homeplanetcount;
+    ui_.message(MessageKind::Information, adjustSettings, adjustSettingsTopic);
+    return true;
+}
+
+void Session::keepVersion31()
+{
+    // Reports never tell GalaxyNG 3.1 from GalaxyNG: the player's choice is kept.
+    if (storedGameType_ == gtGalaxyNG31 && game_.gametype == gtGalaxyNG) game_.gametype = gtGalaxyNG31;
+}
+
+void Session::fitZoomIfUnknown()
+{
+    if (view_.zoomfactor != -1 || game_.mapwidth <= 0) return;
+    view_.zoomfactor = std::clamp(ui_.mapViewportWidth() / game_.mapwidth, minimumZoom, maximumZoom);
+    ui_.zoomChanged();
+}
+
+bool Session::startFailed(const std::string& message)
+{
+    release(game_, false);
+    ui_.repaintMap();
+    ui_.message(MessageKind::Error, message);
+    return false;
+}
+
+bool Session::startConfiguration()
+{
+    if (filmRunning_) stopFilm();
+    game_.gametype = gtUnknown;
+    view_.clearSelections();
+    ui_.showPlanetPanel("");
+
+    int last = -1;
+    while (fileExists(game_.reportFile(last + 1))) ++last;
+    if (last < 0) {
+        ui_.message(MessageKind::Error, noReports);
+        return false;
+    }
+    game_.lastturn = last;
+
+    // Intelligence for every turn that has none yet; the zoom is left as it was.
+    const std::int32_t zoom = view_.zoomfactor;
+    AutoIntelHooks hooks;
+    hooks.observer = &ui_;
+    hooks.confirmGameType = [this](std::int32_t detected, const std::string& details) {
+        return ui_.confirmGameType(detected, details);
+    };
+    hooks.turnShown = [this] {
+        keepVersion31();
+        ui_.repaintMap();
+        fitZoomIfUnknown();
+    };
+    std::string error;
+    if (!runAutomaticIntelligence(game_, hooks, &error)) ui_.message(MessageKind::Error, error);
+    if (view_.zoomfactor != zoom) {
+        view_.zoomfactor = zoom;
+        ui_.zoomChanged();
+    }
+
+    game_.currentturn = game_.lastturn;
+    game_.mapwidth = -1;
+    const RepairResult repair = repairLineEnds(game_.reportFile(game_.lastturn));
+    if (!repair.ok) ui_.message(MessageKind::Error, repair.error);
+    readTurn(game_, 0, false, &ui_);
+    keepVersion31();
+    // Blind Galaxy reports without map printing have no text map: the header's map size serves.
+    if (game_.mapwidth == -1 && game_.gametype == gtBlind && !game_.gameoptions.map) {
+        game_.mapwidth = truncToInt(game_.gameoptions.mapsize);
+        game_.mapheight = game_.mapwidth;
+    }
+    fitZoomIfUnknown();
+    if (!isUsableTurn()) return startFailed(badTurnMessage(game_.currentturn));
+
+    buildStatistics();
+
+    game_.currentturn = game_.lastturn;
+    readTurn(game_, 0, false, &ui_);
+    keepVersion31();
+    ui_.mapResized(true);
+    readOwnDesigns(game_);
+    completeTurn(game_, game_.currentturn, true, planetSizesShown());
+    readPlanetIntelligence(game_, true);
+
+    setSteps(StepState{game_.currentturn != 0, game_.currentturn != 0, false, false});
+    ui_.repaintMap();
+    ui_.shipDesignerRefresh();
+    return true;
+}
+
+void Session::buildStatistics()
+{
+    turnstats_.clear();
+    chartraces_.clear();
+    const bool byName = game_.gametype == gtStandard || game_.gametype == gtBlind;
+    for (int t = 0; t <= game_.lastturn; ++t) {
+        // Each node is read on its own, so a report that went missing leaves an empty node of
+        // its own number instead of shifting the turns after it.
+        game_.currentturn = t - 1;
+        turnstatnode node;
+        node.turn = t;
+        if (readTurn(game_, 1, true, &ui_)) {
+            for (std::size_t k = 0; k < game_.turn.players.size(); ++k)
+                node.races.push_back(statisticsOf(game_.turn.players[k], k, byName));
+        }
+        turnstats_.push_back(std::move(node));
+    }
+    if (byName) {
+        for (const turnstatnode& node : turnstats_)
+            for (const racestatrecord& r : node.races)
+                if (std::none_of(chartraces_.begin(), chartraces_.end(),
+                                 [&](const chartracerecord& c) { return c.name == r.name; }))
+                    chartraces_.push_back({r.name, false});
+    } else {
+        for (const playerrecord& p : game_.turn.players) chartraces_.push_back({p.name, false});
+    }
+    if (!chartraces_.empty()) chartraces_.front().display = true;
+}
+
+bool Session::isUsableTurn() const
+{
+    // A map size of 0 or below is as unusable as none at all: the map could not be drawn.
+    return game_.mapwidth > 0 && game_.mapheight > 0 && !game_.turn.players.empty() && !game_.turn.planets.empty();
+}
+
+void Session::setSteps(const StepState& steps)
+{
+    steps_ = steps;
+    ui_.stepCommandsChanged(steps_);
+}
+
+void Session::readAndComplete(int delta)
+{
+    readTurn(game_, delta, false, &ui_);
+    completeTurn(game_, game_.currentturn, true, planetSizesShown());
+    readPlanetIntelligence(game_, true);
+}
+
+void Session::nextReport()
+{
+    if (steps_.next) changeTurn(1);
+}
+
+void Session::previousReport()
+{
+    if (steps_.previous) changeTurn(-1);
+}
+
+void Session::tenReportsFurther()
+{
+    if (steps_.tenFurther) changeTurn(std::min(10, game_.lastturn - game_.currentturn));
+}
+
+void Session::tenReportsBack()
+{
+    if (steps_.tenBack) changeTurn(-std::min(10, game_.currentturn));
+}
+
+void Session::changeTurn(int delta)
+{
+    StepState steps = steps_;
+    if (delta < 0) steps.next = steps.tenFurther = true;
+    if (delta > 0) steps.previous = steps.tenBack = true;
+    setSteps(steps);
+
+    const int wanted = game_.currentturn + delta;
+    readAndComplete(delta);
+    std::string reselected;
+    if (isUsableTurn()) {
+        ui_.mapResized(false);
+        ui_.repaintMap();
+        if (delta > 0 && game_.currentturn == game_.lastturn) steps.next = steps.tenFurther = false;
+        if (delta < 0 && game_.currentturn == 0) steps.previous = steps.tenBack = false;
+        setSteps(steps);
+        reselectAfterTurnChange();
+        if (const mapselection* s = view_.recentSelection()) reselected = s->name.str();
+    } else {
+        // The designs of all races (the player's own among them) outlive a turn that cannot be
+        // shown: ships.ori is written from them when the program closes.
+        release(game_, true);
+        ui_.repaintMap();
+        ui_.message(MessageKind::Error, badTurnMessage(wanted));
+    }
+    ui_.refreshOpenViews(reselected);
+}
+
+void Session::reselectAfterTurnChange()
+{
+    mapselection* recent = view_.secondselection.isSet() ? &view_.secondselection
+                           : view_.firstselection.isSet() ? &view_.firstselection
+                                                          : nullptr;
+    if (!recent) return;
+    for (const planetrecord& p : game_.turn.planets) {
+        if (p.x != recent->x || p.y != recent->y) continue;
+        recent->ownercode = p.ownercode;
+        recent->radiusx = recent->radiusy = symbolRadius(p.size, planetSizesShown());
+        recent->name = p.altname.empty() ? p.name : p.altname;
+        ui_.showPlanetPanel(recent->name.str());
+        return;
+    }
+    view_.clearSelections();
+    ui_.repaintMap();
+}
+
+void Session::startFilm()
+{
+    if (filmRunning_) {
+        stopFilm();
+        return;
+    }
+    view_.clearSelections();
+    ui_.showPlanetPanel("");
+    filmReturnTurn_ = game_.currentturn;
+    game_.currentturn = 0;
+    filmRunning_ = true;
+    ui_.filmButton(true);
+    ui_.filmTimer(true, settings_.filmDelay);
+}
+
+void Session::filmTick()
+{
+    if (!filmRunning_) return;
+    if (game_.currentturn == game_.lastturn + 1) {
+        stopFilm();
+        return;
+    }
+    const std::int32_t turn = game_.currentturn;
+    readAndComplete(0);
+    ui_.mapResized(false);
+    ui_.repaintMap();
+    ui_.refreshOpenViews("");
+    game_.currentturn = turn + 1;
+}
+
+void Session::stopFilm()
+{
+    if (!filmRunning_) return;
+    ui_.filmTimer(false, settings_.filmDelay);
+    filmRunning_ = false;
+    game_.currentturn = filmReturnTurn_;
+    readAndComplete(0);
+    ui_.mapResized(false);
+    ui_.repaintMap();
+    ui_.refreshOpenViews("");
+    ui_.filmButton(false);
+}
+
+bool Session::close()
+{
+    if (filmRunning_) {
+        ui_.filmTimer(false, settings_.filmDelay);
+        filmRunning_ = false;
+    }
+    std::string error;
+    const bool ok = writeOwnDesigns(game_, &error);
+    if (!ok) ui_.message(MessageKind::Error, error);
+    release(game_, false);
+    turnstats_.clear();
+    chartraces_.clear();
+    return ok;
+}
+
+} // namespace orrery

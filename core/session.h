@@ -1,0 +1,153 @@
+#pragma once
+
+// The game session: one followed game as the program holds it. It creates and starts
+// configurations (finding the reports, producing the intelligence, building the statistics of
+// all turns), moves between turns and plays the film. The windows only call it and answer what
+// it asks through SessionUi.
+
+#include "autointel.h"
+#include "configuration.h"
+#include "gamedata.h"
+#include "reportreader.h"
+#include "viewstate.h"
+
+#include <string>
+#include <vector>
+
+namespace orrery {
+
+enum class MessageKind { Error, Warning, Information, Question };
+
+// The statistics of one race in one turn.
+struct racestatrecord {
+    shortname name; // race name (Standard, Blind) or position in the status table (GalaxyNG)
+    double production = 0;
+    double industry = 0;
+    double population = 0;
+    double planets = 0;
+    double techsum = 0;
+    double drivetech = 0;
+    double weapontech = 0;
+    double shieldtech = 0;
+    double cargotech = 0;
+    double chartvalues[3] = {0, 0, 0}; // room for the values the chart computes
+};
+
+struct turnstatnode {
+    std::int32_t turn = 0;
+    std::vector<racestatrecord> races;
+};
+
+struct chartracerecord {
+    shortname name;
+    bool display = false;
+};
+
+// Which of the four turn steps can be used.
+struct StepState {
+    bool previous = false;
+    bool tenBack = false;
+    bool next = false;
+    bool tenFurther = false;
+    bool operator==(const StepState&) const = default;
+};
+
+// What the session asks of the program. Every method has a harmless default so that the
+// command-line tool and tests implement only what they need.
+class SessionUi : public TurnObserver {
+public:
+    // Message boxes: returns the answer to a question (Yes = true); help topic 0 means none.
+    virtual bool message(MessageKind kind, const std::string& text, int helpTopic = 0) { return true; }
+    // The game type window, asked while the intelligence of turn 0 is produced.
+    virtual GameTypeChoice confirmGameType(std::int32_t detected, const std::string& details)
+    {
+        return {detected == gtUnknown ? gtStandard : detected, false};
+    }
+    // Width of the map's viewport in pixels (for fitting the zoom to the map's width).
+    virtual int mapViewportWidth() { return 800; }
+    virtual void zoomChanged() {}
+    // The map canvas is to be sized to the shown turn; restoreScroll: scroll to the saved
+    // position (or centre) as after a start.
+    virtual void mapResized(bool restoreScroll) {}
+    virtual void repaintMap() {}
+    virtual void stepCommandsChanged(const StepState& steps) {}
+    // The planet panel: show the planet of that label (name empty: clear the panel).
+    virtual void showPlanetPanel(const std::string& label) {}
+    virtual void refreshOpenViews(const std::string& planet) {}
+    virtual void shipDesignerRefresh() {}
+    virtual void filmTimer(bool on, int interval) {}
+    virtual void filmButton(bool down) {}
+};
+
+class Session {
+public:
+    explicit Session(SessionUi& ui);
+
+    Game& game() { return game_; }
+    const Game& game() const { return game_; }
+    ViewState& view() { return view_; }
+    Configuration& settings() { return settings_; }
+    const Configuration& settings() const { return settings_; }
+    const std::vector<turnstatnode>& turnstats() const { return turnstats_; }
+    std::vector<chartracerecord>& chartraces() { return chartraces_; }
+    const StepState& steps() const { return steps_; }
+
+    // Takes the report set of a configuration: turn directory, report name and extension, the
+    // game type and the number of home planets.
+    void useReportSet(const std::string& turndirectory, const std::string& reportname, const std::string& reportext,
+                      std::int32_t gametype, std::int32_t homeplanetcount);
+
+    // "Create configuration...": from the report of turn 0 the player chose. False when the name
+    // is not of the form <name>0<extension> or the start failed (the message was shown).
+    bool createConfiguration(const std::string& chosenReport);
+    // Starts the loaded configuration: finds the last turn, produces the missing intelligence,
+    // reads the last turn and builds the statistics of all turns.
+    bool startConfiguration();
+
+    // The four turn steps; a step that cannot be used does nothing.
+    void nextReport();
+    void previousReport();
+    void tenReportsFurther();
+    void tenReportsBack();
+    // Shows the turn delta turns away (the common part of the steps).
+    void changeTurn(int delta);
+    // A turn can be shown when it has players, planets and a map size.
+    bool isUsableTurn() const;
+
+    // The film: every turn from the first to the last, one per timer tick.
+    void startFilm();
+    void filmTick();
+    void stopFilm();
+    bool filmRunning() const { return filmRunning_; }
+
+    // Closing the main window: the own designs are written to ships.ori, everything released.
+    bool close();
+
+    // The planet-size toggle's state decides the map symbol radii.
+    bool planetSizesShown() const { return settings_.toggle(tgPlanetSize); }
+
+    // "report: " + turn, the text of the report label.
+    static std::string reportLabel(int turn) { return "report: " + std::to_string(turn); }
+
+private:
+    bool startFailed(const std::string& message);
+    void readAndComplete(int delta);
+    void buildStatistics();
+    void reselectAfterTurnChange();
+    void setSteps(const StepState& steps);
+    void fitZoomIfUnknown();
+    void keepVersion31();
+
+    SessionUi& ui_;
+    Game game_;
+    ViewState view_;
+    Configuration settings_;
+    std::vector<turnstatnode> turnstats_;
+    std::vector<chartracerecord> chartraces_;
+    StepState steps_;
+    std::int32_t storedGameType_ = gtStandard;
+    bool filmRunning_ = false;
+    std::int32_t filmReturnTurn_ = 0;
+};
+
+} // namespace orrery

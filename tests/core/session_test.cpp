@@ -1,0 +1,309 @@
+// The game session: creating and starting configurations, the statistics of all turns, the turn
+// steps with their enabled states, the selection across turns and the film.
+
+#include "fileio.h"
+#include "intelligence.h"
+#include "minireport.h"
+#include "session.h"
+#include "testfiles.h"
+
+#include <gtest/gtest.h>
+
+using namespace orrery;
+using namespace orrery::test;
+
+namespace {
+
+class RecordingUi : public SessionUi {
+public:
+    std::vector<std::string> messages;
+    std::vector<int> labels;
+    std::vector<std::string> refreshed;
+    int gameTypeQuestions = 0;
+    GameTypeChoice answer{gtGalaxyNG, false};
+    bool timerOn = false;
+
+    bool message(MessageKind, const std::string& text, int) override
+    {
+        messages.push_back(text);
+        return true;
+    }
+    GameTypeChoice confirmGameType(std::int32_t, const std::string&) override
+    {
+        ++gameTypeQuestions;
+        return answer;
+    }
+    void reportLabelChanged(int turn) override { labels.push_back(turn); }
+    void refreshOpenViews(const std::string& planet) override { refreshed.push_back(planet); }
+    void filmTimer(bool on, int) override { timerOn = on; }
+};
+
+MiniPlanet planet(const std::string& name, double x, double y, const std::string& table)
+{
+    MiniPlanet p;
+    p.name = name;
+    p.x = x;
+    p.y = y;
+    p.table = table;
+    return p;
+}
+
+// A GalaxyNG game of the given number of turns; planet "P<t>" at (40, 40) changes its name
+// every turn, and race B calls itself "B<t>".
+void writeGame(const TempDir& dir, int turns, const std::string& name = "game")
+{
+    for (int t = 0; t < turns; ++t) {
+        MiniReport r;
+        r.turn = t;
+        r.players = {{"Mine", 2}, {"B" + std::to_string(t), 1}};
+        r.planets = {planet("Home", 10, 10, "own"), planet("Second", 12, 10, "own"),
+                     planet("P" + std::to_string(t), 40, 40, "unidentified"), planet("Free", 60, 60, "uninhabited")};
+        dir.write(name + std::to_string(t) + ".txt", r.text());
+    }
+}
+
+} // namespace
+
+TEST(Session, CreateConfigurationChecksTheNameOfTurnZero)
+{
+    TempDir dir;
+    writeGame(dir, 3);
+    RecordingUi ui;
+    Session s(ui);
+    EXPECT_FALSE(s.createConfiguration(dir.file("game1.txt")));
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].substr(0, 36), "Illegal format of report filename!\r\n");
+    EXPECT_NE(ui.messages[0].find("Example: turn0.txt\r\n\r\nPlease rename"), std::string::npos);
+
+    // A name ending in "10": the report name keeps its "1".
+    dir.write("x10.txt", "");
+    RecordingUi ui2;
+    Session s2(ui2);
+    s2.createConfiguration(dir.file("x10.txt"));
+    EXPECT_EQ(s2.game().reportname, "x1");
+}
+
+TEST(Session, CreateAndStartAGameWithAGapInTheNumbering)
+{
+    TempDir dir;
+    writeGame(dir, 3);
+    dir.write("game4.txt", readText(dir.file("game2.txt")));
+    RecordingUi ui;
+    Session s(ui);
+    ASSERT_TRUE(s.createConfiguration(dir.file("game0.txt")));
+    const Game& g = s.game();
+    EXPECT_EQ(g.lastturn, 2);
+    EXPECT_EQ(g.currentturn, 2);
+    EXPECT_EQ(g.homeplanetcount, 2);
+    EXPECT_EQ(g.gametype, gtGalaxyNG);
+    EXPECT_EQ(ui.gameTypeQuestions, 1);
+    // Intelligence of every turn but the one beyond the gap.
+    EXPECT_TRUE(fileExists(dir.file("game0.ori")));
+    EXPECT_TRUE(fileExists(dir.file("game2.ori")));
+    EXPECT_FALSE(fileExists(dir.file("game4.ori")));
+    EXPECT_TRUE(fileExists(dir.file("planets.ori")));
+    // The reminder to save the configuration closes the creation.
+    ASSERT_FALSE(ui.messages.empty());
+    EXPECT_EQ(ui.messages.back().substr(0, 41), "Now, adjust the settings of the map butto");
+    EXPECT_EQ(s.steps(), (StepState{true, true, false, false}));
+
+    // A second start uses the files that are there: nothing is asked, nothing rewritten.
+    dir.write("game1.ori", "40.00\t40.00\t1\t-1.00\t-1.00\t-1.00\t-1.00\r\n");
+    RecordingUi ui2;
+    Session again(ui2);
+    again.useReportSet(dir.path(), "game", ".txt", gtGalaxyNG, 2);
+    ASSERT_TRUE(again.startConfiguration());
+    EXPECT_EQ(ui2.gameTypeQuestions, 0);
+    EXPECT_EQ(readText(dir.file("game1.ori")), "40.00\t40.00\t1\t-1.00\t-1.00\t-1.00\t-1.00\r\n");
+}
+
+TEST(Session, StartWithoutReportsOrWithABrokenLastReport)
+{
+    TempDir dir;
+    RecordingUi ui;
+    Session s(ui);
+    s.useReportSet(dir.path(), "game", ".txt", gtStandard, -1);
+    EXPECT_FALSE(s.startConfiguration());
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0], "No reports in turndirectory!\r\nPlease create a new configuration.");
+
+    writeGame(dir, 2);
+    dir.write("game2.txt", "no report here\r\n");
+    ui.messages.clear();
+    EXPECT_FALSE(s.startConfiguration());
+    ASSERT_FALSE(ui.messages.empty());
+    EXPECT_EQ(ui.messages.back(), "Error in turn report 2!");
+    EXPECT_TRUE(s.game().turn.planets.empty());
+    EXPECT_TRUE(s.game().shiptypes.empty());
+}
+
+TEST(Session, StatisticsOfGalaxyNGAreKeyedByTablePosition)
+{
+    TempDir dir;
+    writeGame(dir, 3);
+    RecordingUi ui;
+    Session s(ui);
+    ASSERT_TRUE(s.createConfiguration(dir.file("game0.txt")));
+    ASSERT_EQ(s.turnstats().size(), 3u);
+    for (int t = 0; t < 3; ++t) {
+        ASSERT_EQ(s.turnstats()[t].turn, t);
+        ASSERT_EQ(s.turnstats()[t].races.size(), 2u);
+        // B renamed itself every turn, yet position 1 is one series.
+        EXPECT_EQ(s.turnstats()[t].races[1].name, "1");
+        EXPECT_EQ(s.turnstats()[t].races[0].production, 900 + (1000 - 900) / 4.0);
+        EXPECT_EQ(s.turnstats()[t].races[0].techsum, 4);
+    }
+    ASSERT_EQ(s.chartraces().size(), 2u);
+    EXPECT_EQ(s.chartraces()[1].name, "B2"); // the names of the last turn
+    EXPECT_TRUE(s.chartraces()[0].display);
+    EXPECT_FALSE(s.chartraces()[1].display);
+    // The report label counted every turn.
+    EXPECT_NE(std::find(ui.labels.begin(), ui.labels.end(), 1), ui.labels.end());
+}
+
+TEST(Session, StatisticsOfStandardGalaxyAreKeyedByName)
+{
+    TempDir dir;
+    for (int t = 0; t < 2; ++t) {
+        MiniReport r;
+        r.galaxyng = false;
+        r.turn = t;
+        r.players = {{"Mine", 1}, {t == 0 ? "Old" : "New", 1}};
+        r.planets = {planet("Home", 10, 10, "own")};
+        dir.write("std" + std::to_string(t) + ".txt", r.text());
+    }
+    RecordingUi ui;
+    ui.answer = {gtStandard, false};
+    Session s(ui);
+    ASSERT_TRUE(s.createConfiguration(dir.file("std0.txt")));
+    EXPECT_EQ(s.game().gametype, gtStandard);
+    ASSERT_EQ(s.chartraces().size(), 3u);
+    EXPECT_EQ(s.chartraces()[1].name, "Old");
+    EXPECT_EQ(s.chartraces()[2].name, "New");
+}
+
+TEST(Session, TurnStepsAndTheirEnabledStates)
+{
+    TempDir dir;
+    writeGame(dir, 14);
+    RecordingUi ui;
+    Session s(ui);
+    ASSERT_TRUE(s.createConfiguration(dir.file("game0.txt")));
+    EXPECT_EQ(s.game().currentturn, 13);
+    s.nextReport(); // disabled at the last turn: nothing happens
+    EXPECT_EQ(s.game().currentturn, 13);
+    for (int i = 0; i < 6; ++i) s.previousReport();
+    EXPECT_EQ(s.game().currentturn, 7);
+    EXPECT_EQ(s.steps(), (StepState{true, true, true, true}));
+    s.tenReportsFurther();
+    EXPECT_EQ(s.game().currentturn, 13);
+    EXPECT_EQ(s.steps(), (StepState{true, true, false, false}));
+    for (int i = 0; i < 9; ++i) s.previousReport();
+    EXPECT_EQ(s.game().currentturn, 4);
+    s.tenReportsBack();
+    EXPECT_EQ(s.game().currentturn, 0);
+    EXPECT_EQ(s.steps(), (StepState{false, false, true, true}));
+    s.previousReport();
+    EXPECT_EQ(s.game().currentturn, 0);
+    s.tenReportsFurther();
+    EXPECT_EQ(s.game().currentturn, 10);
+}
+
+TEST(Session, TheSelectionFollowsThePlanetByPosition)
+{
+    TempDir dir;
+    writeGame(dir, 3);
+    RecordingUi ui;
+    Session s(ui);
+    ASSERT_TRUE(s.createConfiguration(dir.file("game0.txt")));
+    s.view().firstselection.x = 40;
+    s.view().firstselection.y = 40;
+    s.view().firstselection.name = "P2";
+    s.previousReport();
+    // Another name in turn 1, same place: still selected, under its new name.
+    EXPECT_TRUE(s.view().firstselection.isSet());
+    EXPECT_EQ(s.view().firstselection.name, "P1");
+    EXPECT_EQ(s.view().firstselection.radiusx, 2);
+    EXPECT_EQ(ui.refreshed.back(), "P1");
+    // A selection with no planet at its place is dropped together with the other one.
+    s.view().firstselection.x = 41;
+    s.view().secondselection.x = 41;
+    s.view().secondselection.y = 41;
+    s.previousReport();
+    EXPECT_FALSE(s.view().firstselection.isSet());
+    EXPECT_FALSE(s.view().secondselection.isSet());
+    EXPECT_EQ(ui.refreshed.back(), "");
+}
+
+TEST(Session, AnUnusableTurnKeepsTheDesignsAndTheStepsAway)
+{
+    TempDir dir;
+    writeGame(dir, 3);
+    RecordingUi ui;
+    Session s(ui);
+    ASSERT_TRUE(s.createConfiguration(dir.file("game0.txt")));
+    s.game().shiptypes.push_back({"Mine", "Mine", 1, 0, 0, 0, 0, 0});
+    dir.write("game1.txt", "broken\r\n");
+    s.previousReport();
+    EXPECT_EQ(ui.messages.back(), "Error in turn report 1!");
+    EXPECT_EQ(s.game().currentturn, 1);
+    EXPECT_TRUE(s.game().turn.planets.empty());
+    EXPECT_EQ(s.game().shiptypes.size(), 1u);
+    // The player can step away again in both directions.
+    EXPECT_TRUE(s.steps().next);
+    EXPECT_TRUE(s.steps().previous);
+    s.previousReport();
+    EXPECT_EQ(s.game().currentturn, 0);
+    EXPECT_FALSE(s.game().turn.planets.empty());
+    // Closing writes the own designs.
+    EXPECT_TRUE(s.close());
+    EXPECT_EQ(readText(dir.file("ships.ori")), "Mine\t1.00\t0.00\t0.00\t0.00\t0.00\r\n");
+}
+
+TEST(Session, TheFilmPlaysEveryTurnAndReturns)
+{
+    TempDir dir;
+    writeGame(dir, 4);
+    RecordingUi ui;
+    Session s(ui);
+    ASSERT_TRUE(s.createConfiguration(dir.file("game0.txt")));
+    s.previousReport();
+    ASSERT_EQ(s.game().currentturn, 2);
+    s.view().firstselection.x = 10;
+    s.startFilm();
+    EXPECT_TRUE(ui.timerOn);
+    EXPECT_FALSE(s.view().firstselection.isSet());
+    std::vector<int> shown;
+    for (int tick = 0; tick < 10 && s.filmRunning(); ++tick) {
+        s.filmTick();
+        if (s.filmRunning()) shown.push_back(s.game().currentturn - 1);
+    }
+    EXPECT_EQ(shown, (std::vector<int>{0, 1, 2, 3}));
+    EXPECT_FALSE(ui.timerOn);
+    EXPECT_EQ(s.game().currentturn, 2);
+    // Stopping in the middle also returns to the turn shown before.
+    s.startFilm();
+    s.filmTick();
+    s.startFilm(); // the film button pressed again
+    EXPECT_FALSE(s.filmRunning());
+    EXPECT_EQ(s.game().currentturn, 2);
+    EXPECT_FALSE(s.game().turn.planets.empty());
+}
+
+TEST(Session, GalaxyNG31StaysChosenOnTheNextStart)
+{
+    TempDir dir;
+    writeGame(dir, 2);
+    RecordingUi ui;
+    ui.answer = {gtGalaxyNG, true};
+    Session s(ui);
+    ASSERT_TRUE(s.createConfiguration(dir.file("game0.txt")));
+    EXPECT_EQ(s.game().gametype, gtGalaxyNG31);
+    // A later start (the configuration stored GameType 3) detects GalaxyNG and keeps 3.1.
+    std::remove(dir.file("game1.ori").c_str());
+    RecordingUi ui2;
+    Session next(ui2);
+    next.useReportSet(dir.path(), "game", ".txt", gtGalaxyNG31, 2);
+    ASSERT_TRUE(next.startConfiguration());
+    EXPECT_EQ(next.game().gametype, gtGalaxyNG31);
+}
