@@ -1,0 +1,187 @@
+// The configuration store against a real settings file in a temporary folder.
+
+#include "configstore.h"
+#include "testfiles.h"
+
+#include <QSettings>
+#include <algorithm>
+#include <filesystem>
+#include <gtest/gtest.h>
+
+using namespace orrery;
+using namespace orrery::test;
+
+namespace {
+
+struct Store {
+    TempDir dir;
+    QSettings settings{QString::fromStdString(dir.file("settings.ini")), QSettings::IniFormat};
+    std::vector<std::pair<MessageKind, std::string>> messages;
+    TORRegistry registry{settings, [this](MessageKind kind, const std::string& text) {
+                             messages.emplace_back(kind, text);
+                             return true;
+                         }};
+};
+
+Configuration sample()
+{
+    Configuration c;
+    c.includeMapPosition = true;
+    c.zoom = 7;
+    c.windowWidth = 1024;
+    c.windowHeight = 700;
+    c.windowPosLeft = 20;
+    c.windowPosTop = 30;
+    c.scrollPosX = 150;
+    c.scrollPosY = 250;
+    c.windowState = windowMaximised;
+    c.gameType = gtGalaxyNG31;
+    c.planetsPerPlayer = 3;
+    c.turnDirectory = "/games/lyra/";
+    c.reportName = "alpha";
+    c.reportExt = ".txt";
+    c.moveEditorInitialDir = "/games/orders/";
+    c.moveEditorGameName = "Lyra";
+    c.moveEditorRaceName = "Alpha";
+    c.moveEditorPassword = "P4ss w\xF6rd~";
+    c.textEditorInitialDir = "/tmp/";
+    c.numOfCircles = 4;
+    c.rangeInterval = 25;
+    c.filmDelay = 300;
+    c.showMousePos = false;
+    c.showButtonBar = false;
+    c.toggles.fill(false);
+    c.toggles[tgNames] = true;
+    c.toggles[tgPlanetSize] = true;
+    c.toggles[tgEMP] = true;
+    return c;
+}
+
+} // namespace
+
+TEST(ConfigStore, SaveAndLoadRoundTripWithThePasswordScrambled)
+{
+    Store s;
+    const Configuration saved = sample();
+    ASSERT_TRUE(s.registry.saveConfiguration("Lyra game", saved));
+    // The stored password is not the typed one.
+    const QString stored = s.settings.value("Configurations/Lyra game/MoveEditorPassword").toString();
+    EXPECT_NE(stored.toStdString(), saved.moveEditorPassword);
+    EXPECT_EQ(s.settings.value("Configurations/Lyra game/Versionnr.").toInt(), 200);
+
+    Configuration loaded;
+    std::vector<std::string> keys;
+    ASSERT_EQ(s.registry.loadConfiguration("Lyra game", loaded, &keys), TORRegistry::LoadResult::Loaded);
+    EXPECT_EQ(loaded.moveEditorPassword, saved.moveEditorPassword);
+    EXPECT_EQ(loaded.zoom, 7);
+    EXPECT_EQ(loaded.windowState, windowMaximised);
+    EXPECT_EQ(loaded.scrollPosY, 250);
+    EXPECT_EQ(loaded.gameType, gtGalaxyNG31);
+    EXPECT_EQ(loaded.turnDirectory, "/games/lyra/");
+    EXPECT_EQ(loaded.moveEditorRaceName, "Alpha");
+    EXPECT_EQ(loaded.filmDelay, 300);
+    EXPECT_FALSE(loaded.showButtonBar);
+    EXPECT_EQ(loaded.toggles, saved.toggles);
+    // Read in the order the program applies them, without the version number.
+    EXPECT_EQ(keys, configurationReadOrder(true));
+    EXPECT_EQ(std::count(keys.begin(), keys.end(), "Versionnr."), 0);
+}
+
+TEST(ConfigStore, WithoutMapPositionTheWindowAndZoomAreNotRestored)
+{
+    Store s;
+    Configuration saved = sample();
+    saved.includeMapPosition = false;
+    ASSERT_TRUE(s.registry.saveConfiguration("NoPosition", saved));
+    Configuration current;
+    current.zoom = 3;
+    current.windowWidth = 640;
+    std::vector<std::string> keys;
+    ASSERT_EQ(s.registry.loadConfiguration("NoPosition", current, &keys), TORRegistry::LoadResult::Loaded);
+    EXPECT_EQ(current.zoom, 3);
+    EXPECT_EQ(current.windowWidth, 640);
+    EXPECT_EQ(current.scrollPosX, -1);
+    EXPECT_FALSE(current.includeMapPosition);
+    // The toggles are restored all the same.
+    EXPECT_EQ(current.toggles, saved.toggles);
+    EXPECT_EQ(std::count(keys.begin(), keys.end(), "Zoom"), 0);
+}
+
+TEST(ConfigStore, MissingValuesKeepTheCurrentOnes)
+{
+    Store s;
+    s.settings.setValue("Configurations/Old/ReportName", "turn");
+    s.settings.setValue("Configurations/Old/NumOfCircles", 5);
+    Configuration current = sample();
+    ASSERT_EQ(s.registry.loadConfiguration("Old", current), TORRegistry::LoadResult::Loaded);
+    EXPECT_EQ(current.reportName, "turn");
+    EXPECT_EQ(current.numOfCircles, 5);
+    EXPECT_EQ(current.turnDirectory, "/games/lyra/");
+    EXPECT_EQ(current.moveEditorPassword, sample().moveEditorPassword);
+}
+
+TEST(ConfigStore, MissingConfigurationsAndTheirMessages)
+{
+    Store s;
+    Configuration c;
+    EXPECT_EQ(s.registry.loadConfiguration("", c), TORRegistry::LoadResult::NoStandard);
+    EXPECT_TRUE(s.messages.empty());
+    EXPECT_EQ(s.registry.loadConfiguration("Other", c), TORRegistry::LoadResult::Failed);
+    ASSERT_EQ(s.messages.size(), 1u);
+    EXPECT_EQ(s.messages[0].second, "Couldn't open key\r\nHKEY_CURRENT_USER\\Software\\Orrery\\Configurations\\Other"
+                                    "\r\nfrom registry!\r\nConfiguration not loaded.");
+    EXPECT_FALSE(s.registry.deleteConfiguration("Other"));
+    EXPECT_EQ(s.messages.back().first, MessageKind::Information);
+    EXPECT_EQ(s.messages.back().second, "No Configuration found in Windows registry!");
+    EXPECT_TRUE(s.registry.listConfigurations().empty());
+}
+
+TEST(ConfigStore, ListDeleteAndNamesThatWouldNestKeys)
+{
+    Store s;
+    ASSERT_TRUE(s.registry.saveConfiguration("Standard", sample()));
+    ASSERT_TRUE(s.registry.saveConfiguration("Second", sample()));
+    auto names = s.registry.listConfigurations();
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (std::vector<std::string>{"Second", "Standard"}));
+    EXPECT_TRUE(s.registry.deleteConfiguration("Second"));
+    EXPECT_FALSE(s.registry.deleteConfiguration("Second"));
+    EXPECT_EQ(s.registry.listConfigurations(), (std::vector<std::string>{"Standard"}));
+    Configuration c;
+    EXPECT_EQ(s.registry.loadConfiguration("", c), TORRegistry::LoadResult::Loaded);
+
+    for (const std::string bad : {"a/b", "back\\slash"}) {
+        s.messages.clear();
+        EXPECT_FALSE(s.registry.saveConfiguration(bad, sample()));
+        ASSERT_EQ(s.messages.size(), 1u);
+        EXPECT_EQ(s.messages[0].first, MessageKind::Error);
+    }
+    EXPECT_EQ(s.registry.listConfigurations().size(), 1u);
+}
+
+TEST(ConfigStore, AFailedWriteIsReported)
+{
+    TempDir dir;
+    // A folder where the settings file should be: the store cannot write it.
+    const std::string blocked = dir.file("blocked.ini");
+    std::filesystem::create_directory(blocked);
+    QSettings settings(QString::fromStdString(blocked), QSettings::IniFormat);
+    std::vector<std::string> messages;
+    TORRegistry registry(settings, [&](MessageKind, const std::string& text) {
+        messages.push_back(text);
+        return true;
+    });
+    EXPECT_FALSE(registry.saveConfiguration("X", sample()));
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0], "Couldn't create registry key\r\nHKEY_CURRENT_USER\\Software\\Orrery\\Configurations\\X");
+}
+
+TEST(ConfigStore, PasswordScramblingIsItsOwnInverse)
+{
+    for (const std::string password : {"", "a", "secret", "0123456789abcdefghij", "\x01\xff~ "}) {
+        SCOPED_TRACE(password);
+        const std::u16string stored = scramblePassword(password);
+        EXPECT_EQ(unscramblePassword(stored), password);
+        if (password.size() > 2) EXPECT_NE(std::string(stored.begin(), stored.end()), password);
+    }
+}
