@@ -1,0 +1,654 @@
+#include "orderformat.h"
+
+#include "gamedata.h"
+#include "orderwords.h"
+#include "textrules.h"
+
+namespace orrery {
+
+namespace {
+
+using K = OrderKind;
+
+constexpr std::string_view toggleText = "Toggle between \"Full reports\" and \"standard\" reports";
+
+std::string_view trimRight(std::string_view text)
+{
+    while (!text.empty() && isSeparator(static_cast<unsigned char>(text.back()))) text.remove_suffix(1);
+    return text;
+}
+
+// "all" in the place of a number of ships means no number.
+std::string shipsArg(std::string_view word) { return word == "all" ? std::string() : std::string(word); }
+std::string_view shipsText(std::string_view n) { return n.empty() ? std::string_view("all") : n; }
+
+Order make(K kind, std::initializer_list<std::string_view> args)
+{
+    Order order;
+    order.kind = kind;
+    order.args.reserve(args.size());
+    for (std::string_view a : args) order.args.emplace_back(a);
+    return order;
+}
+
+// Raw words joined by single blanks; absent arguments at the end are left out.
+std::string joinRaw(std::string_view command, const std::vector<std::string>& args)
+{
+    std::size_t used = args.size();
+    while (used > 0 && args[used - 1].empty()) --used;
+    std::string line(command);
+    for (std::size_t i = 0; i < used; ++i) {
+        line += ' ';
+        line += args[i];
+    }
+    return line;
+}
+
+Order parseOption(std::string_view option, std::string_view state, std::string_view turn)
+{
+    if (equalsNoCase(option, "FORECAST") && !turn.empty()) return make(K::Forecast, {option, state, turn});
+    return make(K::Option, {option, state});
+}
+
+} // namespace
+
+OrderContext::OrderContext(const Game& game) : ownrace_(game.ownrace.view())
+{
+    for (const shiptyperecord& type : game.shiptypes)
+        if (type.owner == game.ownrace.view()) addOwnShipType(type.name.view());
+}
+
+void OrderContext::addOwnShipType(std::string_view name) { ownTypes_.insert(upper(name)); }
+
+bool OrderContext::isOwnShipType(std::string_view name) const
+{
+    return !ownTypes_.empty() && ownTypes_.count(upper(name)) > 0;
+}
+
+std::string headerLine(MoveForm form, std::string_view game, std::string_view race, std::string_view password)
+{
+    const std::string g = orderValue(game);
+    const std::string r = orderValue(race);
+    if (form == MoveForm::Raw) {
+        std::string line = "#GALAXY " + g + " " + r;
+        if (!password.empty()) line += " " + std::string(password);
+        return line;
+    }
+    std::string line = "#Galaxy game: " + g + ", racename: " + r;
+    if (!password.empty()) line += ", password: " + std::string(password);
+    return line;
+}
+
+std::string endLine(MoveForm form) { return form == MoveForm::Raw ? "#END" : "#End"; }
+
+bool isEndLine(std::string_view line) { return line == "#END" || line == "#End" || line == "#end"; }
+
+bool isHeaderLine(std::string_view line) { return equalsNoCase(field(line, 1), "#GALAXY"); }
+
+Order parseRawOrder(std::string_view body, const OrderContext& context)
+{
+    if (body.empty() || body.front() < 'A' || body.front() > 'Z') return {};
+    const OrderWords w(body);
+    const int n = w.count();
+    switch (body.front()) {
+    case 'A': return make(K::Peace, {w[2]});
+    case 'B':
+        if (upper(w[3]) == "FLEET") return make(K::BreakCurrent, {w[2]});
+        // A fourth word can only be the number of ships that leave the named fleet.
+        if (n >= 4) return make(K::BreakFleet, {w[2], w[3], w[4]});
+        if (isWholeNumber(w[3])) return make(K::BreakShips, {w[2], w[3]});
+        return make(K::BreakFleet, {w[2], w[3]});
+    case 'C': return make(K::RaceName, {w[2]});
+    case 'D':
+        if (upper(w[2]) == "FLEET") return make(K::CreateFleet, {w[3]});
+        return make(K::Design, {w[2], w[3], w[4], w[5], w[6], w[7]});
+    case 'E': return make(context.isOwnShipType(w[2]) ? K::EraseType : K::EraseFleet, {w[2]});
+    case 'F': return n >= 2 ? make(K::GiveAddress, {w[2]}) : make(K::ToggleReports, {});
+    case 'G': return make(K::Upgrade, {w[2], w[3]});
+    case 'H': return make(K::Guard, {w[2]});
+    case 'I':
+        if (isWholeNumber(w[2])) return make(K::InterceptGroup, {w[2], w[3], w[4]});
+        return make(K::InterceptFleet, {w[2], w[3]});
+    case 'J':
+        if (isWholeNumber(w[2]) || upper(w[2]) == "MAX") return make(K::AddToFleet, {w[2], w[3], w[4]});
+        return make(K::MergeFleets, {w[2], w[3]});
+    case 'K':
+        if (n <= 2) return make(K::EraseStatus, {w[2]});
+        return make(K::Status, {w[2], w[3], w[4]});
+    case 'L': return make(K::Load, {w[2], w[3], w[4], w[5]});
+    case 'M': return make(K::MapArea, {w[2], w[3], w[4]});
+    case 'N': return make(K::RenamePlanet, {w[2], w[3]});
+    case 'O': {
+        const std::string second = upper(w[2]);
+        if (second == "XCENTER") return make(K::XCenter, {w[3]});
+        if (second == "YCENTER") return make(K::YCenter, {w[3]});
+        if (second == "NO") return parseOption(w[3], "off", w[4]);
+        return parseOption(w[2], "on", w[3]);
+    }
+    case 'P':
+        if (n >= 4) return make(K::Production, {w[2], w[3], w[4], w[5], w[6], w[7]});
+        return make(K::Production, {w[2], w[3]});
+    case 'Q': return make(K::Quit, {w[2]});
+    case 'R':
+        if (n >= 4) return make(K::SetRoute, {w[2], w[3], w[4]});
+        return make(K::DeleteRoute, {w[2], w[3]});
+    case 'S':
+        if (n >= 4) return make(K::SendGroup, {w[2], w[3], w[4]});
+        if (isWholeNumber(w[2]) || upper(w[2]) == "MAX") return make(K::SendGroup, {w[2], w[3]});
+        return make(K::SendFleet, {w[2], w[3]});
+    case 'T': return make(context.isOwnShipType(w[2]) ? K::RenameType : K::RenameFleet, {w[2], w[3]});
+    case 'U': return make(K::Unload, {w[2], w[3]});
+    case 'V': return make(K::Claim, {w[2]});
+    case 'W': return make(K::War, {w[2]});
+    case 'X': return make(K::Scrap, {w[2], w[3]});
+    case 'Y': return n >= 2 ? make(K::SetPassword, {w[2]}) : make(K::DeletePassword, {});
+    case 'Z': return make(K::Address, {w[2]});
+    default: return {};
+    }
+}
+
+Order parseNaturalOrder(std::string_view body, const OrderContext& context)
+{
+    const OrderWords w(body);
+    const std::string_view first = w[1];
+    if (first == "Claim") return make(K::Claim, {w[5]});
+    if (first == "Declare") {
+        if (w[2] == "peace") return make(K::Peace, {w[5]});
+        if (w[2] == "war") return make(K::War, {w[5]});
+        return {};
+    }
+    if (first == "Load") {
+        if (w[2] == "cargo") return make(K::Load, {w[9], w[3], shipsArg(w[5])});
+        return make(K::Load, {w[10], w[4], shipsArg(w[6]), w[2]});
+    }
+    if (first == "Rename") return make(K::RenamePlanet, {w[3], w[5]});
+    if (first == "Send") {
+        if (w[2] == "group") return make(K::SendGroup, {w[3], w[6]});
+        if (w[2] == "fleet") return make(K::SendFleet, {w[3], w[6]});
+        return make(K::SendGroup, {w[6], w[9], shipsArg(w[2])});
+    }
+    if (first == "Unload") return make(K::Unload, {w[6], shipsArg(w[2])});
+    if (first == "Break") {
+        if (w[3] == "group") {
+            if (w[6] == "it's") return make(K::BreakCurrent, {w[4]});
+            return make(K::BreakFleet, {w[4], w[7]});
+        }
+        if (w[8] == "from") return make(K::BreakFleet, {w[7], w[10], shipsArg(w[3])});
+        return make(K::BreakShips, {w[7], shipsArg(w[3])});
+    }
+    if (first == "Change") {
+        if (w[3] == "name") return make(K::RaceName, {w[8]});
+        if (w[2] == "area") return make(K::MapArea, {w[9], w[11], w[13]});
+        if (w[3] == "address") return make(K::Address, {w[5]});
+        if (w[2] == "status") return make(K::Status, {w[5], w[7], w[10]});
+        return {};
+    }
+    if (first == "Design") return make(K::Design, {w[5], w[7], w[9], w[11], w[13], w[15]});
+    if (first == "Create") return make(K::CreateFleet, {w[3]});
+    if (first == "Erase") {
+        if (w[2] == "fleet") return make(K::EraseFleet, {w[3]});
+        if (w[2] == "ship") return make(K::EraseType, {w[4]});
+        if (w[2] == "status") return make(K::EraseStatus, {w[5]});
+        return {};
+    }
+    if (first == "Give") return make(K::GiveAddress, {w[5]});
+    if (first == "Intercept") {
+        if (w[7] == "fleet") return make(K::InterceptFleet, {w[8], w[5]});
+        return make(K::InterceptGroup, {w[11], w[5], shipsArg(w[7])});
+    }
+    if (first == "Upgrade") return make(K::Upgrade, {w[6], shipsArg(w[2])});
+    if (first == "Add") return make(K::AddToFleet, {w[6], w[9], shipsArg(w[2])});
+    if (first == "Merge") return make(K::MergeFleets, {w[3], w[6]});
+    if (first == "Set") {
+        if (w[2] == "option") {
+            const std::string option = upper(w[3]);
+            if (option == "XCENTER") return make(K::XCenter, {w[4]});
+            if (option == "YCENTER") return make(K::YCenter, {w[4]});
+            if (w[4] != "on" && w[4] != "off") return {};
+            // "turn report" (converted lines) or "turn number" (the game options window).
+            return parseOption(w[3], w[4], w[5] == "turn" ? w[7] : std::string_view());
+        }
+        if (w[2] == "production") {
+            if (w.count() >= 8) return make(K::Production, {w[5], w[7], w[10], w[13], w[16], w[19]});
+            return make(K::Production, {w[5], w[7]});
+        }
+        if (w[2] == "password") return make(K::SetPassword, {w[4]});
+        if (w[3] == "route") return make(K::SetRoute, {w[6], w[2], w[9]});
+        return {};
+    }
+    if (first == "Quit") return make(K::Quit, {context.ownRace()});
+    if (first == "Delete") {
+        if (w[3] == "route") return make(K::DeleteRoute, {w[6], w[2]});
+        if (w[2] == "password") return make(K::DeletePassword, {});
+        return {};
+    }
+    if (first == "New") {
+        std::string_view old = w[5];
+        if (!old.empty() && old.back() == ':') old.remove_suffix(1);
+        return make(w[4] == "shiptype" ? K::RenameType : K::RenameFleet, {old, w[6]});
+    }
+    if (first == "Scrap") return make(K::Scrap, {w[6], shipsArg(w[2])});
+    if (first == "Toggle") return make(K::ToggleReports, {});
+    if (first == "Adopt") return make(K::Guard, {w[8]});
+    return {};
+}
+
+std::string rawOrderLine(const Order& o)
+{
+    const auto& a = o.args;
+    switch (o.kind) {
+    case K::Peace: return joinRaw("A", a);
+    case K::BreakCurrent: return joinRaw("B", {o.args.empty() ? std::string() : a[0], "FLEET"});
+    case K::BreakFleet:
+    case K::BreakShips: return joinRaw("B", a);
+    case K::RaceName: return joinRaw("C", a);
+    case K::Design: return joinRaw("D", a);
+    case K::CreateFleet: return joinRaw("D FLEET", a);
+    case K::EraseType:
+    case K::EraseFleet: return joinRaw("E", a);
+    case K::GiveAddress: return joinRaw("F", a);
+    case K::ToggleReports: return "F";
+    case K::Upgrade: return joinRaw("G", a);
+    case K::Guard: return joinRaw("H", a);
+    case K::InterceptGroup:
+    case K::InterceptFleet: return joinRaw("I", a);
+    case K::AddToFleet:
+    case K::MergeFleets: return joinRaw("J", a);
+    case K::Status:
+    case K::EraseStatus: return joinRaw("K", a);
+    case K::Load:
+        // An amount stands after the number of ships; without that number the amount would be
+        // read as one, so such an order has no raw form.
+        if (o.arg(2).empty() && !o.arg(3).empty()) return {};
+        return joinRaw("L", a);
+    case K::MapArea: return joinRaw("M", a);
+    case K::RenamePlanet: return joinRaw("N", a);
+    case K::Option:
+    case K::Forecast: {
+        std::string line = o.arg(1) == "off" ? "O NO " : "O ";
+        line += o.arg(0);
+        if (o.kind == K::Forecast && !o.arg(2).empty()) line += " " + std::string(o.arg(2));
+        return line;
+    }
+    case K::XCenter: return joinRaw("O XCENTER", a);
+    case K::YCenter: return joinRaw("O YCENTER", a);
+    case K::Production: return joinRaw("P", a);
+    case K::Quit: return joinRaw("Q", a);
+    case K::SetRoute:
+    case K::DeleteRoute: return joinRaw("R", a);
+    case K::SendGroup:
+    case K::SendFleet: return joinRaw("S", a);
+    case K::RenameType:
+    case K::RenameFleet: return joinRaw("T", a);
+    case K::Unload: return joinRaw("U", a);
+    case K::Claim: return joinRaw("V", a);
+    case K::War: return joinRaw("W", a);
+    case K::Scrap: return joinRaw("X", a);
+    case K::SetPassword: return joinRaw("Y", a);
+    case K::DeletePassword: return "Y";
+    case K::Address: return joinRaw("Z", a);
+    default: return {};
+    }
+}
+
+std::string naturalOrderLine(const Order& o, bool windowWording)
+{
+    auto s = [&o](std::size_t n) { return std::string(o.arg(n)); };
+    auto ships = [&o](std::size_t n) { return std::string(shipsText(o.arg(n))); };
+    switch (o.kind) {
+    case K::Peace: return "Declare peace on race " + s(0);
+    case K::BreakCurrent: return "Break off group " + s(0) + " from it's current fleet";
+    case K::BreakFleet:
+        if (o.arg(2).empty()) return "Break off group " + s(0) + " from fleet " + s(1);
+        return "Break off " + s(2) + " ships from group " + s(0) + " from fleet " + s(1);
+    case K::BreakShips: return "Break off " + s(1) + " ships from group " + s(0);
+    case K::RaceName: return "Change the name of your race to " + s(0);
+    case K::Design:
+        return "Design the new shiptype " + s(0) + " drive: " + s(1) + " attacks: " + s(2) + " weapons: " + s(3) +
+               " shields: " + s(4) + " cargo: " + s(5);
+    case K::CreateFleet: return "Create fleet " + s(0);
+    case K::EraseType: return "Erase ship type " + s(0);
+    case K::EraseFleet: return "Erase fleet " + s(0);
+    case K::GiveAddress: return (windowWording ? "Give address of player " : "Give adress of player ") + s(0);
+    case K::ToggleReports: return std::string(toggleText);
+    case K::Upgrade:
+        if (o.arg(1).empty()) return "Upgrade all ships of group " + s(0);
+        return "Upgrade " + s(1) + " ships of group " + s(0);
+    case K::Guard: return "Adopt a defensive (guarding) posture towards race " + s(0);
+    case K::InterceptGroup:
+        return "Intercept ships at planet " + s(1) + " with " + ships(2) + " ships of group " + s(0);
+    case K::InterceptFleet: return "Intercept ships at planet " + s(1) + " with fleet " + s(0);
+    case K::AddToFleet: return "Add " + ships(2) + " ships of group " + s(0) + " to fleet " + s(1);
+    case K::MergeFleets: return "Merge fleet " + s(0) + " into fleet " + s(1);
+    case K::Status: return "Change status of planet " + s(0) + " to " + s(1) + " for race " + s(2);
+    case K::EraseStatus: return "Erase status of planet " + s(0);
+    case K::Load:
+        if (!o.arg(3).empty())
+            return "Load " + s(3) + " cargo " + s(1) + " onto " + ships(2) + " ships of group " + s(0);
+        return "Load cargo " + s(1) + " onto " + ships(2) + " ships of group " + s(0);
+    case K::MapArea: return "Change area covered by turn map to x: " + s(0) + " y: " + s(1) + " size: " + s(2);
+    case K::RenamePlanet: return "Rename planet " + s(0) + " to " + s(1);
+    case K::Option: return "Set option " + s(0) + " " + s(1);
+    case K::Forecast: return "Set option " + s(0) + " " + s(1) + " turn report " + s(2);
+    case K::XCenter: return "Set option XCENTER " + s(0);
+    case K::YCenter: return "Set option YCENTER " + s(0);
+    case K::Production: {
+        std::string line = "Set production of planet " + s(0) + " to " + s(1);
+        if (o.args.size() > 2)
+            line += " drive tech: " + s(2) + " weapon tech: " + s(3) + (windowWording ? " shield tech: " : " shields tech: ") +
+                    s(4) + " cargo tech: " + s(5);
+        return line;
+    }
+    case K::Quit: return "Quit the game";
+    case K::SetRoute: return "Set " + s(1) + " route from planet " + s(0) + " to planet " + s(2);
+    case K::DeleteRoute: return "Delete " + s(1) + " route from planet " + s(0);
+    case K::SendGroup:
+        if (o.arg(2).empty()) return "Send group " + s(0) + " to planet " + s(1);
+        return "Send " + s(2) + " ships of group " + s(0) + " to planet " + s(1);
+    case K::SendFleet: return "Send fleet " + s(0) + " to planet " + s(1);
+    case K::RenameType: return "New name for shiptype " + s(0) + ": " + s(1);
+    case K::RenameFleet: return "New name for fleet " + s(0) + ": " + s(1);
+    case K::Unload:
+        if (o.arg(1).empty()) return "Unload all ships of group " + s(0);
+        return "Unload " + s(1) + " ships of group " + s(0);
+    case K::Claim: return "Claim ownership of planet " + s(0);
+    case K::War: return "Declare war on race " + s(0);
+    case K::Scrap:
+        if (o.arg(1).empty()) return "Scrap all ships of group " + s(0);
+        return "Scrap " + s(1) + " ships of group " + s(0);
+    case K::SetPassword: return "Set password to " + s(0);
+    case K::DeletePassword: return "Delete password";
+    case K::Address: return "Change your address to " + s(0);
+    default: return {};
+    }
+}
+
+std::string orderLine(const Order& order, MoveForm form, bool windowWording)
+{
+    return form == MoveForm::Raw ? rawOrderLine(order) : naturalOrderLine(order, windowWording);
+}
+
+namespace {
+
+// Raw text: a second character that is a blank; a line of one character is raw too.
+bool looksRaw(std::string_view line)
+{
+    return line.size() < 2 || isSeparator(static_cast<unsigned char>(line[1]));
+}
+
+bool isSendKind(OrderKind kind) { return kind == K::SendGroup || kind == K::SendFleet; }
+
+} // namespace
+
+Order parseOrder(std::string_view line, MoveForm form, const OrderContext& context)
+{
+    const std::string_view body = cutComment(line);
+    return form == MoveForm::Raw ? parseRawOrder(body, context) : parseNaturalOrder(body, context);
+}
+
+std::string ConvertOrderLine(std::string_view line, const OrderContext& context)
+{
+    if (line.empty()) return {};
+    if (line.size() == 1) {
+        if (line == "Y") return "Delete password";
+        if (line == "F") return std::string(toggleText);
+        return {};
+    }
+    // Header and end line.
+    if (line == "#END" || line == "#end") return "#End";
+    if (line == "#End") return "#END";
+    const OrderWords words(line);
+    if (upper(words[1]) == "#GALAXY") {
+        if (words[2] == "game:") {
+            std::string_view game = words[3];
+            if (!game.empty() && game.back() == ',') game.remove_suffix(1);
+            std::string_view race = words[5];
+            const std::string_view password = words[7];
+            if (!password.empty() && !race.empty() && race.back() == ',') race.remove_suffix(1);
+            std::string out = "#GALAXY " + std::string(game) + " " + std::string(race);
+            if (!password.empty()) out += " " + std::string(password);
+            return out;
+        }
+        return headerLine(MoveForm::Natural, words[2], words[3], words[4]);
+    }
+
+    const std::string_view body = trimRight(cutComment(line));
+    const std::string_view comment = commentOf(line);
+    Order order;
+    std::string out;
+    if (looksRaw(line)) {
+        order = parseRawOrder(body, context);
+        out = naturalOrderLine(order);
+    } else {
+        order = parseNaturalOrder(body, context);
+        out = rawOrderLine(order);
+    }
+    if (out.empty()) return {};
+    if (isSendKind(order.kind) && !comment.empty()) out += " " + std::string(comment);
+    return out;
+}
+
+std::string ConvertOrderLine(std::string_view line, const Game& game)
+{
+    return ConvertOrderLine(line, OrderContext(game));
+}
+
+bool opensMessage(std::string_view line, MoveForm form)
+{
+    if (form == MoveForm::Raw) return !line.empty() && line.front() == '@';
+    return field(line, 1) == "Message";
+}
+
+namespace {
+
+// A natural block ends at the line "End of message": the only line of a block that does not
+// start with the three blanks of the message text.
+bool closesNaturalMessage(std::string_view line) { return startsWith(line, "End"); }
+
+bool closesMessage(std::string_view line, MoveForm form)
+{
+    return form == MoveForm::Raw ? !line.empty() && line.front() == '@' : closesNaturalMessage(line);
+}
+
+} // namespace
+
+std::vector<int> messageBlocks(const std::vector<std::string>& lines, MoveForm form)
+{
+    std::vector<int> block(lines.size(), -1);
+    int open = -1;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (open >= 0) {
+            block[i] = open;
+            if (closesMessage(lines[i], form)) open = -1;
+        } else if (i > 0 && opensMessage(lines[i], form)) {
+            open = static_cast<int>(i);
+            block[i] = open;
+        }
+    }
+    return block;
+}
+
+std::string unrecognizedMessage(std::string_view line)
+{
+    return std::string(msgUnrecognizedCommand) + std::string(lineBreak) + std::string(line);
+}
+
+bool convertMove(const std::vector<std::string>& lines, MoveForm from, MoveForm to, const OrderContext& context,
+                 std::vector<std::string>& out, std::string* badLine, bool keepUnrecognized)
+{
+    if (from == to) {
+        out = lines;
+        return true;
+    }
+    std::vector<std::string> result;
+    result.reserve(lines.size());
+    bool inBlock = false;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const std::string& line = lines[i];
+        if (from == MoveForm::Raw) {
+            if (inBlock) {
+                if (!line.empty() && line.front() == '@') {
+                    result.emplace_back("End of message");
+                    inBlock = false;
+                } else {
+                    result.push_back("   " + line);
+                }
+                continue;
+            }
+            if (i > 0 && !line.empty() && line.front() == '@') {
+                inBlock = true;
+                const Fields f(line);
+                if (f[1] == "@" && f.count() >= 2)
+                    result.push_back("Message to " + std::string(trimRight(line.substr(2))) + ":");
+                else
+                    result.emplace_back("Message to all:");
+                continue;
+            }
+        } else {
+            if (inBlock) {
+                if (closesNaturalMessage(line)) {
+                    result.emplace_back("@");
+                    inBlock = false;
+                } else {
+                    result.push_back(line.substr(std::min<std::size_t>(3, line.size())));
+                }
+                continue;
+            }
+            if (i > 0 && field(line, 1) == "Message") {
+                inBlock = true;
+                if (field(line, 3) == "all:" || line.size() < 12)
+                    result.emplace_back("@");
+                else
+                    result.push_back("@ " + line.substr(11, line.size() - 12));
+                continue;
+            }
+        }
+        std::string converted = ConvertOrderLine(line, context);
+        if (converted.empty()) {
+            if (keepUnrecognized) {
+                result.push_back(line);
+                continue;
+            }
+            if (badLine) *badLine = line;
+            return false;
+        }
+        result.push_back(std::move(converted));
+    }
+    out = std::move(result);
+    return true;
+}
+
+RawMove readRawMove(std::string_view input)
+{
+    RawMove move;
+    // Moves saved with bare line feeds (as servers and many mail programs write them) are read
+    // as if every line feed ended a line, like repaired reports.
+    std::string repaired;
+    std::string_view text = input;
+    if (hasBareLineFeed(text)) {
+        repaired = repairedLineEnds(text);
+        text = repaired;
+    }
+    LineReader reader(text);
+    std::string_view first;
+    if (!reader.next(first) || !(startsWith(first, "#GALAXY ") || startsWith(first, "#galaxy "))) {
+        move.message = msgNoGalaxyMove;
+        return move;
+    }
+    // Game name, race name and password: runs of characters from the ninth on, separated by
+    // characters below code 33.
+    std::size_t pos = 8;
+    auto nextRun = [&]() {
+        while (pos < first.size() && static_cast<unsigned char>(first[pos]) < 33) ++pos;
+        const std::size_t begin = pos;
+        while (pos < first.size() && static_cast<unsigned char>(first[pos]) >= 33) ++pos;
+        return std::string(first.substr(begin, pos - begin));
+    };
+    move.game = nextRun();
+    move.race = nextRun();
+    move.password = nextRun();
+    move.lines.emplace_back(first);
+
+    bool inBlock = false;
+    std::string_view line;
+    while (reader.next(line)) {
+        if (inBlock) {
+            if (!line.empty() && line.front() == '@') inBlock = false;
+            move.lines.emplace_back(line);
+            continue;
+        }
+        // Lines that begin with blanks are taken without them.
+        const std::string_view text = trimmed(line);
+        if (text.empty()) continue;
+        if (text.front() == '@') {
+            inBlock = true;
+            move.lines.emplace_back(text);
+            continue;
+        }
+        if (text == "#end" || text == "#END") {
+            // The server reads nothing after the end line (mail programs add signatures there).
+            move.lines.emplace_back(text);
+            break;
+        }
+        if (text.front() == '#' || text.front() == ';' || text.front() == '/') continue;
+        std::string_view kept = trimRight(cutComment(text));
+        if (kept.empty()) continue;
+        // A long command word is shortened to its first letter: "SEND 12 Mars" -> "S 12 Mars".
+        const std::string_view command = field(kept, 1);
+        if (command.size() > 1)
+            move.lines.push_back(std::string(1, kept.front()) + std::string(kept.substr(command.size())));
+        else
+            move.lines.emplace_back(kept);
+    }
+    move.ok = true;
+    return move;
+}
+
+RawMove readMove(std::string_view text, MoveForm form, const OrderContext& context)
+{
+    RawMove move = readRawMove(text);
+    if (!move.ok) return move;
+    std::vector<std::string> natural;
+    std::string bad;
+    if (!convertMove(move.lines, MoveForm::Raw, MoveForm::Natural, context, natural, &bad)) {
+        move.ok = false;
+        move.message = unrecognizedMessage(bad);
+        move.lines.clear();
+        return move;
+    }
+    if (form == MoveForm::Natural) {
+        move.lines = std::move(natural);
+        return move;
+    }
+    std::vector<std::string> raw;
+    if (!convertMove(natural, MoveForm::Natural, MoveForm::Raw, context, raw, &bad)) {
+        move.ok = false;
+        move.message = unrecognizedMessage(bad);
+        move.lines.clear();
+        return move;
+    }
+    move.lines = std::move(raw);
+    return move;
+}
+
+std::string moveFileText(const std::vector<std::string>& rawLines)
+{
+    std::string text;
+    for (const std::string& line : rawLines) {
+        text += line;
+        text += lineBreak;
+    }
+    return text;
+}
+
+std::string moveClipboardText(const std::vector<std::string>& rawLines)
+{
+    std::string text;
+    for (std::size_t i = 0; i < rawLines.size(); ++i) {
+        if (i > 0) text += lineBreak;
+        text += rawLines[i];
+    }
+    return text;
+}
+
+} // namespace orrery
