@@ -5,6 +5,8 @@
 #include "testfiles.h"
 #include "textrules.h"
 #include "turnloader.h"
+#include "fileio.h"
+#include "session.h"
 
 #include <gtest/gtest.h>
 
@@ -322,4 +324,62 @@ TEST(Corpus, OlderServersAndCarriageReturnLineEnds)
     EXPECT_EQ(chaos.turn.players.size(), 52u);
     EXPECT_EQ(chaos.turn.players[0].name, "Nation_1");
     EXPECT_EQ(chaos.turn.players[0].population, 2000);
+}
+
+namespace {
+
+class QuietUi : public SessionUi {
+public:
+    std::vector<std::string> errors;
+    bool message(MessageKind kind, const std::string& text, int) override
+    {
+        if (kind == MessageKind::Error) errors.push_back(text);
+        return true;
+    }
+};
+
+} // namespace
+
+// Opening each race's game of Lyra writes the intelligence of every turn; the owners it infers
+// for planets the reports leave unidentified agree with what the owners' own reports say.
+TEST(Corpus, OpeningEveryLyraGameInfersTheOwnersOfUnidentifiedPlanets)
+{
+    ORRERY_REQUIRE_CORPUS();
+    const std::vector<std::string> races = {"alpha", "beta", "gamma", "delta", "epsilon_eridani", "race_6"};
+    // Who really owns what: every race's own planets, turn by turn.
+    std::vector<std::map<std::pair<double, double>, std::string>> truth(16);
+    for (const std::string& race : races) {
+        for (int t = 0; t <= 15; ++t) {
+            const Game g = load(lyra(race, t));
+            for (const planetrecord& p : g.turn.planets)
+                if (p.ownercode == ocOwn) truth[t][{p.x, p.y}] = g.ownrace.str();
+        }
+    }
+    for (const std::string& race : races) {
+        SCOPED_TRACE(race);
+        TempDir dir;
+        const std::string folder = dir.path() + race + "/";
+        ASSERT_TRUE(copyCorpus("gng-game1/" + race, folder));
+        QuietUi ui;
+        Session session(ui);
+        ASSERT_TRUE(session.createConfiguration(folder + race + "0.txt"));
+        EXPECT_TRUE(ui.errors.empty());
+        EXPECT_EQ(session.game().lastturn, 15);
+        EXPECT_EQ(session.game().homeplanetcount, 2);
+        EXPECT_EQ(session.game().gametype, gtGalaxyNG);
+        EXPECT_TRUE(fileExists(folder + "planets.ori"));
+        int right = 0, wrong = 0;
+        for (int t = 0; t <= 15; ++t) {
+            ASSERT_TRUE(fileExists(folder + race + std::to_string(t) + ".ori")) << t;
+            const Game g = load(folder + race + std::to_string(t) + ".txt");
+            for (const planetrecord& p : g.turn.planets) {
+                if (p.ownercode == ocOwn || p.ownercode == ocUninhabited || p.isalien || p.owner.empty()) continue;
+                const auto it = truth[t].find({p.x, p.y});
+                (it != truth[t].end() && it->second == p.owner.str() ? right : wrong) += 1;
+            }
+        }
+        // The inference is a guess from reach and growth; captured planets fool it for a while.
+        EXPECT_GT(right, 150);
+        EXPECT_GT(right, 9 * wrong);
+    }
 }
