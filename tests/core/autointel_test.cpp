@@ -233,8 +233,11 @@ TEST(AutoIntel, KnownPopulationSurvivesATurnThePlanetIsNotSeen)
     t2.turn = 2;
     g.add(t2);
     ASSERT_TRUE(g.run(2));
-    for (const planetintelrecord& r : readPlanetIntel(g.dir.file("planets.ori")))
-        if (r.x == 30) EXPECT_EQ(r.population, 777);
+    for (const planetintelrecord& r : readPlanetIntel(g.dir.file("planets.ori"))) {
+        if (r.x == 30) {
+            EXPECT_EQ(r.population, 777);
+        }
+    }
     // The report's own race names the owner of an alien planet it lists.
     EXPECT_EQ(g.owners(0).at({30, 30}), 1);
 }

@@ -182,6 +182,8 @@ TEST(ConfigStore, PasswordScramblingIsItsOwnInverse)
         SCOPED_TRACE(password);
         const std::u16string stored = scramblePassword(password);
         EXPECT_EQ(unscramblePassword(stored), password);
-        if (password.size() > 2) EXPECT_NE(std::string(stored.begin(), stored.end()), password);
+        if (password.size() > 2) {
+            EXPECT_NE(std::string(stored.begin(), stored.end()), password);
+        }
     }
 }

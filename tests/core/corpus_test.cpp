@@ -50,8 +50,8 @@ struct TruePlanet {
 std::map<std::pair<double, double>, double> createdPlanets()
 {
     std::map<std::pair<double, double>, double> planets;
-    const std::string text = readText(corpusDir() + "gng-game1/setup/create_output.txt");
-    for (std::string_view line : splitLines(repairedLineEnds(text))) {
+    const std::string text = repairedLineEnds(readText(corpusDir() + "gng-game1/setup/create_output.txt"));
+    for (std::string_view line : splitLines(text)) {
         const Fields f(line);
         if (f[1] != "Planet") continue;
         planets[{readNumber(f[3]), readNumber(f[4])}] = readNumber(f[5]);
@@ -120,7 +120,9 @@ TEST(Corpus, LyraReportsKnowEveryPlanetWithItsTruePositionAndSize)
             for (const planetrecord& p : g.turn.planets) {
                 EXPECT_TRUE(positions.insert({p.x, p.y}).second) << p.name.str();
                 const auto it = created.find({p.x, p.y});
-                if (it != created.end() && p.size != unknownvalue) EXPECT_EQ(p.size, it->second) << p.name.str();
+                if (it != created.end() && p.size != unknownvalue) {
+                    EXPECT_EQ(p.size, it->second) << p.name.str();
+                }
                 EXPECT_GE(p.x, 0);
                 EXPECT_LE(p.x, 70);
             }
