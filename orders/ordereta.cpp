@@ -205,7 +205,9 @@ std::string EtaCalculator::lineWithEta(std::size_t index) const
                 group = above.last(), ships = above[3];
             else
                 known = false;
-            if (known && isNumber(ships)) eta = groupEta(group, planet, index, shipsOf(ships));
+            // A load or unload of the whole group splits nothing off.
+            if (known && isNumber(ships) && readNumber(ships) > 0.0)
+                eta = groupEta(group, planet, index, shipsOf(ships));
         }
     } else if (isWholeNumber(target)) {
         eta = groupEta(target, planet, index, shipsOf(shipWord));

@@ -4,6 +4,8 @@
 #include "orderwords.h"
 #include "textrules.h"
 
+#include <algorithm>
+
 namespace orrery {
 
 namespace {
@@ -18,8 +20,7 @@ std::string_view trimRight(std::string_view text)
     return text;
 }
 
-// "all" in the place of a number of ships means no number.
-std::string shipsArg(std::string_view word) { return word == "all" ? std::string() : std::string(word); }
+// A number of ships as the natural text writes it: "all" when the order names none.
 std::string_view shipsText(std::string_view n) { return n.empty() ? std::string_view("all") : n; }
 
 Order make(K kind, std::initializer_list<std::string_view> args)
@@ -147,89 +148,179 @@ Order parseRawOrder(std::string_view body, const OrderContext& context)
     }
 }
 
+namespace {
+
+// The natural sentences, one template per row (two where a row reads differently with and
+// without an optional argument). In a template, {n} stands for argument n, {n*} for a number of
+// ships ("all" when absent), {n:} for an argument followed by a colon and {n!} for "on" or "off";
+// "a|b" is a word with two wordings, the second being the one the command windows write.
+// Templates are tried in this order when a line is read.
+enum class When : std::uint8_t { Always, ArgEmpty, ArgSet, MoreArgs };
+
+struct NaturalTemplate {
+    OrderKind kind;
+    const char* text;
+    When when = When::Always;
+    int arg = 0;
+};
+
+const NaturalTemplate naturalTemplates[] = {
+    {K::Peace, "Declare peace on race {0}"},
+    {K::War, "Declare war on race {0}"},
+    {K::BreakCurrent, "Break off group {0} from it's current fleet"},
+    {K::BreakFleet, "Break off group {0} from fleet {1}", When::ArgEmpty, 2},
+    {K::BreakFleet, "Break off {2*} ships from group {0} from fleet {1}", When::ArgSet, 2},
+    {K::BreakShips, "Break off {1*} ships from group {0}"},
+    {K::RaceName, "Change the name of your race to {0}"},
+    {K::Design, "Design the new shiptype {0} drive: {1} attacks: {2} weapons: {3} shields: {4} cargo: {5}"},
+    {K::CreateFleet, "Create fleet {0}"},
+    {K::EraseType, "Erase ship type {0}"},
+    {K::EraseFleet, "Erase fleet {0}"},
+    {K::GiveAddress, "Give adress|address of player {0}"},
+    {K::ToggleReports, "Toggle between \"Full reports\" and \"standard\" reports"},
+    {K::Upgrade, "Upgrade {1*} ships of group {0}"},
+    {K::Guard, "Adopt a defensive (guarding) posture towards race {0}"},
+    {K::InterceptFleet, "Intercept ships at planet {1} with fleet {0}"},
+    {K::InterceptGroup, "Intercept ships at planet {1} with {2*} ships of group {0}"},
+    {K::AddToFleet, "Add {2*} ships of group {0} to fleet {1}"},
+    {K::MergeFleets, "Merge fleet {0} into fleet {1}"},
+    {K::Status, "Change status of planet {0} to {1} for race {2}"},
+    {K::EraseStatus, "Erase status of planet {0}"},
+    {K::Load, "Load cargo {1} onto {2*} ships of group {0}", When::ArgEmpty, 3},
+    {K::Load, "Load {3} cargo {1} onto {2*} ships of group {0}", When::ArgSet, 3},
+    {K::MapArea, "Change area covered by turn map to x: {0} y: {1} size: {2}"},
+    {K::RenamePlanet, "Rename planet {0} to {1}"},
+    {K::XCenter, "Set option XCENTER {0}"},
+    {K::YCenter, "Set option YCENTER {0}"},
+    {K::Forecast, "Set option {0} {1!} turn report|number {2}"},
+    {K::Option, "Set option {0} {1!}"},
+    {K::Production,
+     "Set production of planet {0} to {1} drive tech: {2} weapon tech: {3} shields|shield tech: {4} cargo tech: {5}",
+     When::MoreArgs, 2},
+    {K::Production, "Set production of planet {0} to {1}"},
+    {K::Quit, "Quit the game"},
+    {K::SetRoute, "Set {1} route from planet {0} to planet {2}"},
+    {K::DeleteRoute, "Delete {1} route from planet {0}"},
+    {K::SendGroup, "Send group {0} to planet {1}", When::ArgEmpty, 2},
+    {K::SendGroup, "Send {2*} ships of group {0} to planet {1}", When::ArgSet, 2},
+    {K::SendFleet, "Send fleet {0} to planet {1}"},
+    {K::RenameType, "New name for shiptype {0:} {1}"},
+    {K::RenameFleet, "New name for fleet {0:} {1}"},
+    {K::Unload, "Unload {1*} ships of group {0}"},
+    {K::Claim, "Claim ownership of planet {0}"},
+    {K::Scrap, "Scrap {1*} ships of group {0}"},
+    {K::SetPassword, "Set password to {0}"},
+    {K::DeletePassword, "Delete password"},
+    {K::Address, "Change your address to {0}"},
+};
+
+struct Token {
+    std::vector<std::string> words; // a literal word and its other wording; empty for an argument
+    int slot = -1;
+    char mark = 0; // '*', ':' or '!' (see above)
+};
+
+struct Template {
+    const NaturalTemplate* row;
+    std::vector<Token> tokens;
+    std::size_t slots = 0;
+};
+
+const std::vector<Template>& templates()
+{
+    static const std::vector<Template> all = [] {
+        std::vector<Template> out;
+        for (const NaturalTemplate& row : naturalTemplates) {
+            Template t{&row, {}, 0};
+            const OrderWords words(row.text);
+            for (int i = 1; i <= words.count(); ++i) {
+                const std::string_view w = words[i];
+                Token token;
+                if (w.size() >= 3 && w.front() == '{' && w.back() == '}') {
+                    token.slot = w[1] - '0';
+                    if (w.size() == 4) token.mark = w[2];
+                    t.slots = std::max(t.slots, static_cast<std::size_t>(token.slot) + 1);
+                } else {
+                    std::size_t pos = 0;
+                    while (pos <= w.size()) {
+                        const std::size_t bar = std::min(w.find('|', pos), w.size());
+                        token.words.emplace_back(w.substr(pos, bar - pos));
+                        pos = bar + 1;
+                    }
+                }
+                t.tokens.push_back(std::move(token));
+            }
+            out.push_back(std::move(t));
+        }
+        return out;
+    }();
+    return all;
+}
+
+bool applies(const NaturalTemplate& row, const Order& o)
+{
+    switch (row.when) {
+    case When::ArgEmpty: return o.arg(static_cast<std::size_t>(row.arg)).empty();
+    case When::ArgSet: return !o.arg(static_cast<std::size_t>(row.arg)).empty();
+    case When::MoreArgs: return o.args.size() > static_cast<std::size_t>(row.arg);
+    default: return true;
+    }
+}
+
+// Matches the words from word i on against the tokens from token j on. An argument takes one
+// word or, when the line lacks it, none; literal words must be there.
+bool matchWords(const OrderWords& w, int i, const std::vector<Token>& tokens, std::size_t j,
+                std::vector<std::string>& args)
+{
+    if (j == tokens.size()) return i > w.count();
+    const Token& t = tokens[j];
+    if (t.slot < 0) {
+        if (i > w.count()) return false;
+        for (const std::string& literal : t.words)
+            if (w[i] == literal) return matchWords(w, i + 1, tokens, j + 1, args);
+        return false;
+    }
+    std::string& arg = args[static_cast<std::size_t>(t.slot)];
+    if (i <= w.count()) {
+        std::string_view value = w[i];
+        bool fits = true;
+        if (t.mark == ':') {
+            fits = !value.empty() && value.back() == ':';
+            if (fits) value.remove_suffix(1);
+        } else if (t.mark == '!') {
+            fits = value == "on" || value == "off";
+        } else if (t.mark == '*' && value == "all") {
+            value = {};
+        }
+        if (fits) {
+            arg = std::string(value);
+            if (matchWords(w, i + 1, tokens, j + 1, args)) return true;
+        }
+    }
+    if (t.mark == '!') return false;
+    arg.clear();
+    return matchWords(w, i, tokens, j + 1, args);
+}
+
+} // namespace
+
 Order parseNaturalOrder(std::string_view body, const OrderContext& context)
 {
-    const OrderWords w(body);
-    const std::string_view first = w[1];
-    if (first == "Claim") return make(K::Claim, {w[5]});
-    if (first == "Declare") {
-        if (w[2] == "peace") return make(K::Peace, {w[5]});
-        if (w[2] == "war") return make(K::War, {w[5]});
-        return {};
-    }
-    if (first == "Load") {
-        if (w[2] == "cargo") return make(K::Load, {w[9], w[3], shipsArg(w[5])});
-        return make(K::Load, {w[10], w[4], shipsArg(w[6]), w[2]});
-    }
-    if (first == "Rename") return make(K::RenamePlanet, {w[3], w[5]});
-    if (first == "Send") {
-        if (w[2] == "group") return make(K::SendGroup, {w[3], w[6]});
-        if (w[2] == "fleet") return make(K::SendFleet, {w[3], w[6]});
-        return make(K::SendGroup, {w[6], w[9], shipsArg(w[2])});
-    }
-    if (first == "Unload") return make(K::Unload, {w[6], shipsArg(w[2])});
-    if (first == "Break") {
-        if (w[3] == "group") {
-            if (w[6] == "it's") return make(K::BreakCurrent, {w[4]});
-            return make(K::BreakFleet, {w[4], w[7]});
+    const OrderWords words(body);
+    for (const Template& t : templates()) {
+        std::vector<std::string> args(t.slots);
+        if (!matchWords(words, 1, t.tokens, 0, args)) continue;
+        Order order;
+        order.kind = t.row->kind;
+        order.args = std::move(args);
+        if (order.kind == K::Quit) order.args = {context.ownRace()};
+        // Only the forecast option takes a turn.
+        if (order.kind == K::Forecast && !equalsNoCase(order.arg(0), "FORECAST")) {
+            order.kind = K::Option;
+            order.args.resize(2);
         }
-        if (w[8] == "from") return make(K::BreakFleet, {w[7], w[10], shipsArg(w[3])});
-        return make(K::BreakShips, {w[7], shipsArg(w[3])});
+        return order;
     }
-    if (first == "Change") {
-        if (w[3] == "name") return make(K::RaceName, {w[8]});
-        if (w[2] == "area") return make(K::MapArea, {w[9], w[11], w[13]});
-        if (w[3] == "address") return make(K::Address, {w[5]});
-        if (w[2] == "status") return make(K::Status, {w[5], w[7], w[10]});
-        return {};
-    }
-    if (first == "Design") return make(K::Design, {w[5], w[7], w[9], w[11], w[13], w[15]});
-    if (first == "Create") return make(K::CreateFleet, {w[3]});
-    if (first == "Erase") {
-        if (w[2] == "fleet") return make(K::EraseFleet, {w[3]});
-        if (w[2] == "ship") return make(K::EraseType, {w[4]});
-        if (w[2] == "status") return make(K::EraseStatus, {w[5]});
-        return {};
-    }
-    if (first == "Give") return make(K::GiveAddress, {w[5]});
-    if (first == "Intercept") {
-        if (w[7] == "fleet") return make(K::InterceptFleet, {w[8], w[5]});
-        return make(K::InterceptGroup, {w[11], w[5], shipsArg(w[7])});
-    }
-    if (first == "Upgrade") return make(K::Upgrade, {w[6], shipsArg(w[2])});
-    if (first == "Add") return make(K::AddToFleet, {w[6], w[9], shipsArg(w[2])});
-    if (first == "Merge") return make(K::MergeFleets, {w[3], w[6]});
-    if (first == "Set") {
-        if (w[2] == "option") {
-            const std::string option = upper(w[3]);
-            if (option == "XCENTER") return make(K::XCenter, {w[4]});
-            if (option == "YCENTER") return make(K::YCenter, {w[4]});
-            if (w[4] != "on" && w[4] != "off") return {};
-            // "turn report" (converted lines) or "turn number" (the game options window).
-            return parseOption(w[3], w[4], w[5] == "turn" ? w[7] : std::string_view());
-        }
-        if (w[2] == "production") {
-            if (w.count() >= 8) return make(K::Production, {w[5], w[7], w[10], w[13], w[16], w[19]});
-            return make(K::Production, {w[5], w[7]});
-        }
-        if (w[2] == "password") return make(K::SetPassword, {w[4]});
-        if (w[3] == "route") return make(K::SetRoute, {w[6], w[2], w[9]});
-        return {};
-    }
-    if (first == "Quit") return make(K::Quit, {context.ownRace()});
-    if (first == "Delete") {
-        if (w[3] == "route") return make(K::DeleteRoute, {w[6], w[2]});
-        if (w[2] == "password") return make(K::DeletePassword, {});
-        return {};
-    }
-    if (first == "New") {
-        std::string_view old = w[5];
-        if (!old.empty() && old.back() == ':') old.remove_suffix(1);
-        return make(w[4] == "shiptype" ? K::RenameType : K::RenameFleet, {old, w[6]});
-    }
-    if (first == "Scrap") return make(K::Scrap, {w[6], shipsArg(w[2])});
-    if (first == "Toggle") return make(K::ToggleReports, {});
-    if (first == "Adopt") return make(K::Guard, {w[8]});
     return {};
 }
 
@@ -293,74 +384,22 @@ std::string rawOrderLine(const Order& o)
 
 std::string naturalOrderLine(const Order& o, bool windowWording)
 {
-    auto s = [&o](std::size_t n) { return std::string(o.arg(n)); };
-    auto ships = [&o](std::size_t n) { return std::string(shipsText(o.arg(n))); };
-    switch (o.kind) {
-    case K::Peace: return "Declare peace on race " + s(0);
-    case K::BreakCurrent: return "Break off group " + s(0) + " from it's current fleet";
-    case K::BreakFleet:
-        if (o.arg(2).empty()) return "Break off group " + s(0) + " from fleet " + s(1);
-        return "Break off " + s(2) + " ships from group " + s(0) + " from fleet " + s(1);
-    case K::BreakShips: return "Break off " + s(1) + " ships from group " + s(0);
-    case K::RaceName: return "Change the name of your race to " + s(0);
-    case K::Design:
-        return "Design the new shiptype " + s(0) + " drive: " + s(1) + " attacks: " + s(2) + " weapons: " + s(3) +
-               " shields: " + s(4) + " cargo: " + s(5);
-    case K::CreateFleet: return "Create fleet " + s(0);
-    case K::EraseType: return "Erase ship type " + s(0);
-    case K::EraseFleet: return "Erase fleet " + s(0);
-    case K::GiveAddress: return (windowWording ? "Give address of player " : "Give adress of player ") + s(0);
-    case K::ToggleReports: return std::string(toggleText);
-    case K::Upgrade:
-        if (o.arg(1).empty()) return "Upgrade all ships of group " + s(0);
-        return "Upgrade " + s(1) + " ships of group " + s(0);
-    case K::Guard: return "Adopt a defensive (guarding) posture towards race " + s(0);
-    case K::InterceptGroup:
-        return "Intercept ships at planet " + s(1) + " with " + ships(2) + " ships of group " + s(0);
-    case K::InterceptFleet: return "Intercept ships at planet " + s(1) + " with fleet " + s(0);
-    case K::AddToFleet: return "Add " + ships(2) + " ships of group " + s(0) + " to fleet " + s(1);
-    case K::MergeFleets: return "Merge fleet " + s(0) + " into fleet " + s(1);
-    case K::Status: return "Change status of planet " + s(0) + " to " + s(1) + " for race " + s(2);
-    case K::EraseStatus: return "Erase status of planet " + s(0);
-    case K::Load:
-        if (!o.arg(3).empty())
-            return "Load " + s(3) + " cargo " + s(1) + " onto " + ships(2) + " ships of group " + s(0);
-        return "Load cargo " + s(1) + " onto " + ships(2) + " ships of group " + s(0);
-    case K::MapArea: return "Change area covered by turn map to x: " + s(0) + " y: " + s(1) + " size: " + s(2);
-    case K::RenamePlanet: return "Rename planet " + s(0) + " to " + s(1);
-    case K::Option: return "Set option " + s(0) + " " + s(1);
-    case K::Forecast: return "Set option " + s(0) + " " + s(1) + " turn report " + s(2);
-    case K::XCenter: return "Set option XCENTER " + s(0);
-    case K::YCenter: return "Set option YCENTER " + s(0);
-    case K::Production: {
-        std::string line = "Set production of planet " + s(0) + " to " + s(1);
-        if (o.args.size() > 2)
-            line += " drive tech: " + s(2) + " weapon tech: " + s(3) + (windowWording ? " shield tech: " : " shields tech: ") +
-                    s(4) + " cargo tech: " + s(5);
-        return line;
+    for (const Template& t : templates()) {
+        if (t.row->kind != o.kind || !applies(*t.row, o)) continue;
+        std::string line;
+        for (const Token& token : t.tokens) {
+            if (!line.empty()) line += ' ';
+            if (token.slot < 0) {
+                line += token.words[windowWording && token.words.size() > 1 ? 1 : 0];
+                continue;
+            }
+            const std::string_view value = o.arg(static_cast<std::size_t>(token.slot));
+            line += token.mark == '*' ? shipsText(value) : value;
+            if (token.mark == ':') line += ':';
+        }
+        return std::string(trimRight(line));
     }
-    case K::Quit: return "Quit the game";
-    case K::SetRoute: return "Set " + s(1) + " route from planet " + s(0) + " to planet " + s(2);
-    case K::DeleteRoute: return "Delete " + s(1) + " route from planet " + s(0);
-    case K::SendGroup:
-        if (o.arg(2).empty()) return "Send group " + s(0) + " to planet " + s(1);
-        return "Send " + s(2) + " ships of group " + s(0) + " to planet " + s(1);
-    case K::SendFleet: return "Send fleet " + s(0) + " to planet " + s(1);
-    case K::RenameType: return "New name for shiptype " + s(0) + ": " + s(1);
-    case K::RenameFleet: return "New name for fleet " + s(0) + ": " + s(1);
-    case K::Unload:
-        if (o.arg(1).empty()) return "Unload all ships of group " + s(0);
-        return "Unload " + s(1) + " ships of group " + s(0);
-    case K::Claim: return "Claim ownership of planet " + s(0);
-    case K::War: return "Declare war on race " + s(0);
-    case K::Scrap:
-        if (o.arg(1).empty()) return "Scrap all ships of group " + s(0);
-        return "Scrap " + s(1) + " ships of group " + s(0);
-    case K::SetPassword: return "Set password to " + s(0);
-    case K::DeletePassword: return "Delete password";
-    case K::Address: return "Change your address to " + s(0);
-    default: return {};
-    }
+    return {};
 }
 
 std::string orderLine(const Order& order, MoveForm form, bool windowWording)

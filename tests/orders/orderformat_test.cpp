@@ -1,0 +1,378 @@
+// The order format: raw and natural lines of every command, header and end lines, message
+// blocks, reading a move text, and the command lists.
+
+#include "commands.h"
+#include "movegame.h"
+#include "orderformat.h"
+#include "orderwords.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+namespace orrery {
+namespace {
+
+struct Row {
+    const char* raw;
+    const char* natural;
+};
+
+// Every row of the command table, rows that share a letter with each of their variants.
+const Row commandRows[] = {
+    {"A Zorgons", "Declare peace on race Zorgons"},
+    {"B 12 FLEET", "Break off group 12 from it's current fleet"},
+    {"B 12 Alpha", "Break off group 12 from fleet Alpha"},
+    {"B 12 Alpha 3", "Break off 3 ships from group 12 from fleet Alpha"},
+    {"B 12 3", "Break off 3 ships from group 12"},
+    {"C Vulcans", "Change the name of your race to Vulcans"},
+    {"D Frigate 10 1 5 5 0", "Design the new shiptype Frigate drive: 10 attacks: 1 weapons: 5 shields: 5 cargo: 0"},
+    {"D FLEET Delta", "Create fleet Delta"},
+    {"E Cruiser", "Erase ship type Cruiser"},
+    {"E cRUISER", "Erase ship type cRUISER"},
+    {"E Alpha", "Erase fleet Alpha"},
+    {"F Zorgons", "Give adress of player Zorgons"},
+    {"F", "Toggle between \"Full reports\" and \"standard\" reports"},
+    {"G 12", "Upgrade all ships of group 12"},
+    {"G 12 3", "Upgrade 3 ships of group 12"},
+    {"H Zorgons", "Adopt a defensive (guarding) posture towards race Zorgons"},
+    {"I 12 Mars", "Intercept ships at planet Mars with all ships of group 12"},
+    {"I 12 Mars 3", "Intercept ships at planet Mars with 3 ships of group 12"},
+    {"I Alpha Mars", "Intercept ships at planet Mars with fleet Alpha"},
+    {"J 12 Alpha", "Add all ships of group 12 to fleet Alpha"},
+    {"J 12 Alpha 3", "Add 3 ships of group 12 to fleet Alpha"},
+    {"J MAX Alpha", "Add all ships of group MAX to fleet Alpha"},
+    {"J Alpha Beta", "Merge fleet Alpha into fleet Beta"},
+    {"K Mars war Zorgons", "Change status of planet Mars to war for race Zorgons"},
+    {"K Mars", "Erase status of planet Mars"},
+    {"L 12 CAP", "Load cargo CAP onto all ships of group 12"},
+    {"L 12 COL 3", "Load cargo COL onto 3 ships of group 12"},
+    {"L 12 MAT 3 20", "Load 20 cargo MAT onto 3 ships of group 12"},
+    {"M 10 20 30", "Change area covered by turn map to x: 10 y: 20 size: 30"},
+    {"N Mars Ares2", "Rename planet Mars to Ares2"},
+    {"O AUTOUNLOAD", "Set option AUTOUNLOAD on"},
+    {"O NO TWOCOL", "Set option TWOCOL off"},
+    {"O FORECAST 12", "Set option FORECAST on turn report 12"},
+    {"O NO FORECAST", "Set option FORECAST off"},
+    {"O XCENTER 12.50", "Set option XCENTER 12.50"},
+    {"O YCENTER 7.00", "Set option YCENTER 7.00"},
+    {"P Mars Cruiser", "Set production of planet Mars to Cruiser"},
+    {"P Mars Cruiser 1.5 1 1.2 1",
+     "Set production of planet Mars to Cruiser drive tech: 1.5 weapon tech: 1 shields tech: 1.2 cargo tech: 1"},
+    {"Q Orion", "Quit the game"},
+    {"R Mars CAP Earth", "Set CAP route from planet Mars to planet Earth"},
+    {"R Mars EMP", "Delete EMP route from planet Mars"},
+    {"S 12 Mars", "Send group 12 to planet Mars"},
+    {"S 12 Mars 3", "Send 3 ships of group 12 to planet Mars"},
+    {"S MAX Mars", "Send group MAX to planet Mars"},
+    {"S Alpha Mars", "Send fleet Alpha to planet Mars"},
+    {"S 12 Mars ; ETA 3 turns", "Send group 12 to planet Mars ; ETA 3 turns"},
+    {"S Alpha Venus ; ETA ? turns", "Send fleet Alpha to planet Venus ; ETA ? turns"},
+    {"T Cruiser Frigate", "New name for shiptype Cruiser: Frigate"},
+    {"T Alpha Omega", "New name for fleet Alpha: Omega"},
+    {"U 12", "Unload all ships of group 12"},
+    {"U 12 3", "Unload 3 ships of group 12"},
+    {"V Mars", "Claim ownership of planet Mars"},
+    {"W Zorgons", "Declare war on race Zorgons"},
+    {"X 12", "Scrap all ships of group 12"},
+    {"X 12 3", "Scrap 3 ships of group 12"},
+    {"Y secret", "Set password to secret"},
+    {"Y", "Delete password"},
+    {"Z orion@example.org", "Change your address to orion@example.org"},
+    {"#GALAXY Lyra Orion pw42", "#Galaxy game: Lyra, racename: Orion, password: pw42"},
+    {"#GALAXY Lyra Orion", "#Galaxy game: Lyra, racename: Orion"},
+    {"#END", "#End"},
+};
+
+class CommandRowTest : public testing::TestWithParam<Row> {
+protected:
+    Game game = test::moveGame();
+};
+
+TEST_P(CommandRowTest, RawToNaturalAndBack)
+{
+    const Row& row = GetParam();
+    const std::string natural = ConvertOrderLine(row.raw, game);
+    EXPECT_EQ(natural, row.natural);
+    EXPECT_EQ(ConvertOrderLine(natural, game), row.raw);
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryRow, CommandRowTest, testing::ValuesIn(commandRows));
+
+TEST(CommandRows, CoverEveryKindOfOrderLine)
+{
+    const OrderContext context(test::moveGame());
+    std::set<OrderKind> covered;
+    for (const Row& row : commandRows) covered.insert(parseRawOrder(row.raw, context).kind);
+    for (int k = static_cast<int>(OrderKind::Peace); k <= static_cast<int>(OrderKind::Address); ++k) {
+        SCOPED_TRACE(k);
+        EXPECT_TRUE(covered.count(static_cast<OrderKind>(k)));
+    }
+}
+
+// Lines that change on the way from raw to natural and back, or have another natural wording
+// that reads as the same order.
+TEST(ConvertOrderLine, ListedExceptionsAndOtherWordings)
+{
+    const Game game = test::moveGame();
+    const Row oneWay[] = {
+        {"O no MAP", "Set option MAP off"},                      // "no" becomes "NO"
+        {"A Zorgons ; old comment", "Declare peace on race Zorgons"}, // only sends keep comments
+        {"#end", "#End"},
+        {"S 12 Mars all", "Send all ships of group 12 to planet Mars"},
+        {"D fleet Delta", "Create fleet Delta"},
+        {"b 12 FLEET", ""}, // commands are upper-case letters
+    };
+    for (const Row& row : oneWay) {
+        SCOPED_TRACE(row.raw);
+        EXPECT_EQ(ConvertOrderLine(row.raw, game), row.natural);
+    }
+    const Row toRaw[] = {
+        {"Set option MAP off", "O NO MAP"},
+        {"Send all ships of group 12 to planet Mars", "S 12 Mars"},
+        {"Give address of player Zorgons", "F Zorgons"},
+        {"Set production of planet Mars to Cruiser drive tech: 1 weapon tech: 2 shield tech: 3 cargo tech: 4",
+         "P Mars Cruiser 1 2 3 4"},
+        {"Set option FORECAST on turn number 5", "O FORECAST 5"},
+        {"Quit the game", "Q Orion"},
+        {"#Galaxy game: Lyra, racename: Orion, password: a,b", "#GALAXY Lyra Orion a,b"},
+    };
+    for (const Row& row : toRaw) {
+        SCOPED_TRACE(row.raw);
+        EXPECT_EQ(ConvertOrderLine(row.raw, game), row.natural);
+    }
+}
+
+TEST(ConvertOrderLine, UnrecognisedLinesGiveNothing)
+{
+    const Game game = test::moveGame();
+    for (const char* line : {"", "A", "S", "s 12 Mars", "@ Zorgons", "1 2 3", "Fly to Mars", "Declare love on race X",
+                             "Set something", "End of message", "Erase everything",
+                             // an amount of cargo without a number of ships has no raw form
+                             "Load 20 cargo CAP onto all ships of group 12", "Set option MAP maybe"}) {
+        SCOPED_TRACE(line);
+        EXPECT_EQ(ConvertOrderLine(line, game), "");
+    }
+}
+
+TEST(ConvertOrderLine, ShipTypeOrFleetFollowsTheOwnRacesTypes)
+{
+    Game game = test::moveGame();
+    // Another race's type of that name does not count.
+    EXPECT_EQ(ConvertOrderLine("E Raider", game), "Erase fleet Raider");
+    EXPECT_EQ(ConvertOrderLine("T Raider Pirate", game), "New name for fleet Raider: Pirate");
+    game.ownrace = "Zorgons";
+    EXPECT_EQ(ConvertOrderLine("E raider", game), "Erase ship type raider");
+    EXPECT_EQ(ConvertOrderLine("Quit the game", game), "Q Zorgons");
+}
+
+TEST(OrderWords, QuotedWordRunsToTheNextQuote)
+{
+    const OrderWords words("N \"Old Town\" \"New  Town\" \"open");
+    ASSERT_EQ(words.count(), 4);
+    EXPECT_EQ(words[2], "\"Old Town\"");
+    EXPECT_EQ(words[3], "\"New  Town\"");
+    EXPECT_EQ(words[4], "\"open");
+    EXPECT_EQ(words[5], "");
+    const OrderWords spaced(" S\t12\xa0Mars ");
+    EXPECT_EQ(spaced.count(), 3);
+    EXPECT_EQ(spaced[3], "Mars");
+}
+
+TEST(StripAnnotation, CutsTheDescriptionOfAListEntry)
+{
+    const Row rows[] = {
+        {"12 (5 Cruiser)", "12"},
+        {"5_(_12_Cruiser_at_Mars)", "5"},
+        {"  5 ( 12 Cruiser at Mars)", "  5"},
+        {"MAX", "MAX"},
+        {"7", "7"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.raw);
+        EXPECT_EQ(StripAnnotation(row.raw), row.natural);
+    }
+}
+
+TEST(HeaderLine, EmptyPasswordLeavesThePasswordPartOut)
+{
+    EXPECT_EQ(headerLine(MoveForm::Raw, " Lyra ", "Big Orion", ""), "#GALAXY Lyra Big_Orion");
+    EXPECT_EQ(headerLine(MoveForm::Natural, "Lyra", "Orion", ""), "#Galaxy game: Lyra, racename: Orion");
+    EXPECT_EQ(headerLine(MoveForm::Raw, "Lyra", "Orion", "p w"), "#GALAXY Lyra Orion p w");
+}
+
+std::vector<std::string> readLines(std::string_view text, MoveForm form, std::string* message = nullptr)
+{
+    const RawMove move = readMove(text, form, OrderContext(test::moveGame()));
+    if (message) *message = move.message;
+    return move.lines;
+}
+
+TEST(ReadMove, DropsCommentsShortensCommandWordsAndStopsAtTheEnd)
+{
+    const std::string text = "#GALAXY Lyra Orion secret 14\r\n"
+                             "\r\n"
+                             "SEND 1 Venus ; ETA 3 turns\r\n"
+                             "; a comment line\r\n"
+                             "# another\r\n"
+                             "// and another\r\n"
+                             "   Intercept 1 Mars\r\n"
+                             "Declare Zorgons\r\n"
+                             "#END\r\n"
+                             "-- \r\n"
+                             "mail signature\r\n";
+    std::string message;
+    const auto raw = readLines(text, MoveForm::Raw, &message);
+    EXPECT_EQ(message, "");
+    EXPECT_EQ(raw, (std::vector<std::string>{"#GALAXY Lyra Orion secret", "S 1 Venus", "I 1 Mars", "D Zorgons", "#END"}));
+    const auto natural = readLines(text, MoveForm::Natural);
+    ASSERT_EQ(natural.size(), 5u);
+    EXPECT_EQ(natural[0], "#Galaxy game: Lyra, racename: Orion, password: secret");
+    EXPECT_EQ(natural[1], "Send group 1 to planet Venus");
+    EXPECT_EQ(natural[4], "#End");
+
+    const RawMove header = readRawMove(text);
+    EXPECT_EQ(header.game, "Lyra");
+    EXPECT_EQ(header.race, "Orion");
+    EXPECT_EQ(header.password, "secret");
+    EXPECT_EQ(header.lines[0], "#GALAXY Lyra Orion secret 14");
+}
+
+TEST(ReadMove, BareLineFeedsEndLinesAndNoEndLineIsAdded)
+{
+    const auto raw = readLines("#galaxy Lyra Orion\nS 1 Venus\nU 2\n", MoveForm::Raw);
+    EXPECT_EQ(raw, (std::vector<std::string>{"#GALAXY Lyra Orion", "S 1 Venus", "U 2"}));
+}
+
+TEST(ReadMove, MessageBlocksStayVerbatim)
+{
+    const std::string text = "#GALAXY Lyra Orion\r\n"
+                             "@ Zorgons Klingons\r\n"
+                             "Dear neighbours,\r\n"
+                             "\r\n"
+                             "# not a comment ; nor this\r\n"
+                             "SEND 1 Venus\r\n"
+                             "@\r\n"
+                             "@\r\n"
+                             "End of the war\r\n"
+                             "@\r\n"
+                             "#END\r\n";
+    const auto raw = readLines(text, MoveForm::Raw);
+    EXPECT_EQ(raw, (std::vector<std::string>{"#GALAXY Lyra Orion", "@ Zorgons Klingons", "Dear neighbours,", "",
+                                             "# not a comment ; nor this", "SEND 1 Venus", "@", "@",
+                                             "End of the war", "@", "#END"}));
+    const auto natural = readLines(text, MoveForm::Natural);
+    EXPECT_EQ(natural, (std::vector<std::string>{"#Galaxy game: Lyra, racename: Orion", "Message to Zorgons Klingons:",
+                                                 "   Dear neighbours,", "   ", "   # not a comment ; nor this",
+                                                 "   SEND 1 Venus", "End of message", "Message to all:",
+                                                 "   End of the war", "End of message", "#End"}));
+    const std::vector<int> blocks = messageBlocks(natural, MoveForm::Natural);
+    EXPECT_EQ(blocks, (std::vector<int>{-1, 1, 1, 1, 1, 1, 1, 7, 7, 7, -1}));
+}
+
+TEST(ReadMove, FailuresGiveTheirMessages)
+{
+    const Row failures[] = {
+        {"GALAXY Lyra Orion\r\n#END\r\n", "This is no galaxy move!"},
+        {" #GALAXY Lyra Orion\r\n#END\r\n", "This is no galaxy move!"},
+        {"#Galaxy Lyra Orion\r\n#END\r\n", "This is no galaxy move!"},
+        {"", "This is no galaxy move!"},
+        {"#GALAXY Lyra Orion\r\ns 12 Mars\r\n#END\r\n", "Error in file: unrecognized command in line\r\ns 12 Mars"},
+        {"#GALAXY Lyra Orion\r\nturns\r\n#END\r\n", "Error in file: unrecognized command in line\r\nt"},
+    };
+    for (const Row& row : failures) {
+        SCOPED_TRACE(row.raw);
+        std::string message;
+        EXPECT_TRUE(readLines(row.raw, MoveForm::Raw, &message).empty());
+        EXPECT_EQ(message, row.natural);
+    }
+    // A load with an amount for all ships reads as natural text but cannot be written back raw.
+    std::string message;
+    readLines("#GALAXY Lyra Orion\r\nL 2 CAP all 20\r\n", MoveForm::Raw, &message);
+    EXPECT_EQ(message, "Error in file: unrecognized command in line\r\nLoad 20 cargo CAP onto all ships of group 2");
+    EXPECT_EQ(readLines("#GALAXY Lyra Orion\r\nL 2 CAP all 20\r\n", MoveForm::Natural, &message).size(), 2u);
+}
+
+TEST(MoveText, FilesGetCrLfAfterEveryLineTheClipboardBetweenLines)
+{
+    const std::vector<std::string> lines = {"#GALAXY Lyra Orion", "S 1 Venus", "#END"};
+    EXPECT_EQ(moveFileText(lines), "#GALAXY Lyra Orion\r\nS 1 Venus\r\n#END\r\n");
+    EXPECT_EQ(moveClipboardText(lines), "#GALAXY Lyra Orion\r\nS 1 Venus\r\n#END");
+}
+
+struct ListCase {
+    std::int32_t gametype;
+    CommandList list;
+    std::size_t count;
+    std::vector<std::pair<int, const char*>> entries; // display index, text
+};
+
+TEST(CommandLists, EntriesPerGameTypeAndDisplay)
+{
+    const ListCase cases[] = {
+        {gtGalaxyNG, CommandList::Descriptions, 40,
+         {{0, "@ (Send message)"}, {15, "L (Load cargo onto a group of ships)"},
+          {16, "L + S (Load cargo and send group to planet)"}, {17, "M (Change area covered by the turn map)"},
+          {39, "Z (Change your address)"}}},
+        {gtStandard, CommandList::Names, 41,
+         {{0, "Add group to fleet"}, {10, "Delete password"}, {11, "Design a new ship type"},
+          {19, "Load cargo and send group to a planet"}, {40, "Upgrade a group of ships"}}},
+        {gtUnknown, CommandList::Names, 41, {{14, "Give address of all players"}}},
+        {gtBlind, CommandList::Descriptions, 34,
+         {{0, "A (Declare peace on another race)"}, {8, "F (Toggle between Full and standard reports)"},
+          {10, "H (Adopt a defensive (guarding) posture)"}, {15, "K (Change status at a planet)"},
+          {20, "  (Set options)"}, {33, "Z (Change your address)"}}},
+        {gtBlind, CommandList::Names, 34,
+         {{0, "Add group to fleet"}, {1, "Adopt a defensive (guarding) posture"}, {11, "Delete password"},
+          {27, "Set options"}, {31, "Toggle between full and standard reports"}, {33, "Upgrade a group of ships"}}},
+    };
+    for (const ListCase& c : cases) {
+        SCOPED_TRACE(testing::Message() << "game type " << c.gametype << " list " << static_cast<int>(c.list));
+        const auto shown = shownCommands(c.gametype, c.list);
+        ASSERT_EQ(shown.size(), c.count);
+        for (const auto& [index, text] : c.entries)
+            EXPECT_STREQ(commandEntry(c.list, shown[static_cast<std::size_t>(index)])->text, text);
+        // Blind Galaxy has no messages, single options or claims.
+        for (int number : shown) {
+            const CommandEntry* entry = commandEntry(c.list, number);
+            ASSERT_NE(entry, nullptr);
+            if (c.gametype == gtBlind) {
+                EXPECT_NE(entry->kind, OrderKind::Message) << entry->text;
+                EXPECT_NE(entry->kind, OrderKind::Option) << entry->text;
+                EXPECT_NE(entry->kind, OrderKind::Claim) << entry->text;
+            } else {
+                EXPECT_NE(entry->kind, OrderKind::SetOptions) << entry->text;
+                EXPECT_NE(entry->kind, OrderKind::Guard) << entry->text;
+            }
+        }
+    }
+    EXPECT_EQ(commandDescriptions().size(), 44u);
+    EXPECT_EQ(commandNames().size(), 45u);
+}
+
+} // namespace
+} // namespace orrery
+
+namespace orrery {
+namespace {
+
+// Lines with missing arguments (the checker reports them) keep their meaning through the natural
+// form: the natural reader matches the sentence's words and lets an argument be absent.
+TEST(ConvertOrderLine, LinesWithMissingArgumentsSurviveTheNaturalForm)
+{
+    const Game game = test::moveGame();
+    for (const char* raw : {"I 12", "R Mars", "D Zorgons", "K Mars war", "B 12", "S 12", "L 12", "M 1", "N Mars",
+                            "P Mars", "T Alpha", "A", "Z"}) {
+        SCOPED_TRACE(raw);
+        if (std::string_view(raw).size() == 1) {
+            EXPECT_EQ(ConvertOrderLine(raw, game), "");
+            continue;
+        }
+        const std::string natural = ConvertOrderLine(raw, game);
+        ASSERT_NE(natural, "");
+        EXPECT_EQ(ConvertOrderLine(natural, game), raw);
+    }
+}
+
+} // namespace
+} // namespace orrery
