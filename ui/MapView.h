@@ -1,0 +1,59 @@
+#pragma once
+
+// The scrolling viewport of the star map (`ScrollBox`) with its canvas (`PaintBoxMap`). The
+// canvas can be far larger than any image (a big galaxy at zoom 35), so it is never allocated:
+// the view keeps the canvas size and the scroll position and paints only what is visible.
+// When the canvas is smaller than the viewport it is centred (the canvas offset).
+
+#include <QAbstractScrollArea>
+
+#include <functional>
+
+namespace orrery {
+
+class MapView : public QAbstractScrollArea {
+    Q_OBJECT
+public:
+    explicit MapView(QWidget* parent = nullptr);
+
+    // Paints the part of the canvas that starts at canvas pixel `origin` into the image (which
+    // has the size of the visible part).
+    using Painter = std::function<void(QImage& image, QPoint origin)>;
+    void setPainter(Painter painter) { painter_ = std::move(painter); }
+
+    void setCanvasSize(QSize size);
+    QSize canvasSize() const { return canvas_; }
+    // Left and top offset of the canvas inside the viewport (non-zero when it is smaller).
+    QPoint canvasOffset() const { return offset_; }
+    void setCanvasOffset(QPoint offset);
+    QPoint scrollPosition() const;
+    void setScrollPosition(QPoint position);
+    QSize viewportSize() const;
+
+    // Canvas pixel under a viewport position.
+    QPoint canvasPixel(QPoint viewportPosition) const;
+    // The image last painted, for tests and screenshots of the map alone.
+    const QImage& lastImage() const { return image_; }
+
+signals:
+    void mousePressedOnCanvas(QPoint canvasPixel, Qt::MouseButton button);
+    void mouseMovedOnCanvas(QPoint canvasPixel);
+    void viewportResized();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void scrollContentsBy(int dx, int dy) override;
+
+private:
+    void updateScrollBars();
+
+    Painter painter_;
+    QSize canvas_{0, 0};
+    QPoint offset_{0, 0};
+    QImage image_;
+};
+
+} // namespace orrery

@@ -1,0 +1,655 @@
+#include "TFormMain.h"
+
+#include "configstore.h"
+#include "messages.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFileDialog>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenuBar>
+#include <QScrollBar>
+#include <QSettings>
+#include <QSplitter>
+#include <QTimer>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace orrery {
+
+namespace {
+
+// A display toggle: its bar button, hint, menu entry and place in the first row of the bar.
+struct ToggleButton {
+    ToggleIndex toggle;
+    const char* button;
+    const char* hint;
+    const char* menu;
+    int left;
+    const char* glyph;
+};
+
+// In the order of the "Display" menu.
+const ToggleButton toggleButtons[] = {
+    {tgCircles, "SpeedButtonCircles", "show distance circles", "Show distance circles", 195, "\u25CE"},
+    {tgDistance, "SpeedButtonDistance", "show distance", "Show distance", 220, "\u2194"},
+    {tgShowIncoming, "SpeedButtonShowIncoming", "show incoming groups", "Show incoming groups", 245, "\u21E5"},
+    {tgShowShips, "SpeedButtonShowShips", "show ships in hyperspace", "Show ships in hyperspace", 270, "\u00B7-"},
+    {tgShowShips2, "SpeedButtonShowShips2", "show ships at planet", "Show ships at planet", 295, "+"},
+    {tgShowIntelligence, "SpeedButtonShowIntelligence", "show planet owners from intelligence ",
+     "Show intelligence", 320, "?"},
+    {tgShowBattles, "SpeedButtonShowBattles", "show battles", "Show battles", 345, "\u2694"},
+    {tgShowBombings, "SpeedButtonShowBombings", "show bombings (from intelligence)", "Show bombings", 370, "\u2739"},
+    {tgCAP, "SpeedButtonCAP", "show capital routes", "Show capital routes", 395, "$"},
+    {tgMAT, "SpeedButtonMAT", "show material routes", "Show material routes", 420, "M"},
+    {tgCOL, "SpeedButtonCOL", "show colonist routes", "Show colonist routes", 445, "C"},
+    {tgEMP, "SpeedButtonEMP", "show empty routes", "Show empty routes", 470, "E"},
+    {tgNames, "SpeedButtonNames", "show planet names", "Show planet names", 495, "Ab"},
+    {tgShowInfo, "SpeedButtonShowInfo", "show planet information", "Show planet information", 520, "i"},
+    {tgShowInfo2, "SpeedButtonShowInfo2", "show planet defence/weapons/num. of ships",
+     "Show planet defence/weapons/num. of ships", 545, "\u2261"},
+    {tgPlanetSize, "SpeedButtonPlanetSize", "show size of planets", "Show size of planets", 570, "\u25CF"},
+    {tgBattleSize, "SpeedButtonBattleSize", "show size of battles", "Show size of battles", 595, "\u25C9"},
+    {tgGroupDistance, "SpeedButtonGroupDistance", "show group range circles", "Show groups range", 620, "G"},
+    {tgFleetDistance, "SpeedButtonFleetDistance", "show fleet range circles", "Show fleets range", 645, "F"},
+};
+
+constexpr int barOneRow = 37;
+constexpr int barTwoRows = 66;
+constexpr int barWideEnough = 1048;
+constexpr int secondRowShift = 670;
+
+} // namespace
+
+TFormMain::TFormMain(QSettings& settings, QWidget* parent)
+    : QMainWindow(parent), settings_(settings), session_(*this)
+{
+    setObjectName(QStringLiteral("FormMain"));
+    setWindowTitle(QStringLiteral("Orrery"));
+    resize(800, 607);
+    QPalette p = palette();
+    p.setColor(QPalette::Window, Qt::black);
+    setPalette(p);
+    registry_ = std::make_unique<TORRegistry>(settings_, [this](MessageKind kind, const std::string& text) {
+        return message(kind, text, 0);
+    });
+
+    TimerFilm = new QTimer(this);
+    TimerFilm->setInterval(1000);
+    connect(TimerFilm, &QTimer::timeout, this, [this] { session_.filmTick(); });
+
+    createActions();
+    createMenus();
+
+    auto* central = new QWidget(this);
+    auto* layout = new QVBoxLayout(central);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    createButtonBar();
+    PanelButtonBar->setParent(central);
+    layout->addWidget(PanelButtonBar);
+    Splitter = new QSplitter(Qt::Vertical, central);
+    Splitter->setObjectName(QStringLiteral("Splitter"));
+    PaintBoxMap = new MapView(Splitter);
+    createPlanetPanel();
+    Splitter->addWidget(PaintBoxMap);
+    Splitter->addWidget(PanelPlanet);
+    Splitter->setStretchFactor(0, 1);
+    Splitter->setStretchFactor(1, 0);
+    Splitter->setSizes({420, 120});
+    layout->addWidget(Splitter, 1);
+    setCentralWidget(central);
+
+    connect(PaintBoxMap, &MapView::viewportResized, this, [this] { fitCanvas(); });
+    connect(Splitter, &QSplitter::splitterMoved, this, [this] {
+        // A planet panel dragged away keeps one pixel, so it can be dragged back.
+        const QList<int> sizes = Splitter->sizes();
+        if (sizes.size() == 2 && sizes[1] == 0) Splitter->setSizes({sizes[0] - 1, 1});
+        fitCanvas();
+    });
+
+    // The settings of a fresh main window.
+    Configuration& c = session_.settings();
+    for (std::size_t i = 0; i < toggles_.size(); ++i) toggles_[i]->setChecked(c.toggles[i]);
+    session_.view().zoomfactor = -1;
+    session_.view().savedzoom = -1;
+    stepCommandsChanged(StepState{});
+    setZoom(1);
+    session_.view().zoomfactor = -1;
+}
+
+TFormMain::~TFormMain() = default;
+
+QAction* TFormMain::makeAction(const QString& name, const QString& text, const QString& hint, bool checkable)
+{
+    auto* a = new QAction(text, this);
+    a->setObjectName(name);
+    a->setToolTip(hint.isEmpty() ? text : hint);
+    a->setCheckable(checkable);
+    actions_[name] = a;
+    return a;
+}
+
+QAction* TFormMain::action(const QString& objectName) const
+{
+    const auto it = actions_.find(objectName);
+    return it == actions_.end() ? nullptr : it->second;
+}
+
+QToolButton* TFormMain::barButton(const QString& objectName) const
+{
+    const auto it = buttons_.find(objectName);
+    return it == buttons_.end() ? nullptr : it->second;
+}
+
+void TFormMain::createActions()
+{
+    // Turn steps.
+    connect(makeAction("SpeedButtonMinus10", "10 reports back", "ten reports back"), &QAction::triggered, this,
+            [this] { session_.tenReportsBack(); });
+    connect(makeAction("SpeedButtonminus", "Previous report", "previous report"), &QAction::triggered, this,
+            [this] { session_.previousReport(); });
+    connect(makeAction("SpeedButtonplus", "Next report", "next report"), &QAction::triggered, this,
+            [this] { session_.nextReport(); });
+    connect(makeAction("SpeedButtonPlus10", "10 reports further", "ten reports further"), &QAction::triggered, this,
+            [this] { session_.tenReportsFurther(); });
+    // Zoom.
+    connect(makeAction("SpeedButtonZoomminus", "Zoom out", "zoom out"), &QAction::triggered, this,
+            [this] { zoomStep(-1); });
+    connect(makeAction("SpeedButtonZoomplus", "Zoom in", "zoom in"), &QAction::triggered, this,
+            [this] { zoomStep(1); });
+    makeAction("SpeedButtonZoom", "Zoom in on mouse position", "zoom in on mouse position", true);
+    connect(makeAction("menuItemZoomSaved", "Zoom to saved position", ""), &QAction::triggered, this,
+            [this] { mapResized(true); });
+    // Toggles: one action serves the bar button and the menu entry, so both stay in step.
+    for (const ToggleButton& t : toggleButtons) {
+        QAction* a = makeAction(t.button, t.menu, t.hint, true);
+        toggles_[static_cast<std::size_t>(t.toggle)] = a;
+        const ToggleIndex index = t.toggle;
+        connect(a, &QAction::triggered, this, [this, index] { toggleClicked(index); });
+    }
+    // Search, tools and information windows.
+    makeAction("SpeedButtonFindPlanet", "Find planet by name", "find planet by name");
+    makeAction("SpeedButtonFindRace", "Find race by name", "find race by name");
+    makeAction("SpeedButtonPlanet", "Planet view", "planet view", true);
+    makeAction("SpeedButtonShips", "Ship design", "ship design");
+    makeAction("SpeedButtonMove", "Move Editor", "Move Editor");
+    makeAction("SpeedButtonBattle", "Battle Simulator", "Battle Simulator");
+    makeAction("SpeedButtonTextEditor", "Text Editor", "");
+    connect(makeAction("SpeedButtonFilm", "Show film", "play all reports like a film", true), &QAction::triggered,
+            this, [this] {
+                // The button shows the film's state; the session decides it.
+                action("SpeedButtonFilm")->setChecked(session_.filmRunning());
+                session_.startFilm();
+            });
+    makeAction("SpeedButtonRaces", "Show races", "show races");
+    makeAction("SpeedButtonYourPlanets", "Show planets", "show planets");
+    makeAction("SpeedButtonNews", "Show news", "show news");
+    makeAction("SpeedButtonTurnOverview", "Show turn overview", "show turn overview");
+    makeAction("SpeedButtonShowOptions", "Show game options", "show game options");
+    makeAction("SpeedButtonShowChart", "Show chart", "show chart");
+    // The windows of these commands come with later steps: visible, but not yet usable.
+    for (const char* name : {"SpeedButtonFindPlanet", "SpeedButtonFindRace", "SpeedButtonPlanet", "SpeedButtonShips",
+                             "SpeedButtonMove", "SpeedButtonBattle", "SpeedButtonTextEditor", "SpeedButtonRaces",
+                             "SpeedButtonYourPlanets", "SpeedButtonNews", "SpeedButtonTurnOverview",
+                             "SpeedButtonShowOptions", "SpeedButtonShowChart"})
+        laterStep(action(name));
+    // System.
+    connect(makeAction("menuItemCreate", "Create configuration...", ""), &QAction::triggered, this,
+            [this] { createConfiguration(); });
+    connect(makeAction("menuItemLoad", "Load configuration...", ""), &QAction::triggered, this,
+            [this] { openLoadWindow(); });
+    connect(makeAction("menuItemSave", "Save configuration...", ""), &QAction::triggered, this,
+            [this] { openSaveWindow(); });
+    connect(makeAction("menuItemDelete", "Delete configuration...", ""), &QAction::triggered, this,
+            [this] { openDeleteWindow(); });
+    connect(makeAction("menuItemOptions", "Change options...", ""), &QAction::triggered, this,
+            [this] { openOptions(); });
+    laterStep(makeAction("menuItemLoadText", "Load text file...", ""));
+    connect(makeAction("menuItemExit", "Exit", ""), &QAction::triggered, this, [this] { close(); });
+    // Help.
+    const std::pair<const char*, const char*> helpTopics[] = {
+        {"Introduction", "introduction"}, {"The main display", "maindisplay"}, {"Buttons", "buttons"},
+        {"Menus", "menus"}, {"Tools", "tools"}, {"Information formulars", "information"}, {"Tips", "tips"},
+        {"Contacting the author", "author"}};
+    for (const auto& [caption, topic] : helpTopics) {
+        const QString keyword = QString::fromLatin1(topic);
+        connect(makeAction(QStringLiteral("menuItemHelp_") + keyword, QString::fromLatin1(caption), ""),
+                &QAction::triggered, this, [this, keyword] { showHelp(keyword); });
+    }
+    connect(makeAction("menuItemAbout", "About", ""), &QAction::triggered, this, [this] { showAbout(); });
+}
+
+void TFormMain::laterStep(QAction* a)
+{
+    a->setEnabled(false);
+    a->setProperty("laterStep", true);
+}
+
+void TFormMain::createMenus()
+{
+    QMenuBar* bar = menuBar();
+    QMenu* system = bar->addMenu(QStringLiteral("System"));
+    for (const char* name : {"menuItemCreate", "menuItemLoad", "menuItemSave", "menuItemDelete"})
+        system->addAction(action(name));
+    system->addSeparator();
+    system->addAction(action("menuItemOptions"));
+    system->addAction(action("menuItemLoadText"));
+    system->addSeparator();
+    system->addAction(action("menuItemExit"));
+    QMenu* turn = bar->addMenu(QStringLiteral("Turn"));
+    for (const char* name : {"SpeedButtonminus", "SpeedButtonplus", "SpeedButtonMinus10", "SpeedButtonPlus10"})
+        turn->addAction(action(name));
+    QMenu* zoom = bar->addMenu(QStringLiteral("Zoom"));
+    for (const char* name : {"SpeedButtonZoomplus", "SpeedButtonZoomminus", "SpeedButtonZoom", "menuItemZoomSaved"})
+        zoom->addAction(action(name));
+    QMenu* display = bar->addMenu(QStringLiteral("Display"));
+    for (const ToggleButton& t : toggleButtons) display->addAction(action(t.button));
+    QMenu* search = bar->addMenu(QStringLiteral("Search"));
+    search->addAction(action("SpeedButtonFindPlanet"));
+    search->addAction(action("SpeedButtonFindRace"));
+    QMenu* tools = bar->addMenu(QStringLiteral("Tools"));
+    for (const char* name : {"SpeedButtonPlanet", "SpeedButtonShips", "SpeedButtonMove", "SpeedButtonBattle",
+                             "SpeedButtonTextEditor", "SpeedButtonFilm"})
+        tools->addAction(action(name));
+    QMenu* information = bar->addMenu(QStringLiteral("Information"));
+    for (const char* name : {"SpeedButtonRaces", "SpeedButtonYourPlanets", "SpeedButtonNews",
+                             "SpeedButtonTurnOverview", "SpeedButtonShowOptions", "SpeedButtonShowChart"})
+        information->addAction(action(name));
+    QMenu* help = bar->addMenu(QStringLiteral("Help"));
+    for (const char* topic : {"introduction", "maindisplay", "buttons", "menus", "tools", "information", "tips",
+                              "author"})
+        help->addAction(action(QStringLiteral("menuItemHelp_") + QString::fromLatin1(topic)));
+    help->addSeparator();
+    help->addAction(action("menuItemAbout"));
+}
+
+QToolButton* TFormMain::makeButton(QAction* a, int left, int top, const QString& glyph)
+{
+    auto* b = new QToolButton(PanelButtonBar);
+    b->setObjectName(a->objectName());
+    b->setDefaultAction(a);
+    b->setText(glyph);
+    b->setToolTip(a->toolTip());
+    b->setGeometry(left, top, 25, 25);
+    b->setAutoRaise(false);
+    buttons_[a->objectName()] = b;
+    return b;
+}
+
+void TFormMain::createButtonBar()
+{
+    PanelButtonBar = new QWidget(this);
+    PanelButtonBar->setObjectName(QStringLiteral("PanelButtonBar"));
+    PanelButtonBar->setFixedHeight(barTwoRows);
+    PanelButtonBar->setAutoFillBackground(true);
+    QPalette p = PanelButtonBar->palette();
+    p.setColor(QPalette::Window, QColor(0xC0, 0xC0, 0xC0));
+    PanelButtonBar->setPalette(p);
+    const int top = 6;
+    makeButton(action("SpeedButtonMinus10"), 8, top, QStringLiteral("\u00AB"));
+    makeButton(action("SpeedButtonminus"), 33, top, QStringLiteral("\u2039"));
+    makeButton(action("SpeedButtonplus"), 58, top, QStringLiteral("\u203A"));
+    makeButton(action("SpeedButtonPlus10"), 83, top, QStringLiteral("\u00BB"));
+    makeButton(action("SpeedButtonZoomminus"), 114, top, QStringLiteral("\u2212"));
+    makeButton(action("SpeedButtonZoomplus"), 139, top, QStringLiteral("+"));
+    makeButton(action("SpeedButtonZoom"), 164, top, QStringLiteral("\u2316"));
+    for (const ToggleButton& t : toggleButtons)
+        makeButton(action(t.button), t.left, top, QString::fromUtf8(t.glyph));
+    // The second row; beside the first one when the bar is wide enough.
+    const std::pair<const char*, int> second[] = {
+        {"SpeedButtonFindPlanet", 8},    {"SpeedButtonFindRace", 33},  {"SpeedButtonPlanet", 64},
+        {"SpeedButtonShips", 89},        {"SpeedButtonMove", 114},     {"SpeedButtonBattle", 139},
+        {"SpeedButtonTextEditor", 164},  {"SpeedButtonFilm", 189},     {"SpeedButtonRaces", 220},
+        {"SpeedButtonYourPlanets", 245}, {"SpeedButtonNews", 270},     {"SpeedButtonShowChart", 295},
+        {"SpeedButtonTurnOverview", 320}, {"SpeedButtonShowOptions", 345}};
+    const char* glyphs[] = {"\u2315", "R?", "P", "S", "\u270E", "\u2694", "T", "\u25B6", "R", "Y", "N", "\u2197",
+                            "O", "\u2699"};
+    int g = 0;
+    for (const auto& [name, left] : second) secondRow_.push_back(makeButton(action(name), left, 36, QString::fromUtf8(glyphs[g++])));
+    LabelName = new QLabel(PanelButtonBar);
+    LabelName->setObjectName(QStringLiteral("LabelName"));
+    LabelName->setGeometry(680, 8, 110, 20);
+}
+
+void TFormMain::layoutButtonBar()
+{
+    const int width = PanelButtonBar->width();
+    const int height = PanelButtonBar->height();
+    if (width < barWideEnough && height == barOneRow) {
+        PanelButtonBar->setFixedHeight(barTwoRows);
+        for (QToolButton* b : secondRow_) b->move(b->x() - secondRowShift, 36);
+    } else if (width >= barWideEnough && height == barTwoRows) {
+        PanelButtonBar->setFixedHeight(barOneRow);
+        for (QToolButton* b : secondRow_) b->move(b->x() + secondRowShift, 6);
+    }
+    LabelName->move(PanelButtonBar->height() == barOneRow ? width - 120 : 680, 8);
+}
+
+void TFormMain::createPlanetPanel()
+{
+    PanelPlanet = new QWidget(Splitter);
+    PanelPlanet->setObjectName(QStringLiteral("PanelPlanet"));
+    PanelPlanet->setMinimumHeight(1);
+    PanelPlanet->setAutoFillBackground(true);
+    QPalette p = PanelPlanet->palette();
+    p.setColor(QPalette::Window, QColor(0xC0, 0xC0, 0xC0));
+    PanelPlanet->setPalette(p);
+    GroupBoxMousePos = new QGroupBox(QStringLiteral("Mouse pos."), PanelPlanet);
+    GroupBoxMousePos->setObjectName(QStringLiteral("GroupBoxMousePos"));
+    GroupBoxMousePos->setGeometry(700, 2, 96, 58);
+    LabelMouseX = new QLabel(QStringLiteral("X:"), GroupBoxMousePos);
+    LabelMouseY = new QLabel(QStringLiteral("Y:"), GroupBoxMousePos);
+    LabelMouseDTO = new QLabel(QStringLiteral("DTO:"), GroupBoxMousePos);
+    LabelMouseX->setGeometry(6, 16, 86, 14);
+    LabelMouseY->setGeometry(6, 29, 86, 14);
+    LabelMouseDTO->setGeometry(6, 42, 86, 14);
+}
+
+QString TFormMain::reportLabelText() const { return LabelName->text(); }
+
+void TFormMain::toggleClicked(ToggleIndex t)
+{
+    // Planet information and strength bars exclude each other; both may be off.
+    if (t == tgShowInfo && toggleAction(tgShowInfo)->isChecked()) toggleAction(tgShowInfo2)->setChecked(false);
+    if (t == tgShowInfo2 && toggleAction(tgShowInfo2)->isChecked()) toggleAction(tgShowInfo)->setChecked(false);
+    Configuration& c = session_.settings();
+    for (std::size_t i = 0; i < toggles_.size(); ++i) c.toggles[i] = toggles_[i]->isChecked();
+    if (t == tgPlanetSize || t == tgBattleSize) turnRead();
+    repaintMap();
+}
+
+void TFormMain::setZoom(int zoom)
+{
+    session_.view().zoomfactor = zoom;
+    action("SpeedButtonZoomplus")->setEnabled(zoom < maximumZoom);
+    action("SpeedButtonZoom")->setEnabled(zoom < maximumZoom);
+    action("SpeedButtonZoomminus")->setEnabled(zoom > minimumZoom);
+}
+
+void TFormMain::zoomStep(int delta)
+{
+    const int zoom = session_.view().zoomfactor;
+    if (zoom < minimumZoom) return;
+    const int next = std::clamp(zoom + delta, minimumZoom, maximumZoom);
+    if (next == zoom) return;
+    const QSize before = PaintBoxMap->canvasSize();
+    const QSize viewport = PaintBoxMap->viewportSize();
+    const QPoint scroll = PaintBoxMap->scrollPosition();
+    setZoom(next);
+    mapResized(false);
+    // The point in the middle of the viewport stays there.
+    const QSize after = PaintBoxMap->canvasSize();
+    auto keep = [](int v, int w0, int w1, int p) {
+        if (w1 <= v) return 0;
+        const int m = std::max(w0, v);
+        const int c = v / 2 + p;
+        return static_cast<int>(static_cast<double>(c) / m * w1 - c) + p;
+    };
+    PaintBoxMap->setScrollPosition({keep(viewport.width(), before.width(), after.width(), scroll.x()),
+                                    keep(viewport.height(), before.height(), after.height(), scroll.y())});
+    repaintMap();
+}
+
+void TFormMain::fitCanvas()
+{
+    layoutButtonBar();
+    const QSize v = PaintBoxMap->viewportSize();
+    const QSize c = PaintBoxMap->canvasSize();
+    PaintBoxMap->setCanvasOffset({c.width() < v.width() ? (v.width() - c.width()) / 2 : 0,
+                                  c.height() < v.height() ? (v.height() - c.height()) / 2 : 0});
+}
+
+// ------------------------------------------------------------------------------------------
+// What the session asks.
+
+bool TFormMain::message(MessageKind kind, const std::string& text, int helpTopic)
+{
+    if (quiet_) {
+        if (kind == MessageKind::Error) qWarning("%s", text.c_str());
+        return true;
+    }
+    return MessageBoxes::current().show(this, kind, fromGame(text), helpTopic);
+}
+
+GameTypeChoice TFormMain::confirmGameType(std::int32_t detected, const std::string& details)
+{
+    return SessionUi::confirmGameType(detected, details);
+}
+
+int TFormMain::mapViewportWidth() { return PaintBoxMap->viewportSize().width(); }
+
+void TFormMain::zoomChanged()
+{
+    if (session_.view().zoomfactor > 0) setZoom(session_.view().zoomfactor);
+}
+
+void TFormMain::mapResized(bool restoreScroll)
+{
+    const Game& g = session_.game();
+    ViewState& v = session_.view();
+    if (g.mapwidth <= 0 || g.mapheight <= 0) return;
+    if (restoreScroll && v.savedzoom > 0) setZoom(std::clamp(v.savedzoom, minimumZoom, maximumZoom));
+    if (v.zoomfactor < minimumZoom) setZoom(std::clamp(mapViewportWidth() / g.mapwidth, minimumZoom, maximumZoom));
+    const QSize canvas(g.mapwidth * v.zoomfactor + 55, g.mapheight * v.zoomfactor + 20);
+    PaintBoxMap->setCanvasSize(canvas);
+    fitCanvas();
+    if (restoreScroll) {
+        const QSize viewport = PaintBoxMap->viewportSize();
+        if (v.savedscrollx > -1)
+            PaintBoxMap->setScrollPosition({v.savedscrollx, v.savedscrolly});
+        else
+            PaintBoxMap->setScrollPosition({(canvas.width() - viewport.width()) / 2,
+                                            (canvas.height() - viewport.height()) / 2});
+    }
+}
+
+void TFormMain::repaintMap() { PaintBoxMap->viewport()->update(); }
+
+void TFormMain::stepCommandsChanged(const StepState& steps)
+{
+    action("SpeedButtonminus")->setEnabled(steps.previous);
+    action("SpeedButtonMinus10")->setEnabled(steps.tenBack);
+    action("SpeedButtonplus")->setEnabled(steps.next);
+    action("SpeedButtonPlus10")->setEnabled(steps.tenFurther);
+}
+
+void TFormMain::showPlanetPanel(const std::string&) {}
+
+void TFormMain::refreshOpenViews(const std::string& planet)
+{
+    for (const auto& [name, hook] : refreshHooks_) hook(planet);
+}
+
+void TFormMain::setRefreshHook(const QString& window, std::function<void(const std::string&)> hook)
+{
+    refreshHooks_[window] = std::move(hook);
+}
+
+void TFormMain::filmTimer(bool on, int interval)
+{
+    TimerFilm->setInterval(std::max(1, interval));
+    if (on)
+        TimerFilm->start();
+    else
+        TimerFilm->stop();
+}
+
+void TFormMain::filmButton(bool down) { action("SpeedButtonFilm")->setChecked(down); }
+
+void TFormMain::reportLabelChanged(int turn)
+{
+    LabelName->setText(QString::fromStdString(Session::reportLabel(turn)));
+    // Long loads run in one handler: the label is repainted at once to show the progress.
+    LabelName->repaint();
+}
+
+void TFormMain::turnButtonsVisible(bool visible)
+{
+    for (const char* name : {"SpeedButtonTurnOverview", "SpeedButtonShowChart"}) {
+        if (QToolButton* b = barButton(name)) b->setVisible(visible);
+        action(name)->setVisible(visible);
+    }
+}
+
+void TFormMain::turnRead()
+{
+    const bool blind = session_.game().gametype == gtBlind;
+    if (QToolButton* b = barButton("SpeedButtonShowOptions")) b->setVisible(blind);
+    action("SpeedButtonShowOptions")->setVisible(blind);
+}
+
+// ------------------------------------------------------------------------------------------
+// Configurations.
+
+void TFormMain::startUp(const QString& configuration)
+{
+    QString name = configuration;
+    if (name.endsWith(QStringLiteral(".cfg"))) name.chop(4);
+    Configuration values = session_.settings();
+    std::vector<std::string> keys;
+    const auto result = registry_->loadConfiguration(name.toStdString(), values, &keys);
+    if (result == TORRegistry::LoadResult::Loaded) {
+        applyConfiguration(values, keys);
+        session_.startConfiguration();
+        emit turnShown();
+    }
+}
+
+bool TFormMain::createConfigurationFrom(const QString& reportOfTurnZero)
+{
+    const bool ok = session_.createConfiguration(reportOfTurnZero.toLocal8Bit().toStdString());
+    if (ok) emit turnShown();
+    return ok;
+}
+
+void TFormMain::createConfiguration()
+{
+    const QString file = QFileDialog::getOpenFileName(this, QStringLiteral("Select turn report 0"), QString(),
+                                                      QStringLiteral("All files (*)"));
+    if (!file.isEmpty()) createConfigurationFrom(file);
+}
+
+void TFormMain::loadAndStartConfiguration(const QString& name)
+{
+    if (session_.filmRunning()) session_.stopFilm();
+    Configuration values = session_.settings();
+    std::vector<std::string> keys;
+    if (registry_->loadConfiguration(name.toStdString(), values, &keys) == TORRegistry::LoadResult::Loaded)
+        applyConfiguration(values, keys);
+    session_.startConfiguration();
+    refreshOpenViews("");
+    emit turnShown();
+}
+
+Configuration TFormMain::currentConfiguration() const
+{
+    Configuration c = session_.settings();
+    const Game& g = session_.game();
+    const ViewState& v = const_cast<Session&>(session_).view();
+    c.zoom = v.zoomfactor;
+    c.windowWidth = width();
+    c.windowHeight = height();
+    c.windowPosLeft = x();
+    c.windowPosTop = y();
+    c.scrollPosX = PaintBoxMap->scrollPosition().x();
+    c.scrollPosY = PaintBoxMap->scrollPosition().y();
+    c.windowState = isMaximized() ? windowMaximised : isMinimized() ? windowMinimised : 0;
+    c.gameType = g.gametype;
+    c.planetsPerPlayer = g.homeplanetcount;
+    c.turnDirectory = g.turndirectory;
+    c.reportName = g.reportname;
+    c.reportExt = g.reportext;
+    c.filmDelay = TimerFilm->interval();
+    for (std::size_t i = 0; i < toggles_.size(); ++i) c.toggles[i] = toggles_[i]->isChecked();
+    return c;
+}
+
+void TFormMain::applyConfiguration(const Configuration& values, const std::vector<std::string>& keysInOrder)
+{
+    Configuration& c = session_.settings();
+    ViewState& v = session_.view();
+    for (const std::string& key : keysInOrder) {
+        if (key == "Zoom") {
+            v.savedzoom = values.zoom;
+        } else if (key == "WindowState") {
+            if (values.windowState == windowMaximised)
+                showMaximized();
+            else if (values.windowState == windowMinimised)
+                showMinimized();
+            else
+                showNormal();
+        } else if (key == "WindowPosLeft") {
+            move(values.windowPosLeft, y());
+        } else if (key == "WindowPosTop") {
+            move(x(), values.windowPosTop);
+            if (v.savedzoom > 0) setZoom(std::clamp(v.savedzoom, minimumZoom, maximumZoom));
+        } else if (key == "WindowWidth") {
+            resize(values.windowWidth, height());
+        } else if (key == "WindowHeight") {
+            resize(width(), values.windowHeight);
+        } else if (key == "ScrollPosX") {
+            v.savedscrollx = values.scrollPosX;
+        } else if (key == "ScrollPosY") {
+            v.savedscrolly = values.scrollPosY;
+        } else if (key == "FilmDelay") {
+            c.filmDelay = values.filmDelay;
+            TimerFilm->setInterval(std::max(1, values.filmDelay));
+        } else if (key == "ShowMousePos") {
+            c.showMousePos = values.showMousePos;
+            GroupBoxMousePos->setVisible(values.showMousePos);
+        } else if (key == "ShowButtonBar") {
+            c.showButtonBar = values.showButtonBar;
+            PanelButtonBar->setVisible(values.showButtonBar);
+        } else if (const int t = toggleIndex(key); t >= 0) {
+            toggles_[static_cast<std::size_t>(t)]->setChecked(values.toggles[static_cast<std::size_t>(t)]);
+            c.toggles[static_cast<std::size_t>(t)] = values.toggles[static_cast<std::size_t>(t)];
+            // The size toggles recompute the symbol and battle sizes at once.
+            if (t == tgPlanetSize || t == tgBattleSize) turnRead();
+        }
+    }
+    c.includeMapPosition = values.includeMapPosition;
+    c.moveEditorInitialDir = values.moveEditorInitialDir;
+    c.textEditorInitialDir = values.textEditorInitialDir;
+    c.moveEditorGameName = values.moveEditorGameName;
+    c.moveEditorRaceName = values.moveEditorRaceName;
+    c.moveEditorPassword = values.moveEditorPassword;
+    c.numOfCircles = values.numOfCircles;
+    c.rangeInterval = values.rangeInterval;
+    session_.useReportSet(values.turnDirectory, values.reportName, values.reportExt, values.gameType,
+                          values.planetsPerPlayer);
+}
+
+void TFormMain::openLoadWindow() {}
+void TFormMain::openSaveWindow() {}
+void TFormMain::openDeleteWindow() {}
+void TFormMain::openOptions() {}
+void TFormMain::showHelp(const QString&) {}
+void TFormMain::showAbout() {}
+
+// ------------------------------------------------------------------------------------------
+// Window events.
+
+void TFormMain::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    layoutButtonBar();
+}
+
+void TFormMain::resizeEvent(QResizeEvent* event)
+{
+    QMainWindow::resizeEvent(event);
+    fitCanvas();
+}
+
+void TFormMain::closeEvent(QCloseEvent* event)
+{
+    session_.close();
+    event->accept();
+}
+
+} // namespace orrery

@@ -1,0 +1,138 @@
+#pragma once
+
+// The main window: the button bar, the star map, the planet panel with the groups at the
+// selected planet, and the menus. It holds the game session and answers what the session asks
+// (messages, the game type, the map's size and repaint, the step commands, the film timer).
+
+#include "MapView.h"
+#include "configuration.h"
+#include "session.h"
+
+#include <QMainWindow>
+
+#include <array>
+#include <functional>
+#include <map>
+#include <memory>
+
+class QAction;
+class QActionGroup;
+class QButtonGroup;
+class QLabel;
+class QGroupBox;
+class QRadioButton;
+class QSettings;
+class QSplitter;
+class QTimer;
+class QToolButton;
+class QMenu;
+
+namespace orrery {
+
+class TORRegistry;
+
+class TFormMain : public QMainWindow, public SessionUi {
+    Q_OBJECT
+public:
+    // settings: the per-user store of the configurations.
+    explicit TFormMain(QSettings& settings, QWidget* parent = nullptr);
+    ~TFormMain() override;
+
+    Session& session() { return session_; }
+    MapView& map() { return *PaintBoxMap; }
+
+    // Start-up: loads the configuration of that name ("" for "Standard", a final ".cfg" dropped)
+    // and starts it; without a standard configuration the "No configuration" window appears.
+    void startUp(const QString& configuration);
+    // "Create configuration..." with the report of turn 0 already chosen.
+    bool createConfigurationFrom(const QString& reportOfTurnZero);
+    // Loads a stored configuration, applies it and starts it (also when loading failed).
+    void loadAndStartConfiguration(const QString& name);
+    // The current state as a configuration, and a configuration applied in the stored order.
+    Configuration currentConfiguration() const;
+    void applyConfiguration(const Configuration& values, const std::vector<std::string>& keysInOrder);
+
+    // Without questions: every question takes its default answer, the game type window its
+    // detected type, information boxes are skipped (screenshots, the demo).
+    void setQuiet(bool quiet) { quiet_ = quiet; }
+
+    // The toggle actions by configuration key order, the step and film actions.
+    QAction* toggleAction(ToggleIndex t) const { return toggles_[static_cast<std::size_t>(t)]; }
+    QAction* action(const QString& objectName) const;
+    QToolButton* barButton(const QString& objectName) const;
+    QWidget* buttonBar() const { return PanelButtonBar; }
+    QString reportLabelText() const;
+
+    // SessionUi
+    bool message(MessageKind kind, const std::string& text, int helpTopic) override;
+    GameTypeChoice confirmGameType(std::int32_t detected, const std::string& details) override;
+    int mapViewportWidth() override;
+    void zoomChanged() override;
+    void mapResized(bool restoreScroll) override;
+    void repaintMap() override;
+    void stepCommandsChanged(const StepState& steps) override;
+    void showPlanetPanel(const std::string& label) override;
+    void refreshOpenViews(const std::string& planet) override;
+    void filmTimer(bool on, int interval) override;
+    void filmButton(bool down) override;
+    void reportLabelChanged(int turn) override;
+    void turnButtonsVisible(bool visible) override;
+    void turnRead() override;
+
+    // Hooks for the windows of later steps: a window registers how it is refreshed.
+    void setRefreshHook(const QString& window, std::function<void(const std::string&)> hook);
+
+signals:
+    void turnShown();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void createActions();
+    void createMenus();
+    void createButtonBar();
+    void createPlanetPanel();
+    QAction* makeAction(const QString& name, const QString& text, const QString& hint, bool checkable = false);
+    QToolButton* makeButton(QAction* action, int left, int top, const QString& glyph);
+    void layoutButtonBar();
+    void toggleClicked(ToggleIndex t);
+    void setZoom(int zoom);
+    void zoomStep(int delta);
+    void fitCanvas();
+    void createConfiguration();
+    void openLoadWindow();
+    void openSaveWindow();
+    void openDeleteWindow();
+    void openOptions();
+    void showHelp(const QString& topic);
+    void showAbout();
+    void laterStep(QAction* action);
+
+    QSettings& settings_;
+    std::unique_ptr<TORRegistry> registry_;
+    Session session_;
+    bool quiet_ = false;
+    bool started_ = false;
+
+    QWidget* PanelButtonBar = nullptr;
+    QSplitter* Splitter = nullptr;
+    MapView* PaintBoxMap = nullptr;
+    QWidget* PanelPlanet = nullptr;
+    QLabel* LabelName = nullptr;
+    QGroupBox* GroupBoxMousePos = nullptr;
+    QLabel* LabelMouseX = nullptr;
+    QLabel* LabelMouseY = nullptr;
+    QLabel* LabelMouseDTO = nullptr;
+    QTimer* TimerFilm = nullptr;
+
+    std::array<QAction*, toggleCount> toggles_{};
+    std::map<QString, QAction*> actions_;
+    std::map<QString, QToolButton*> buttons_;
+    std::vector<QToolButton*> secondRow_;
+    std::map<QString, std::function<void(const std::string&)>> refreshHooks_;
+};
+
+} // namespace orrery
