@@ -1,11 +1,70 @@
-// The Orrery program: the main window over the game session.
+// The Orrery program.
+//
+//   orrery [configuration]                 load that configuration (or "Standard") and start it
+//   orrery --open PATH/NAME0EXT            create a configuration from that report of turn 0
+//   orrery --screenshot FILE [--open PATH/NAME0EXT | configuration]
+//                                          start without any question, save the main window
+//                                          as PNG once the turn is shown, and exit
+//   orrery --quiet ...                     start without any question
+
+#include "TFormMain.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
+#include <QSettings>
+#include <QTimer>
+
+#include <cstdio>
+
+using namespace orrery;
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Orrery"));
     QApplication::setApplicationName(QStringLiteral("Orrery"));
-    return 0;
+    QApplication::setApplicationVersion(QStringLiteral(ORRERY_VERSION));
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Orrery, a companion for players of Galaxy"));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    const QCommandLineOption open(QStringLiteral("open"), QStringLiteral("Create a configuration from this report of turn 0."),
+                                  QStringLiteral("report"));
+    const QCommandLineOption screenshot(QStringLiteral("screenshot"),
+                                        QStringLiteral("Save the main window as PNG once the turn is shown, then exit."),
+                                        QStringLiteral("file"));
+    const QCommandLineOption quiet(QStringLiteral("quiet"), QStringLiteral("Ask no questions: take every default."));
+    parser.addOptions({open, screenshot, quiet});
+    parser.addPositionalArgument(QStringLiteral("configuration"), QStringLiteral("The configuration to load."));
+    parser.process(app);
+
+    QSettings settings(QStringLiteral("Orrery"), QStringLiteral("Orrery"));
+    TFormMain main(settings);
+    const bool shooting = parser.isSet(screenshot);
+    main.setQuiet(shooting || parser.isSet(quiet));
+    const QStringList positional = parser.positionalArguments();
+    const QString configuration = positional.size() == 1 ? positional.front() : QString();
+
+    main.show();
+    int status = 0;
+    // The configuration is loaded once the window is shown, as a player sees it happen.
+    QTimer::singleShot(0, &main, [&] {
+        if (parser.isSet(open))
+            main.createConfigurationFrom(parser.value(open));
+        else
+            main.startUp(configuration);
+        if (!shooting) return;
+        // One more turn of the event loop so that the map is painted before the picture is taken.
+        QTimer::singleShot(50, &main, [&] {
+            const QString file = parser.value(screenshot);
+            if (!main.grab().save(file, "PNG")) {
+                std::fprintf(stderr, "orrery: cannot write %s\n", qPrintable(file));
+                status = 2;
+            }
+            main.close();
+        });
+    });
+    const int result = app.exec();
+    return status != 0 ? status : result;
 }
