@@ -144,8 +144,7 @@ private:
     void checkArguments()
     {
         for (std::size_t i = 1; i < end_; ++i) {
-            if (!isOrder(i)) continue;
-            if (letter(i) == '@') {
+            if (eta_.opensMessage(i)) {
                 const Fields f(raw_[i]);
                 for (int n = 2; n <= f.count(); ++n)
                     if (!raceExists(f[n])) {
@@ -154,6 +153,7 @@ private:
                     }
                 continue;
             }
+            if (!isOrder(i)) continue;
             const std::string_view w2 = word(i, 2), w3 = word(i, 3);
             switch (letter(i)) {
             case 'A':
@@ -287,6 +287,14 @@ private:
         for (std::size_t i = 1; i < end_; ++i) {
             if (!isOrder(i)) continue;
             const char c = letter(i);
+            if (c == 'M') {
+                checkMapArea(i);
+                continue;
+            }
+            if (c == 'E') {
+                checkErase(i);
+                continue;
+            }
             if (c != 'B' && c != 'G' && c != 'I' && c != 'J' && c != 'L' && c != 'S' && c != 'U' && c != 'X')
                 continue;
             const std::string_view w2 = word(i, 2);
@@ -341,6 +349,36 @@ private:
             // One entry per ship taken from the group, kept as a count per group.
             if (ships > 0.0) used_.add(w2, ships);
         }
+    }
+
+    // "M x y size": three whole numbers of at least 1.
+    void checkMapArea(std::size_t i)
+    {
+        for (int n = 2; n <= 4; ++n) {
+            const std::string_view value = word(i, n);
+            if (!isWholeNumber(value))
+                finding("Syntax error in line: " + shown(i));
+            else if (readNumber(value) < 1.0)
+                lineError(i, "Values has to be at least 1.");
+        }
+    }
+
+    // A ship type can be erased only when no ship of it is left or being built.
+    void checkErase(std::size_t i)
+    {
+        const std::string_view type = word(i, 2);
+        if (!ownShipType(type)) return;
+        if (const racegrouprecord* own = ownGroups(game_))
+            for (const grouprecord& g : own->groups)
+                if (equalsNoCase(g.name.view(), type)) {
+                    lineError(i, "Ships of this type still exist.");
+                    return;
+                }
+        for (const planetrecord& p : game_.turn.planets)
+            if (p.ownercode == ocOwn && equalsNoCase(p.producing.view(), type)) {
+                lineError(i, "Ships of this type are still being produced.");
+                return;
+            }
     }
 
     void checkShipCounts()

@@ -35,7 +35,12 @@ public:
                             double ships) const;
 
     const TurnLookup& lookup() const { return lookup_; }
+    // Inside a message block, its opening and closing lines included.
     bool inMessage(std::size_t index) const { return index < blocks_.size() && blocks_[index] >= 0; }
+    bool opensMessage(std::size_t index) const
+    {
+        return index < blocks_.size() && blocks_[index] == static_cast<int>(index);
+    }
 
 private:
     struct CargoOrder {
