@@ -2,8 +2,10 @@
 //
 //   orrery-cli turn PATH/NAME<n>EXT [--json]   read turn n as the program shows it
 //   orrery-cli open PATH/NAME0EXT [--gametype N] [--json]   create and start a configuration
+//   orrery-cli move convert|check|eta FILE ...   the orders editor (see move_command.h)
 
 #include "commands.h"
+#include "move_command.h"
 #include "gamedata.h"
 #include "turnloader.h"
 #include "turnjson.h"
@@ -28,7 +30,8 @@ int fail(const std::string& message)
 void usage()
 {
     std::fprintf(stderr, "usage: orrery-cli turn PATH/NAME<n>EXT [--json]\n"
-                         "       orrery-cli open PATH/NAME0EXT [--gametype N] [--json]\n");
+                         "       orrery-cli open PATH/NAME0EXT [--gametype N] [--json]\n"
+                         "       orrery-cli move convert|check|eta FILE [--to natural|raw] [--turn PATH/NAME<n>EXT]\n");
 }
 
 void printSummary(const Game& game)
@@ -96,6 +99,7 @@ int main(int argc, char** argv)
     const std::vector<std::string> args(argv + 2, argv + argc);
     if (command == "turn") return commandTurn(args);
     if (command == "open") return commandOpen(args);
+    if (command == "move") return commandMove(args);
     usage();
     return fail("unknown command: " + command);
 }

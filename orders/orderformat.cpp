@@ -643,10 +643,13 @@ RawMove readRawMove(std::string_view input)
     return move;
 }
 
-RawMove readMove(std::string_view text, MoveForm form, const OrderContext& context)
+RawMove readMove(std::string_view text, MoveForm form, const OrderContext& givenContext)
 {
     RawMove move = readRawMove(text);
     if (!move.ok) return move;
+    // Without a turn the own race is the one the header names ("Quit the game" needs it).
+    OrderContext context = givenContext;
+    if (context.ownRace().empty()) context.setOwnRace(move.race);
     std::vector<std::string> natural;
     std::string bad;
     if (!convertMove(move.lines, MoveForm::Raw, MoveForm::Natural, context, natural, &bad)) {
