@@ -1,6 +1,7 @@
 # Orders editor benchmarks on a generated 1 MB turn. The galaxy generator lives with the test
 # helpers; when the tests are not built its folder is added here on its own.
-if(NOT TARGET orrery_reportwriter AND NOT TARGET orrery_testsupport)
+if(NOT TARGET orrery_reportwriter AND NOT TARGET orrery_testsupport
+   AND EXISTS ${PROJECT_SOURCE_DIR}/tests/support/galaxygen.cpp)
   add_subdirectory(${PROJECT_SOURCE_DIR}/tests/support ${CMAKE_CURRENT_BINARY_DIR}/support)
 endif()
 if(TARGET orrery_reportwriter)
