@@ -1,0 +1,96 @@
+#pragma once
+
+// The planet panel below the map and the grid of groups at the shown planet, as texts. The main
+// window owns the labels and the grid; these builders say what each shows.
+
+#include "gamedata.h"
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace orrery {
+
+// A label of the panel and its place (pixels inside the panel).
+struct PanelLabel {
+    const char* name;
+    int x;
+    int y;
+};
+// LabelSelection, LabelOwner, LabelProducing, Labelxpos, Labelypos, LabelSize, LabelPopulation,
+// LabelIndustrie, LabelResources, LabelCAP, LabelMAT, LabelCOL, LabelProduction, LabelMaxTech,
+// LabelmaxShip, in the order of PlanetPanelTexts.
+const std::array<PanelLabel, 15>& planetPanelLabels();
+
+// The texts of the panel's labels. A label without a value (nullopt) keeps its text.
+struct PlanetPanelTexts {
+    std::string panelobject; // the object the groups grid lists groups for
+    std::optional<std::string> selection;
+    std::optional<std::string> owner;
+    std::optional<std::string> producing;
+    std::optional<std::string> xpos;
+    std::optional<std::string> ypos;
+    std::optional<std::string> size;
+    std::optional<std::string> population;
+    std::optional<std::string> industrie;
+    std::optional<std::string> resources;
+    std::optional<std::string> cap;
+    std::optional<std::string> mat;
+    std::optional<std::string> col;
+    std::optional<std::string> production;
+    std::optional<std::string> maxTech;
+    std::optional<std::string> maxShip;
+};
+
+// What a planet can produce: each figure -1 when it cannot be worked out. Production is the
+// industry plus a quarter of the population beyond it; ship mass is production x resources /
+// (10 x resources + 1); technology is production / 5000. "Max." is at full population (the
+// planet's size).
+struct ProductionFigures {
+    double maxProduction = -1;
+    double currentProduction = -1;
+    double maxMass = -1;
+    double currentMass = -1;
+    double maxTech = -1;
+    double currentTech = -1;
+};
+ProductionFigures productionFigures(const planetrecord& planet);
+
+// ShowPlanetPanel(mode, planet, name, x, y): mode 1 shows a planet (planet must be given), mode
+// 2 a ship mark (name "Your ship" or "Enemy ship"), any other mode clears the name and the
+// position. x or y of -99999.0 leaves that label alone. The groups grid is to be refilled for
+// panelobject afterwards.
+PlanetPanelTexts ShowPlanetPanel(const Game& game, int mode, const planetrecord* planet, std::string_view name,
+                                 double x, double y);
+
+// The groups grid.
+enum class GroupFilter { All, Military, Transport };
+
+struct GridColumn {
+    const char* heading;
+    int width;
+};
+// "Owner", "ID", "No.", "Ship type", "Attacks", "Defence", "Min. speed", "Speed", "Max. cargo",
+// "Cargo", "Quantity".
+const std::array<GridColumn, 11>& groupColumns();
+
+struct GroupRow {
+    shortname race;                       // the owner race
+    const grouprecord* group = nullptr;   // valid until the shown turn changes
+    std::array<std::string, 11> cells;
+};
+
+struct GroupsAtPlanet {
+    std::string caption;     // "Groups at planet " + label + ":"
+    bool hasGroups = false;  // the yellow marker: groups are here, also when the filter hides them
+    std::vector<GroupRow> rows;
+};
+
+// The groups at panelobject (a planet name, or a ship text, which has none): own groups at the
+// planet that are not battle entries, and other races' groups with ships left; a battle entry of
+// another race is left out when an own battle entry at the planet survived.
+GroupsAtPlanet FillGroupsAtPlanet(const Game& game, std::string_view panelobject, GroupFilter filter);
+
+} // namespace orrery
