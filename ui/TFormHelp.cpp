@@ -1,0 +1,156 @@
+#include "TFormHelp.h"
+
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QListWidget>
+#include <QPointer>
+#include <QPushButton>
+#include <QSplitter>
+#include <QTextBrowser>
+#include <QUrl>
+#include <QVBoxLayout>
+
+// The pages live in a resource of this static library; it has to be registered by hand.
+static void registerHelpPages() { Q_INIT_RESOURCE(help); }
+
+namespace orrery {
+
+namespace {
+
+struct Topic {
+    const char* keyword;
+    const char* title;
+};
+
+// Contents order. The reminder after creating a configuration (topic 930) is the page
+// "newconfiguration".
+const Topic topics[] = {
+    {"introduction", "Introduction"},
+    {"maindisplay", "The main display"},
+    {"buttons", "Buttons"},
+    {"menus", "Menus"},
+    {"tools", "Tools"},
+    {"information", "Information formulars"},
+    {"configurations", "Configurations"},
+    {"newconfiguration", "After creating a configuration"},
+    {"tips", "Tips"},
+    {"author", "Contacting the author"},
+};
+
+const QString pagePrefix = QStringLiteral("qrc:/help/");
+
+QPointer<TFormHelp> installedHelp;
+
+QString keywordOf(const QUrl& page) { return QFileInfo(page.path()).completeBaseName(); }
+
+} // namespace
+
+TFormHelp::TFormHelp(QWidget* parent) : QDialog(parent)
+{
+    registerHelpPages();
+    setObjectName(QStringLiteral("TFormHelp"));
+    setWindowTitle(QStringLiteral("Orrery Help"));
+    setWindowFlag(Qt::WindowMaximizeButtonHint);
+
+    ListBoxTopics = new QListWidget(this);
+    ListBoxTopics->setObjectName(QStringLiteral("ListBoxTopics"));
+    for (const Topic& t : topics) {
+        auto* item = new QListWidgetItem(QString::fromLatin1(t.title), ListBoxTopics);
+        item->setData(Qt::UserRole, QString::fromLatin1(t.keyword));
+    }
+    TextBrowserHelp = new QTextBrowser(this);
+    TextBrowserHelp->setObjectName(QStringLiteral("TextBrowserHelp"));
+    TextBrowserHelp->setOpenExternalLinks(true);
+    ButtonBack = new QPushButton(QStringLiteral("Back"), this);
+    ButtonBack->setEnabled(false);
+    ButtonClose = new QPushButton(QStringLiteral("Close"), this);
+
+    auto* splitter = new QSplitter(this);
+    splitter->addWidget(ListBoxTopics);
+    splitter->addWidget(TextBrowserHelp);
+    splitter->setStretchFactor(1, 1);
+    splitter->setSizes({170, 530});
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(ButtonBack);
+    buttons->addStretch(1);
+    buttons->addWidget(ButtonClose);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(splitter, 1);
+    layout->addLayout(buttons);
+    resize(720, 540);
+
+    connect(ListBoxTopics, &QListWidget::itemClicked, this,
+            [this](QListWidgetItem* item) { showPage(item->data(Qt::UserRole).toString()); });
+    // The browser tells the new page before source() has it.
+    connect(TextBrowserHelp, &QTextBrowser::sourceChanged, this, &TFormHelp::pageChanged);
+    connect(TextBrowserHelp, &QTextBrowser::backwardAvailable, ButtonBack, &QPushButton::setEnabled);
+    connect(ButtonBack, &QPushButton::clicked, TextBrowserHelp, &QTextBrowser::backward);
+    connect(ButtonClose, &QPushButton::clicked, this, &QDialog::close);
+}
+
+TFormHelp::~TFormHelp()
+{
+    if (installedHelp == this) installedHelp = nullptr;
+}
+
+QStringList TFormHelp::keywords()
+{
+    QStringList list;
+    for (const Topic& t : topics) list << QString::fromLatin1(t.keyword);
+    return list;
+}
+
+QString TFormHelp::pageOf(const QString& keyword)
+{
+    for (const Topic& t : topics)
+        if (keyword.compare(QLatin1String(t.keyword), Qt::CaseInsensitive) == 0)
+            return pagePrefix + QString::fromLatin1(t.keyword) + QStringLiteral(".html");
+    return {};
+}
+
+bool TFormHelp::showTopic(const QString& keyword)
+{
+    const bool known = !pageOf(keyword).isEmpty();
+    showPage(known ? keyword.toLower() : QStringLiteral("introduction"));
+    show();
+    raise();
+    activateWindow();
+    return known;
+}
+
+bool TFormHelp::showTopic(int number)
+{
+    if (number == createdConfigurationTopic) return showTopic(QStringLiteral("newconfiguration"));
+    showTopic(QStringLiteral("introduction"));
+    return false;
+}
+
+void TFormHelp::showPage(const QString& keyword) { TextBrowserHelp->setSource(QUrl(pageOf(keyword))); }
+
+QString TFormHelp::currentKeyword() const { return keywordOf(TextBrowserHelp->source()); }
+
+QString TFormHelp::pageText() const { return TextBrowserHelp->toPlainText(); }
+
+void TFormHelp::pageChanged(const QUrl& page)
+{
+    const QString keyword = keywordOf(page);
+    for (int i = 0; i < ListBoxTopics->count(); ++i)
+        if (ListBoxTopics->item(i)->data(Qt::UserRole).toString() == keyword) ListBoxTopics->setCurrentRow(i);
+    setWindowTitle(QStringLiteral("Orrery Help - ") + TextBrowserHelp->documentTitle());
+}
+
+void TFormHelp::install(TFormHelp* help) { installedHelp = help; }
+
+TFormHelp* TFormHelp::installed() { return installedHelp; }
+
+bool openHelp(const QString& keyword)
+{
+    return installedHelp && installedHelp->showTopic(keyword);
+}
+
+bool openHelp(int topic)
+{
+    return installedHelp && installedHelp->showTopic(topic);
+}
+
+} // namespace orrery
