@@ -6,7 +6,12 @@
 #include <QString>
 
 #include <algorithm>
+#include <cmath>
+#include <cstdint>
 #include <cstdlib>
+#include <string>
+#include <unordered_map>
+#include <vector>
 
 namespace orrery {
 
@@ -16,7 +21,100 @@ QString latin1(std::string_view s) { return QString::fromLatin1(s.data(), static
 
 QColor colourOf(QRgb rgb) { return QColor::fromRgb(rgb | 0xFF000000u); }
 
+// QPainter's outline covers one pixel beyond the rectangle's width and height.
+QRect painterEllipseBox(int x1, int y1, int x2, int y2) { return QRect(x1, y1, x2 - x1 - 1, y2 - y1 - 1); }
+
+constexpr int maxStampSize = 64;
+constexpr std::uint8_t stampOutline = 1;
+constexpr std::uint8_t stampInside = 2;
+
+// The pixels QPainter sets for an ellipse in a w x h box (outline and inside), worked out once
+// per size. The map draws thousands of planet symbols and rings of a few sizes on every paint.
+const std::vector<std::uint8_t>& ellipseStamp(int w, int h)
+{
+    static std::unordered_map<int, std::vector<std::uint8_t>> stamps;
+    const int key = w * (maxStampSize + 1) + h;
+    auto it = stamps.find(key);
+    if (it != stamps.end()) return it->second;
+    QImage image(w, h, QImage::Format_RGB32);
+    image.fill(0xFF000000u);
+    {
+        QPainter p(&image);
+        p.setRenderHint(QPainter::Antialiasing, false);
+        p.setPen(QColor(255, 255, 255));
+        p.setBrush(QColor(255, 0, 0));
+        p.drawEllipse(painterEllipseBox(0, 0, w, h));
+    }
+    std::vector<std::uint8_t> stamp(static_cast<std::size_t>(w) * h, 0);
+    for (int y = 0; y < h; ++y) {
+        const QRgb* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        for (int x = 0; x < w; ++x) {
+            const QRgb v = row[x] & 0xFFFFFFu;
+            stamp[static_cast<std::size_t>(y) * w + x] = v == 0xFFFFFFu ? stampOutline : v == 0xFF0000u ? stampInside : 0;
+        }
+    }
+    return stamps.emplace(key, std::move(stamp)).first->second;
+}
+
 } // namespace
+
+// The glyphs of each text drawn so far, for one font at a time: planet names come back on every
+// paint, and shaping them anew each time would cost more than the rest of the map. The map is
+// painted from one thread only.
+const MapCanvas::TextSprite& MapCanvas::textSprites(const QFont& font, const QString& fontKey, std::string_view s)
+{
+    struct Cache {
+        QString fontKey;
+        std::unique_ptr<QFontMetrics> metrics;
+        std::unordered_map<std::string, TextSprite> sprites;
+    };
+    static Cache cache;
+    if (!cache.metrics || cache.fontKey != fontKey) {
+        cache.fontKey = fontKey;
+        cache.metrics = std::make_unique<QFontMetrics>(font);
+        cache.sprites.clear();
+    }
+    std::string key(s);
+    auto it = cache.sprites.find(key);
+    if (it != cache.sprites.end()) return it->second;
+    if (cache.sprites.size() >= 50000) cache.sprites.clear();
+
+    TextSprite t;
+    const QString text = latin1(s);
+    t.width = cache.metrics->horizontalAdvance(text);
+    t.height = cache.metrics->height();
+    // Drawn with room around the cell: glyphs may reach beyond their advance.
+    const int pad = t.height;
+    QImage image(t.width + 2 * pad, t.height + 2 * pad, QImage::Format_RGB32);
+    image.fill(0xFF000000u);
+    {
+        QPainter p(&image);
+        p.setRenderHint(QPainter::Antialiasing, false);
+        p.setRenderHint(QPainter::TextAntialiasing, false);
+        p.setFont(font);
+        p.setPen(QColor(255, 255, 255));
+        p.drawText(QPoint(pad, pad + cache.metrics->ascent()), text);
+    }
+    QRect ink;
+    for (int y = 0; y < image.height(); ++y) {
+        const QRgb* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        for (int x = 0; x < image.width(); ++x)
+            if ((row[x] & 0xFFFFFFu) != 0) ink = ink.united(QRect(x, y, 1, 1));
+    }
+    if (!ink.isEmpty()) {
+        t.inkLeft = ink.left() - pad;
+        t.inkTop = ink.top() - pad;
+        t.inkWidth = ink.width();
+        t.inkHeight = ink.height();
+        t.ink.resize(static_cast<std::size_t>(t.inkWidth) * t.inkHeight);
+        for (int y = 0; y < t.inkHeight; ++y) {
+            const QRgb* row = reinterpret_cast<const QRgb*>(image.constScanLine(ink.top() + y));
+            for (int x = 0; x < t.inkWidth; ++x)
+                t.ink[static_cast<std::size_t>(y) * t.inkWidth + x] = (row[ink.left() + x] & 0xFFFFFFu) != 0;
+        }
+    }
+    return cache.sprites.emplace(std::move(key), std::move(t)).first->second;
+}
 
 MapCanvas::MapCanvas(const QRect& area)
     : area_(area.normalized()), image_(std::max(1, area_.width()), std::max(1, area_.height()), QImage::Format_RGB32),
@@ -29,6 +127,7 @@ MapCanvas::MapCanvas(const QRect& area)
     // QPainter used for curves and text paints into the same memory.
     bits_ = reinterpret_cast<QRgb*>(image_.bits());
     stride_ = static_cast<std::size_t>(image_.bytesPerLine()) / sizeof(QRgb);
+    fontKey_ = font_.key();
 }
 
 MapCanvas::~MapCanvas() = default;
@@ -46,8 +145,7 @@ void MapCanvas::setFont(const QFont& font)
 {
     font_ = font;
     font_.setStyleStrategy(QFont::NoAntialias);
-    metrics_.reset();
-    if (painter_) painter_->setFont(font_);
+    fontKey_ = font_.key();
 }
 
 const QImage& MapCanvas::image() { return image_; }
@@ -59,7 +157,6 @@ QPainter& MapCanvas::painter()
         painter_->setRenderHint(QPainter::Antialiasing, false);
         painter_->setRenderHint(QPainter::TextAntialiasing, false);
         painter_->translate(-area_.left(), -area_.top());
-        painter_->setFont(font_);
     }
     return *painter_;
 }
@@ -123,15 +220,44 @@ void MapCanvas::line(int x1, int y1, int x2, int y2)
         first = std::max(first, major0 - hi);
         last = std::min(last, major0 - lo);
     }
+    // The shorter axis of step i is minor0 +- q(i), q(i) = floor((2 i absMinor + n) / 2n), which
+    // grows with i: the steps whose q lies in the image's range along that axis form one run.
     const long long absMinor = std::llabs(minorDelta);
     const long long minorSign = minorDelta > 0 ? 1 : -1;
+    const long long twoN = 2 * n;
+    {
+        const long long minorLo = xMajor ? area_.top() : area_.left();
+        const long long minorHi = minorLo + (xMajor ? area_.height() : area_.width()) - 1;
+        const long long qLo = minorSign > 0 ? minorLo - minor0 : minor0 - minorHi;
+        const long long qHi = minorSign > 0 ? minorHi - minor0 : minor0 - minorLo;
+        if (qHi < 0) return;
+        // q(i) >= qLo  <=>  i >= (2n qLo - n) / 2m;  q(i) <= qHi  <=>  i < (2n (qHi + 1) - n) / 2m.
+        // Worked out in long double (the products may leave 64 bits for absurd coordinates) with a
+        // step to spare on each side; the walk checks every pixel anyway.
+        const long double m2 = 2.0L * absMinor;
+        const long double from = std::floor((static_cast<long double>(twoN) * qLo - n) / m2) - 1;
+        const long double to = std::ceil((static_cast<long double>(twoN) * (qHi + 1) - n) / m2) + 1;
+        if (from > static_cast<long double>(first)) first = from > static_cast<long double>(last) ? last + 1 : static_cast<long long>(from);
+        if (to < static_cast<long double>(last)) last = to < static_cast<long double>(first) ? first - 1 : static_cast<long long>(to);
+    }
+    if (first > last) return;
+    const long long numerator = 2 * first * absMinor + n;
+    long long quotient = numerator / twoN;
+    long long remainder = numerator % twoN;
+    const QRgb value = 0xFF000000u | pen_;
+    const long long width = area_.width(), height = area_.height();
     for (long long i = first; i <= last; ++i) {
         const long long major = major0 + i * majorStep;
-        const long long minor = minor0 + minorSign * ((2 * i * absMinor + n) / (2 * n));
-        if (xMajor)
-            plot(static_cast<int>(major), static_cast<int>(minor), pen_);
-        else
-            plot(static_cast<int>(minor), static_cast<int>(major), pen_);
+        const long long minor = minor0 + minorSign * quotient;
+        const long long ix = (xMajor ? major : minor) - area_.left();
+        const long long iy = (xMajor ? minor : major) - area_.top();
+        if (ix >= 0 && ix < width && iy >= 0 && iy < height)
+            bits_[static_cast<std::size_t>(iy) * stride_ + static_cast<std::size_t>(ix)] = value;
+        remainder += 2 * absMinor;
+        if (remainder >= twoN) {
+            remainder -= twoN;
+            ++quotient;
+        }
     }
 }
 
@@ -172,9 +298,29 @@ void MapCanvas::ellipse(int x1, int y1, int x2, int y2)
     const long long iy1 = static_cast<long long>(y1) - area_.top(), iy2 = static_cast<long long>(y2) - area_.top();
     if (std::max({std::llabs(ix1), std::llabs(ix2), std::llabs(iy1), std::llabs(iy2)}) > farthest) return;
     if (brushClear_ && enclosesImage(x1, y1, x2, y2)) return;
-    if (x2 - x1 == 1 || y2 - y1 == 1) {
+    const int w = x2 - x1, h = y2 - y1;
+    if (w == 1 || h == 1) {
         // One pixel wide: all outline.
         fillBox(x1, y1, x2, y2, pen_);
+        return;
+    }
+    if (w <= maxStampSize && h <= maxStampSize) {
+        // Planet symbols and battle rings: the painter's pixels for this box, drawn once.
+        const std::vector<std::uint8_t>& stamp = ellipseStamp(w, h);
+        const int top = std::max(y1, area_.top()), bottom = std::min(y2, area_.top() + area_.height());
+        const int left = std::max(x1, area_.left()), right = std::min(x2, area_.left() + area_.width());
+        const QRgb pen = 0xFF000000u | pen_, brush = 0xFF000000u | brush_;
+        for (int y = top; y < bottom; ++y) {
+            const std::uint8_t* from = stamp.data() + static_cast<std::size_t>(y - y1) * w;
+            QRgb* row = bits_ + static_cast<std::size_t>(y - area_.top()) * stride_;
+            for (int x = left; x < right; ++x) {
+                const std::uint8_t kind = from[x - x1];
+                if (kind == stampOutline)
+                    row[x - area_.left()] = pen;
+                else if (kind == stampInside && !brushClear_)
+                    row[x - area_.left()] = brush;
+            }
+        }
         return;
     }
     QPainter& p = painter();
@@ -183,8 +329,7 @@ void MapCanvas::ellipse(int x1, int y1, int x2, int y2)
         p.setBrush(Qt::NoBrush);
     else
         p.setBrush(colourOf(brush_));
-    // QPainter's outline covers one pixel beyond the rectangle's width and height.
-    p.drawEllipse(QRect(x1, y1, x2 - x1 - 1, y2 - y1 - 1));
+    p.drawEllipse(painterEllipseBox(x1, y1, x2, y2));
 }
 
 void MapCanvas::triangle(int x1, int y1, int x2, int y2, int x3, int y3)
@@ -192,37 +337,49 @@ void MapCanvas::triangle(int x1, int y1, int x2, int y2, int x3, int y3)
     const int left = std::min({x1, x2, x3}), right = std::max({x1, x2, x3});
     const int top = std::min({y1, y2, y3}), bottom = std::max({y1, y2, y3});
     if (outside(left, top, right + 1, bottom + 1)) return;
-    QPainter& p = painter();
-    p.setPen(colourOf(pen_));
-    if (brushClear_)
-        p.setBrush(Qt::NoBrush);
-    else
-        p.setBrush(colourOf(brush_));
-    const QPoint corners[3] = {QPoint(x1, y1), QPoint(x2, y2), QPoint(x3, y3)};
-    p.drawPolygon(corners, 3);
+    if (!brushClear_) {
+        // Every pixel inside or on the triangle; the outline then goes over the edge pixels.
+        const long long area = static_cast<long long>(x2 - x1) * (y3 - y1) - static_cast<long long>(y2 - y1) * (x3 - x1);
+        if (area != 0) {
+            const long long sign = area > 0 ? 1 : -1;
+            auto edge = [sign](long long ax, long long ay, long long bx, long long by, long long px, long long py) {
+                return sign * ((bx - ax) * (py - ay) - (by - ay) * (px - ax));
+            };
+            const int fromY = std::max(top, area_.top()), toY = std::min(bottom, area_.top() + area_.height() - 1);
+            const int fromX = std::max(left, area_.left()), toX = std::min(right, area_.left() + area_.width() - 1);
+            for (int y = fromY; y <= toY; ++y)
+                for (int x = fromX; x <= toX; ++x)
+                    if (edge(x1, y1, x2, y2, x, y) >= 0 && edge(x2, y2, x3, y3, x, y) >= 0 &&
+                        edge(x3, y3, x1, y1, x, y) >= 0)
+                        plot(x, y, brush_);
+        }
+    }
+    line(x1, y1, x2, y2);
+    line(x2, y2, x3, y3);
+    line(x3, y3, x1, y1);
 }
 
-int MapCanvas::textWidth(std::string_view s) const
+const MapCanvas::TextSprite& MapCanvas::sprite(std::string_view s) const
 {
-    if (!metrics_) metrics_ = std::make_unique<QFontMetrics>(font_);
-    return metrics_->horizontalAdvance(latin1(s));
+    return textSprites(font_, fontKey_, s);
 }
 
-int MapCanvas::textHeight(std::string_view) const
-{
-    if (!metrics_) metrics_ = std::make_unique<QFontMetrics>(font_);
-    return metrics_->height();
-}
+int MapCanvas::textWidth(std::string_view s) const { return sprite(s).width; }
+
+int MapCanvas::textHeight(std::string_view s) const { return sprite(s).height; }
 
 void MapCanvas::text(int x, int y, std::string_view s)
 {
-    const int w = textWidth(s);
-    const int h = textHeight(s);
-    if (outside(x, y, x + w, y + h)) return;
-    if (!brushClear_) fillBox(x, y, x + w, y + h, brush_);
-    QPainter& p = painter();
-    p.setPen(colourOf(fontColour_));
-    p.drawText(QPoint(x, y + metrics_->ascent()), latin1(s));
+    const TextSprite& t = sprite(s);
+    const int inkX = x + t.inkLeft, inkY = y + t.inkTop;
+    if (outside(std::min(x, inkX), std::min(y, inkY), std::max(x + t.width, inkX + t.inkWidth),
+                std::max(y + t.height, inkY + t.inkHeight)))
+        return;
+    if (!brushClear_) fillBox(x, y, x + t.width, y + t.height, brush_);
+    const QRgb colour = fontColour_;
+    for (int row = 0; row < t.inkHeight; ++row)
+        for (int col = 0; col < t.inkWidth; ++col)
+            if (t.ink[static_cast<std::size_t>(row) * t.inkWidth + col]) plot(inkX + col, inkY + row, colour);
 }
 
 } // namespace orrery

@@ -12,20 +12,25 @@
 // - text(x, y, s) puts the top-left corner of s at (x, y), on a cell painted in the brush colour
 //   when the brush is solid;
 // - there is no antialiasing, so every pixel has exactly one of the colours used.
-// QPainter draws lines and outlines one pixel longer than these rules, so lines, rectangles and
-// fills are rasterised here directly into the image; ellipses, triangles and text go through a
-// QPainter on the same image. All coordinates are canvas coordinates.
+// QPainter draws lines and outlines one pixel longer than these rules, so lines, rectangles,
+// fills and triangles are rasterised here directly into the image. Ellipses and text are QPainter's
+// own pixels: small ellipses and every text are drawn once into a cache and copied from there
+// (the map draws thousands of them per paint), large ellipses go through a QPainter on the image.
+// All coordinates are canvas coordinates. Painting happens on one thread.
 
 #include <QFont>
 #include <QImage>
 #include <QRect>
 #include <QRgb>
 
+#include <QString>
+
+#include <cstdint>
 #include <memory>
 #include <string_view>
+#include <vector>
 
 class QPainter;
-class QFontMetrics;
 
 namespace orrery {
 
@@ -101,6 +106,18 @@ public:
     }
 
 private:
+    // The pixels of one text in one font, relative to the top-left corner of its cell.
+    struct TextSprite {
+        int width = 0;  // the cell: advance and line height
+        int height = 0;
+        int inkLeft = 0; // the glyph pixels
+        int inkTop = 0;
+        int inkWidth = 0;
+        int inkHeight = 0;
+        std::vector<std::uint8_t> ink;
+    };
+    static const TextSprite& textSprites(const QFont& font, const QString& fontKey, std::string_view s);
+    const TextSprite& sprite(std::string_view s) const;
     QPainter& painter();
     bool enclosesImage(int x1, int y1, int x2, int y2) const;
     void fillBox(int x1, int y1, int x2, int y2, QRgb colour); // x1 .. x2-1, y1 .. y2-1, clipped
@@ -118,7 +135,7 @@ private:
     std::size_t stride_ = 0; // pixels per image row
     std::unique_ptr<QPainter> painter_;
     QFont font_;
-    mutable std::unique_ptr<QFontMetrics> metrics_; // made on first use
+    QString fontKey_;
     QRgb pen_ = mapcolour::white;
     QRgb brush_ = mapcolour::black;
     bool brushClear_ = false;

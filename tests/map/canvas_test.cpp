@@ -4,7 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QPainter>
+
 #include <cstdlib>
+#include <random>
 #include <set>
 #include <utility>
 
@@ -219,6 +222,67 @@ TEST(MapCanvas, PartialImageMatchesTheWholeCanvas)
     EXPECT_FALSE(pixelsOf(part).empty());
     EXPECT_EQ(part.image().width(), 70);
     EXPECT_EQ(part.pixel(100, 100), c::black) << "outside the image reads black";
+}
+
+// Long lines that cross a small image: the clipped walk colours exactly the pixels of the whole
+// line that fall into the image (the whole line walked step by step as the reference).
+TEST(MapCanvas, ClippedLinesMatchTheWholeLine)
+{
+    std::mt19937 random(11);
+    std::uniform_int_distribution<int> far(-20000, 20000), near(0, 59);
+    const QRect window(300, 200, 60, 40);
+    for (int k = 0; k < 300; ++k) {
+        // Through a point of the window, from and to far away (or, now and then, short).
+        const int px = window.left() + near(random), py = window.top() + near(random) % 40;
+        const int x1 = k % 10 == 0 ? px - 3 : far(random), y1 = k % 10 == 0 ? py + 2 : far(random);
+        const int x2 = 2 * px - x1 + near(random) % 3, y2 = 2 * py - y1 - near(random) % 3;
+        SCOPED_TRACE(testing::Message() << "(" << x1 << "," << y1 << ") to (" << x2 << "," << y2 << ")");
+        MapCanvas canvas(window);
+        canvas.setPen(c::white);
+        canvas.line(x1, y1, x2, y2);
+        Pixels expected;
+        const long long dx = x2 - x1, dy = y2 - y1;
+        const long long n = std::max(std::llabs(dx), std::llabs(dy));
+        for (long long i = 0; i < n; ++i) {
+            // The pixel nearest to i/n of the way, halves away from the start.
+            const long long x = x1 + (dx >= 0 ? 1 : -1) * ((2 * i * std::llabs(dx) + n) / (2 * n));
+            const long long y = y1 + (dy >= 0 ? 1 : -1) * ((2 * i * std::llabs(dy) + n) / (2 * n));
+            if (window.contains(static_cast<int>(x), static_cast<int>(y))) expected.insert({int(x), int(y)});
+        }
+        EXPECT_EQ(pixelsOf(canvas), expected);
+    }
+}
+
+// Small ellipses (planet symbols, battle rings) are copied from a cache; they must be exactly what
+// the painter draws in place.
+TEST(MapCanvas, SmallEllipsesAreThePaintersOwn)
+{
+    for (int w = 2; w <= 24; w += 3) {
+        for (int h : {w, w + 1, 2 * w}) {
+            for (bool solid : {true, false}) {
+                SCOPED_TRACE(testing::Message() << w << " x " << h << (solid ? " filled" : " outline"));
+                MapCanvas canvas(QRect(-7, 3, 80, 80));
+                canvas.setPen(c::lime);
+                canvas.setBrush(c::red);
+                if (!solid) canvas.setClearBrush();
+                canvas.ellipse(-3, 9, -3 + w, 9 + h);
+                QImage reference(80, 80, QImage::Format_RGB32);
+                reference.fill(0xFF000000u);
+                {
+                    QPainter p(&reference);
+                    p.translate(7, -3);
+                    p.setPen(QColor(0, 255, 0));
+                    p.setBrush(solid ? QBrush(QColor(255, 0, 0)) : QBrush(Qt::NoBrush));
+                    p.drawEllipse(QRect(-3, 9, w - 1, h - 1));
+                }
+                int differences = 0;
+                for (int y = 0; y < 80; ++y)
+                    for (int x = 0; x < 80; ++x)
+                        differences += (reference.pixel(x, y) & 0xFFFFFFu) != canvas.pixel(x - 7, y + 3);
+                EXPECT_EQ(differences, 0);
+            }
+        }
+    }
 }
 
 TEST(MapCanvas, HugeCircleAroundTheImageDrawsNothing)
