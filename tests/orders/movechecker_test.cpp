@@ -218,6 +218,7 @@ TEST(MoveCheck, FindingsOnTheTestTurn)
           "Error in line \"M -1\": Values has to be at least 1.", "Syntax error in line: M -1",
           "Syntax error in line: M -1"}},
         {"JoinToANewFleet", {"D FLEET Delta", "J 1 Delta", "S Delta Venus"}, {}},
+        {"LoadCountZeroLoadsTheWholeGroup", {"L 2 CAP 0", "S MAX Venus"}, {}},
         {"MissingArguments",
          {"S 1", "I 1", "J Ghost", "P Mars"},
          {"Error in line \"S 1 ; ETA ? turns\": Planet does not exists.",

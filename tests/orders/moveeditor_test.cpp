@@ -85,6 +85,9 @@ struct SupersedeCase {
     Lines naturalAfter; // the same move built in the natural display, converted to raw
 };
 
+void PrintTo(const SupersedeCase& c, std::ostream* os) { *os << c.name; }
+
+
 class SupersedeTest : public MoveEditorTest, public testing::WithParamInterface<SupersedeCase> {};
 
 TEST_P(SupersedeTest, InBothDisplays)
@@ -307,6 +310,9 @@ struct MoveCase {
     Lines after;
     int selectedAfter;
 };
+
+void PrintTo(const MoveCase& c, std::ostream* os) { *os << c.name; }
+
 
 class MoveLinesTest : public MoveEditorTest, public testing::WithParamInterface<MoveCase> {};
 

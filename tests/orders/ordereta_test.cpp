@@ -20,6 +20,9 @@ struct EtaCase {
     const char* expected;
 };
 
+void PrintTo(const EtaCase& c, std::ostream* os) { *os << c.name; }
+
+
 // Speeds in the test turn: a cruiser 10, an empty hauler 10 (7.5 cargo per ship at most), so
 // Mars-Venus (50) takes 5 turns empty, 6 with 2 COL per ship, 9 with 7.5 per ship.
 const EtaCase etaCases[] = {

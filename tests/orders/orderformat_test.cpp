@@ -18,6 +18,9 @@ struct Row {
     const char* natural;
 };
 
+void PrintTo(const Row& c, std::ostream* os) { *os << c.raw; }
+
+
 // Every row of the command table, rows that share a letter with each of their variants.
 const Row commandRows[] = {
     {"A Zorgons", "Declare peace on race Zorgons"},
