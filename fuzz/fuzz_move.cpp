@@ -88,6 +88,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         editor.setMoveForm(form == MoveForm::Raw ? MoveForm::Natural : MoveForm::Raw);
         editor.checkMove();
         editor.selectLine(2);
+        const CommandRequest edit = editor.editSelected();
+        if (edit.action == CommandRequest::Action::OpenCommand) editor.buildOrder(edit.kind, edit.fields);
+        editor.selectLine(3);
         editor.moveSelectedUp();
         editor.moveSelectedDown();
         editor.deleteSelected();

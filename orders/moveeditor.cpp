@@ -273,7 +273,9 @@ CommandRequest MoveEditor::editSelected()
         block.insert(block.begin(), lines_[0]);
         convertMove(block, moveForm_, MoveForm::Raw, context(), raw, nullptr, true);
         std::string text;
-        const std::size_t textEnd = raw.size() > 2 && raw.back().front() == '@' ? raw.size() - 1 : raw.size();
+        // An unclosed block (at the end of a move read without its closing line) is all text.
+        const bool closed = raw.size() > 2 && !raw.back().empty() && raw.back().front() == '@';
+        const std::size_t textEnd = closed ? raw.size() - 1 : raw.size();
         for (std::size_t i = 2; i < textEnd; ++i) {
             if (i > 2) text += lineBreak;
             text += raw[i];

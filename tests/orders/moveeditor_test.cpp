@@ -249,6 +249,17 @@ TEST_F(MoveEditorTest, EditRequestsAndLinesThatCannotBeEdited)
                                "O FORECAST 5"}));
 }
 
+TEST_F(MoveEditorTest, AMessageLeftOpenAtTheEndIsAllText)
+{
+    ASSERT_EQ(editor.setMoveForm(MoveForm::Raw), "");
+    ASSERT_EQ(editor.readText("#GALAXY Lyra Orion\r\n@ Zorgons\r\nhello\r\n\r\n#END\r\n"), "");
+    EXPECT_EQ(editor.lines(), (Lines{"#GALAXY Lyra Orion", "@ Zorgons", "hello", "", "#END"}));
+    editor.selectLine(3);
+    const CommandRequest edit = editor.editSelected();
+    EXPECT_EQ(edit.kind, OrderKind::Message);
+    EXPECT_EQ(edit.fields[1], "hello\r\n\r\n#END");
+}
+
 TEST_F(MoveEditorTest, AddCommandFromTheCommandsList)
 {
     load({});
