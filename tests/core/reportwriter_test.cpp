@@ -183,10 +183,14 @@ Expected expectTurn(const GalaxyDescription& g, const GalaxyDescription* prev,
         e.racegroups[k].groups.push_back(gr);
         e.fleetPlaceholder[k].push_back(placeholder);
     };
-    bool fleetColumn = false;
-    for (const ReportRaceGroups& table : g.groups)
-        if (table.race == g.ownrace)
-            for (const ReportGroup& rg : table.groups) fleetColumn = fleetColumn || (standard && !rg.group.fleet.empty());
+    // Standard Galaxy group tables have a fleet column when one of their groups is in a fleet.
+    auto fleetColumn = [&](const std::string& raceText) {
+        for (const ReportRaceGroups& table : g.groups)
+            if (table.race == raceText)
+                for (const ReportGroup& rg : table.groups)
+                    if (standard && !rg.group.fleet.empty()) return true;
+        return false;
+    };
     auto group = [&](const ReportGroup& rg, const std::string& raceText, bool battle, const shortname& battlePlanet) {
         const grouprecord& d = rg.group;
         const bool own = raceText == g.ownrace;
@@ -232,10 +236,10 @@ Expected expectTurn(const GalaxyDescription& g, const GalaxyDescription* prev,
             gr.survivors = -1;
             gr.distance = d.distance > 0 ? d.distance : 0.0;
             // A fleet column shows "-" for a group in no fleet; like the cargo and route
-            // columns that means none.
-            gr.fleet = own ? d.fleet : shortname();
+            // columns that means none. Only the own fleets have tables of their own.
+            gr.fleet = own || standard ? d.fleet : shortname();
         }
-        addGroup(race(raceText), gr, fleetColumn && own && !battle && d.fleet.empty() && d.distance > 0);
+        addGroup(race(raceText), gr, !battle && fleetColumn(raceText) && d.fleet.empty() && d.distance > 0);
         return gr;
     };
 
@@ -789,6 +793,7 @@ struct Layout {
     bool autoUnload = false;
     bool systemReports = false;
     bool fleetSpeedTable = true;
+    bool invertOptions = false; // Blind Galaxy: every report option the opposite of its standard
 };
 
 struct HandGalaxy {
@@ -894,9 +899,12 @@ HandGalaxy handGalaxy(const Layout& layout)
         g.options.cartesian = true;
         g.options.sortgroups = true;
         g.options.showopts = false;
+        if (layout.invertOptions)
+            for (const OptionFlag& flag : optionFlags())
+                if (flag.reportKeyword) g.options.*flag.member = !flag.standard;
         g.options.mapsize = 80.0;
-        g.options.xcenter = 0.0;
-        g.options.ycenter = 0.0;
+        g.options.xcenter = 12.5;
+        g.options.ycenter = -7.25;
         g.centered = layout.centered;
     }
 
@@ -1038,8 +1046,8 @@ HandGalaxy handGalaxy(const Layout& layout)
         grp(9, 2, "Freighter", "Altair", 0, "", "CAP", 3.5),
     };
     ReportRaceGroups vegans{"Vegans", {grp(unknownvalue, 2, "Hawk", "Altair"), grp(unknownvalue, 1, "Barge", "Vega", 0, "", "MAT", 1.25)}};
-    // Standard Galaxy shows other races' groups in flight with their distance.
-    if (standard) vegans.groups.push_back(grp(unknownvalue, 6, "Hawk", "Alcyone", 4.5));
+    // Standard Galaxy shows other races' groups in flight with their distance, and their fleets.
+    if (standard) vegans.groups.push_back(grp(unknownvalue, 6, "Hawk", "Alcyone", 4.5, "Armada"));
     ReportRaceGroups theirs{traders, {grp(unknownvalue, 3, "Trader", "Rigel")}};
     g.groups = {mine, vegans, theirs};
     g.fleets = {fleetrecord{"Patrol"}, fleetrecord{"Home"}};
@@ -1095,6 +1103,8 @@ const Layout layouts[] = {
      true, true},
     {"blind, techs off, no map, system reports", Dialect::Blind, false, false, false, CenteredForm::SizeLabel, false,
      false, false, false, true},
+    {"blind, every option inverted", Dialect::Blind, false, false, false, CenteredForm::SevenFields, false, false, false,
+     false, false, true, true},
 };
 
 // ---------------------------------------------------------------------------------------------
@@ -1158,12 +1168,14 @@ TEST(ReportWriterRoundTrip, HandMadeGalaxyDetails)
 
         if (blind) {
             EXPECT_EQ(game.executableversion, "BG-7.1b");
-            EXPECT_EQ(game.gameoptions.techs, layout.techs);
-            EXPECT_EQ(game.gameoptions.upgradecost, layout.upgradecost);
+            EXPECT_EQ(game.gameoptions.techs, layout.invertOptions ? true : layout.techs);
+            EXPECT_EQ(game.gameoptions.upgradecost, layout.invertOptions ? true : layout.upgradecost);
             EXPECT_TRUE(game.gameoptions.cartesian);
             EXPECT_FALSE(game.gameoptions.showopts);
             EXPECT_EQ(game.gameoptions.mapsize, 80.0);
-            if (!layout.map) {
+            EXPECT_EQ(game.gameoptions.xcenter, 12.5);
+            EXPECT_EQ(game.gameoptions.ycenter, -7.25);
+            if (!game.gameoptions.map) {
                 EXPECT_EQ(game.mapwidth, -1);
                 EXPECT_TRUE(game.turn.mapmarks.empty());
             }

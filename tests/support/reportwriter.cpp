@@ -489,8 +489,13 @@ private:
 
     Table alienGroupTable(const ReportRaceGroups& races) const
     {
-        bool inFlight = false;
-        for (const ReportGroup& rg : races.groups) inFlight = inFlight || rg.group.distance > 0;
+        bool inFlight = false, fleets = false;
+        for (const ReportGroup& rg : races.groups) {
+            inFlight = inFlight || rg.group.distance > 0;
+            fleets = fleets || !rg.group.fleet.empty();
+        }
+        // Standard Galaxy shows the fleets of other races in a fleet column too.
+        const bool fleetColumn = standard_ && fleets;
         std::vector<Column> cols{{"#", Align::Right}, {"T", Align::Left}};
         techLabels(cols);
         cols.push_back({"T", Align::Left});
@@ -498,6 +503,7 @@ private:
         if (blind_)
             for (const char* label : {"M", "V", "A"}) cols.push_back({label, Align::Right});
         cols.push_back({blind_ ? "L" : "D", Align::Left});
+        if (fleetColumn) cols.push_back({"F", Align::Left});
         // GalaxyNG shows other races' groups only at planets and so has no range column.
         const bool rangeColumn = !ng_ || inFlight;
         if (rangeColumn) cols.push_back({"R", Align::Right});
@@ -510,6 +516,7 @@ private:
             row.push_back(num(gr.cargoquantity));
             if (blind_) blindValueCells(row, gr, races.race);
             row.push_back(gr.location.str());
+            if (fleetColumn) row.push_back(gr.fleet.empty() ? (gr.distance > 0 ? "-" : "") : gr.fleet.str());
             if (rangeColumn) row.push_back(distance(gr));
             t.add(std::move(row));
         }

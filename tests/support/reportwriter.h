@@ -10,8 +10,8 @@
 // with an empty distance column, the range column only for own groups in flight, fleets in
 // "Fleet NAME (speed X)" tables. Standard Galaxy has no GalaxyNG preamble, prints race names
 // with their blanks in the status table and the "Report for" line (and with "_" everywhere a
-// name is a single column), and shows fleets in a fleet column of the own groups table plus a
-// "Fleet Speeds" table. Blind Galaxy has the "Executable version:" option header, calls planets
+// name is a single column), and shows fleets in a fleet column of the group tables ("-" for a
+// group in flight that is in no fleet) plus a "Fleet Speeds" table of the own fleets. Blind Galaxy has the "Executable version:" option header, calls planets
 // "Systems" with the system number in front of the name, and prints groups with tech levels
 // ("Techs" on) or with effective values (tech level x part), with an upgrade cost column for
 // own groups when "Upgradecost" is on.
