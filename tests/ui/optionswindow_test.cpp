@@ -49,20 +49,6 @@ TEST(OptionsWindow, ShowsTheCurrentValues)
     EXPECT_EQ(window.CheckBoxShowMousePos->text(), QStringLiteral("Show mouse position / distance to orign (DTO)"));
     EXPECT_EQ(window.CheckBoxShowButtonBar->text(), QStringLiteral("Show button bar"));
     EXPECT_TRUE(boxes.messages.empty());
-
-    Configuration c;
-    c.numOfCircles = 7;
-    c.rangeInterval = 12;
-    c.filmDelay = 999; // the film timer's interval counts
-    c.showButtonBar = false;
-    const ProgramOptions o = ProgramOptions::of(c, 250);
-    EXPECT_EQ(o.numOfCircles, 7);
-    EXPECT_EQ(o.filmDelay, 250);
-    Configuration back;
-    o.applyTo(back);
-    EXPECT_EQ(back.filmDelay, 250);
-    EXPECT_EQ(back.rangeInterval, 12);
-    EXPECT_FALSE(back.showButtonBar);
 }
 
 TEST(OptionsWindow, IntegerRule)

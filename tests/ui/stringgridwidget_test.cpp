@@ -109,6 +109,7 @@ TEST(StringGridWidget, HeaderPressesSort)
         EXPECT_EQ(shownColumn(grid, 0), p.names);
         EXPECT_EQ(sorts, ++expectedSorts);
     }
+    EXPECT_TRUE(grid.selectionModel()->selectedIndexes().isEmpty()) << "a heading press selects no column";
     // Rows move whole: Alcor keeps its size and population.
     const int alcor = grid.FindRow(0, QStringLiteral("Alcor"));
     EXPECT_EQ(grid.Cells(1, alcor), QStringLiteral("   9.00"));

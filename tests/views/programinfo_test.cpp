@@ -30,11 +30,3 @@ TEST(ProgramInfo, ParsesProcessStatus)
     EXPECT_EQ(missing.residentKb, -1);
     EXPECT_EQ(missing.virtualKb, -1);
 }
-
-TEST(ProgramInfo, ThisProcessUsesMemory)
-{
-    const ProcessMemory memory = currentProcessMemory();
-    if (memory.residentKb < 0) GTEST_SKIP() << "no /proc on this system";
-    EXPECT_GT(memory.residentKb, 0);
-    EXPECT_GE(memory.peakResidentKb, memory.residentKb);
-}

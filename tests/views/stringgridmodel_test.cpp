@@ -334,34 +334,3 @@ TEST(StringGridModel, FindRow)
         EXPECT_EQ(grid.FindRow(c.column, c.text), c.row);
     }
 }
-
-TEST(StringGridModel, SizeAndCells)
-{
-    StringGridModel grid(2, 3);
-    grid.setCell(1, 2, "kept");
-    grid.setCell(5, 1, "outside");
-    grid.setCell(0, 9, "outside");
-    EXPECT_EQ(grid.cell(5, 1), "");
-    EXPECT_EQ(grid.cell(-1, 0), "");
-
-    grid.setColumnCount(3);
-    grid.setRowCount(5);
-    EXPECT_EQ(grid.cell(1, 2), "kept");
-    EXPECT_EQ(grid.cell(2, 4), "");
-    grid.setRowCount(2);
-    EXPECT_EQ(grid.rowCount(), 2);
-    EXPECT_EQ(grid.cell(1, 2), "");
-    grid.setRowCount(0);
-    EXPECT_EQ(grid.rowCount(), 1) << "the heading row always stays";
-
-    grid.setRow(0, {"only one"});
-    EXPECT_EQ(grid.cell(0, 0), "only one");
-    EXPECT_EQ(grid.cell(1, 0), "");
-    grid.clearCells();
-    EXPECT_EQ(grid.cell(0, 0), "");
-
-    EXPECT_FALSE(grid.isNumericColumn(256));
-    grid.SetNumericColumns({255, 256, -1});
-    EXPECT_TRUE(grid.isNumericColumn(255));
-    EXPECT_FALSE(grid.isNumericColumn(256));
-}
