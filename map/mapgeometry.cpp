@@ -64,6 +64,11 @@ void resizeAxis(ScrollAxis& axis)
 
 std::int32_t limitZoom(std::int32_t zoom) { return std::clamp(zoom, minimumZoom, maximumZoom); }
 
+// Canvas pixels are kept within +-2^29: far beyond any real canvas (35 x the widest galaxy), yet
+// with room for the offsets the renderer adds, so that broken coordinates cannot overflow.
+constexpr double farPixel = 1 << 29;
+int canvasPixel(double value) { return roundHalfEven(std::clamp(value, -farPixel, farPixel)); }
+
 } // namespace
 
 MapGeometry::MapGeometry(const Game& game, std::int32_t zoom)
@@ -80,18 +85,21 @@ MapGeometry::MapGeometry(std::int32_t gametype, bool cartesian, std::int32_t map
 
 int MapGeometry::MapToScreenX(double x) const
 {
-    if (blind_) return roundHalfEven((mapwidth_ / 2 + x) * zoom_) + leftMargin;
-    return roundHalfEven(zoom_ * x) + leftMargin;
+    if (blind_) return canvasPixel((mapwidth_ / 2 + x) * zoom_) + leftMargin;
+    return canvasPixel(zoom_ * x) + leftMargin;
 }
 
 int MapGeometry::MapToScreenY(double y) const
 {
     if (blind_) {
-        if (cartesian_) return roundHalfEven((mapheight_ / 2 - y) * zoom_);
-        return roundHalfEven((mapheight_ / 2 + y) * zoom_);
+        if (cartesian_) return canvasPixel((mapheight_ / 2 - y) * zoom_);
+        return canvasPixel((mapheight_ / 2 + y) * zoom_);
     }
-    return roundHalfEven(zoom_ * y);
+    return canvasPixel(zoom_ * y);
 }
+
+int MapGeometry::markToScreenX(double x) const { return canvasPixel(zoom_ * x) + leftMargin; }
+int MapGeometry::markToScreenY(double y) const { return canvasPixel(zoom_ * y); }
 
 std::optional<MapPoint> MapGeometry::ScreenToMap(int X, int Y) const
 {
@@ -231,9 +239,10 @@ void resizeViewport(MapScroll& scroll)
 
 bool IsNearView(const MapScroll& scroll, int X, int Y)
 {
-    return scroll.h.position < X + nearViewAllowance && Y + nearViewAllowance > scroll.v.position &&
-           scroll.h.position + scroll.h.viewport > X + scroll.h.offset &&
-           scroll.v.position + scroll.v.viewport > Y + scroll.v.offset;
+    const long long x = X, y = Y;
+    return scroll.h.position < x + nearViewAllowance && y + nearViewAllowance > scroll.v.position &&
+           static_cast<long long>(scroll.h.position) + scroll.h.viewport > x + scroll.h.offset &&
+           static_cast<long long>(scroll.v.position) + scroll.v.viewport > y + scroll.v.offset;
 }
 
 const std::array<BarButton, 14>& secondRowButtons()
@@ -267,12 +276,14 @@ std::optional<ButtonBarLayout> layoutButtonBar(int width, int height)
     return std::nullopt;
 }
 
-int SymbolSize(const planetrecord& planet, bool planetSizesShown) { return symbolSize(planet.size, planetSizesShown); }
-
-int SymbolRadius(const planetrecord& planet, bool planetSizesShown)
+int SymbolSize(const planetrecord& planet, bool planetSizesShown)
 {
-    return symbolRadius(planet.size, planetSizesShown);
+    if (!planetSizesShown) return symbolSize(planet.size, false);
+    // A broken size of billions would give a symbol wider than any canvas; 2^16 pixels is plenty.
+    return std::clamp(roundHalfEven(planet.size / 100.0), -1, 1 << 16) + 1;
 }
+
+int SymbolRadius(const planetrecord& planet, bool planetSizesShown) { return SymbolSize(planet, planetSizesShown) / 2; }
 
 bool isSymbolDrawn(const planetrecord& planet, bool planetSizesShown) { return !planetSizesShown || planet.size >= 0; }
 

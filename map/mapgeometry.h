@@ -44,6 +44,11 @@ public:
     int MapToScreenX(double x) const;
     int MapToScreenY(double y) const;
 
+    // The corner of a ship mark of the report's text map: placed as in Standard Galaxy in every
+    // variant (round(zoom x x) + 25, round(zoom x y)).
+    int markToScreenX(double x) const;
+    int markToScreenY(double y) const;
+
     // The map position under a canvas pixel, clamped to the galaxy (the "Mouse pos." readout);
     // nothing while the zoom is 0 or below.
     std::optional<MapPoint> ScreenToMap(int X, int Y) const;

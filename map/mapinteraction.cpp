@@ -47,10 +47,9 @@ PressResult mapPress(const Game& game, ViewState& view, bool planetSizesShown, i
         takeInto(view, s);
     }
 
-    // The marks of the report's text map are placed without the Blind Galaxy centring.
     for (const mapmarkrecord& mark : game.turn.mapmarks) {
-        const int x0 = roundHalfEven(view.zoomfactor * mark.x) + 25;
-        const int y0 = roundHalfEven(view.zoomfactor * mark.y);
+        const int x0 = geometry.markToScreenX(mark.x);
+        const int y0 = geometry.markToScreenY(mark.y);
         if (X < x0 || X >= x0 + markBox || Y < y0 || Y >= y0 + markBox) continue;
         result.panels.push_back(PanelRequest{2, nullptr, mark.kind == 1 ? "Enemy ship" : "Your ship", mark.x, mark.y});
         mapselection s;

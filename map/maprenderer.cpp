@@ -14,7 +14,10 @@ namespace c = mapcolour;
 
 namespace {
 
-int truncPixel(double value) { return truncToInt(value); }
+// Pixel values the renderer computes itself, kept as far out as MapToScreenX and Y keep theirs.
+constexpr long long farPixel = 1 << 29;
+int truncPixel(double value) { return truncToInt(std::clamp<double>(value, -farPixel, farPixel)); }
+int clampPixel(long long value) { return static_cast<int>(std::clamp(value, -farPixel, farPixel)); }
 
 bool contains(const std::vector<shortname>& names, std::string_view name)
 {
@@ -344,9 +347,10 @@ void MapRenderer::drawBars(MapCanvas& canvas) const
     for (const planetrecord& planet : game_.turn.planets) {
         const Symbol s = symbolOf(planet);
         if (!IsNearView(scroll_, s.x, s.y)) continue;
-        const int x0 = s.x + (sizesShown_ ? roundHalfEven(planet.size) / 100 + 1 : 5) + 2;
+        const int x0 = clampPixel(static_cast<long long>(s.x) +
+                                  (sizesShown_ ? roundHalfEven(planet.size) / 100 + 1 : 5) + 2);
         auto bar = [&](int row, double value, double length) {
-            if (value > 0) canvas.line(x0, row, x0 + 1 + truncToInt(length), row);
+            if (value > 0) canvas.line(x0, row, clampPixel(static_cast<long long>(x0) + 1 + truncPixel(length)), row);
         };
         if (information) {
             bar(s.y - 1, planet.size, planet.size * 3 / 200);
@@ -364,11 +368,9 @@ void MapRenderer::drawBars(MapCanvas& canvas) const
 void MapRenderer::drawHyperspaceMarks(MapCanvas& canvas) const
 {
     if (!display_.on(tgShowShips)) return;
-    const int zoom = view_.zoomfactor;
     for (const mapmarkrecord& mark : game_.turn.mapmarks) {
-        // The text map's marks are placed without the Blind Galaxy centring.
-        const int x = roundHalfEven(zoom * mark.x) + 25;
-        const int y = roundHalfEven(zoom * mark.y);
+        const int x = geometry_.markToScreenX(mark.x);
+        const int y = geometry_.markToScreenY(mark.y);
         if (!IsNearView(scroll_, x, y)) continue;
         const QRgb colour = mark.kind == 1 ? c::fuchsia : c::yellow;
         canvas.setPen(colour);
@@ -462,10 +464,10 @@ void MapRenderer::drawCircles(MapCanvas& canvas) const
     const double z = view_.zoomfactor;
     canvas.setPen(c::white);
     canvas.setClearBrush();
+    auto edge = [](double value, int add) { return clampPixel(static_cast<long long>(truncPixel(std::nearbyint(value))) + add); };
     auto circle = [&](double r) {
-        canvas.ellipse(roundHalfEven((cx - r) * z) + centre->radiusx + 25, roundHalfEven((cy - r) * z) + centre->radiusy,
-                       roundHalfEven((cx + r) * z) + centre->radiusx + 26,
-                       roundHalfEven((cy + r) * z) + centre->radiusy + 1);
+        canvas.ellipse(edge((cx - r) * z, centre->radiusx + 25), edge((cy - r) * z, centre->radiusy),
+                       edge((cx + r) * z, centre->radiusx + 26), edge((cy + r) * z, centre->radiusy + 1));
     };
     const bool groups = display_.on(tgGroupDistance);
     if (groups || display_.on(tgFleetDistance)) {

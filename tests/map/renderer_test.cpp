@@ -643,6 +643,37 @@ TEST_F(Scene, PlanetsOutOfViewAreSkipped)
     EXPECT_EQ(canvas->pixel(X(60) + 7, Y(60) - 1), c::white);
 }
 
+// Broken report values (huge or endless numbers) must not overflow pixel arithmetic: the paint
+// ends, and what can be placed is still drawn.
+TEST_F(Scene, AbsurdValuesPaintSafely)
+{
+    display.toggles.fill(true);
+    display.set(tgShowInfo, true);
+    const double huge = 1e300;
+    planetrecord wide = planet("Wide", 1e15, -1e15, ocOwn, 1e14);
+    wide.population = wide.industry = wide.resources = huge;
+    wide.hadbattle = 1;
+    wide.battlesize = 20;
+    wide.groupspeeds = {1e12, std::nan("")};
+    planetrecord odd = planet("Odd", std::nan(""), 50, -5, huge);
+    game.turn.planets = {wide, odd, planet("Fine", 50, 50, ocOwn)};
+    addPlayers(5);
+    routerecord r;
+    r.name = "Fine";
+    r.capital = "Wide";
+    r.material = "Odd";
+    game.turn.routes = {r};
+    incomingrecord in = incoming(-1e18, 1e18, 1e17, 1e-300);
+    game.turn.incominggroups = {in, incoming(10, 60, 50, 10)};
+    game.turn.mapmarks = {{1e20, -1e20, 1}};
+    view.firstselection = {1e15, -1e15, 0, 2, 2, "Wide"};
+    view.secondselection = {50, 50, 0, 2, 2, "Fine"};
+    correctBecauseOfPlanetSizeButton(game, view, true);
+    auto canvas = paint();
+    EXPECT_EQ(canvas->pixel(X(50) + 2, Y(50) + 2), c::lime);
+    EXPECT_GT(countColour(*canvas, c::silver), 0u) << "the incoming group after the broken one";
+}
+
 TEST(MapRendering, VisibleAreaIsSmallAtHighZoom)
 {
     Game game = galaxy(1000, 1000);
