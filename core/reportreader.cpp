@@ -12,12 +12,94 @@
 
 namespace orrery {
 
-ReportText::ReportText(std::string bytes)
+namespace {
+
+// Takes the next line off the front of text as the line reader does, except that a bare line
+// feed ends a line too: the lines of the text as the line-end repair would leave it.
+bool nextRepairedLine(std::string_view& text, std::string_view& line)
 {
-    // A report saved with bare line feeds is read as if its line ends had been repaired.
-    bytes_ = hasBareLineFeed(bytes) ? repairedLineEnds(bytes) : std::move(bytes);
-    lines_ = splitLines(bytes_);
+    if (text.empty()) return false;
+    std::size_t end = 0;
+    while (end < text.size() && text[end] != '\r' && text[end] != '\n') ++end;
+    line = text.substr(0, end);
+    if (end < text.size() && text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n') ++end;
+    text.remove_prefix(std::min(text.size(), end + 1));
+    return true;
 }
+
+std::string_view beforeEndOfFile(std::string_view text)
+{
+    if (const void* eof = std::memchr(text.data(), 26, text.size()))
+        return text.substr(0, static_cast<std::size_t>(static_cast<const char*>(eof) - text.data()));
+    return text;
+}
+
+} // namespace
+
+ReportText::ReportText(std::string bytes) : bytes_(std::move(bytes))
+{
+    std::string_view rest = beforeEndOfFile(bytes_);
+    lines_.reserve(rest.size() / 48 + 1);
+    std::string_view line;
+    while (nextRepairedLine(rest, line)) lines_.push_back(line);
+    findStops();
+}
+
+ReportText ReportText::statusTableOf(std::string bytes)
+{
+    ReportText text;
+    text.bytes_ = std::move(bytes);
+    std::string_view rest = beforeEndOfFile(text.bytes_);
+    const std::size_t at = rest.find("Status of Players");
+    if (at == std::string_view::npos) return text;
+    std::size_t start = at;
+    while (start > 0 && rest[start - 1] != '\r' && rest[start - 1] != '\n') --start;
+    rest.remove_prefix(start);
+    // The heading, the blank lines after it, the column header and the data lines up to the
+    // first line that ends a table.
+    enum { Heading, Blanks, Data } state = Heading;
+    std::string_view line;
+    while (nextRepairedLine(rest, line)) {
+        text.lines_.push_back(line);
+        if (state == Heading) {
+            state = Blanks;
+        } else if (state == Blanks) {
+            if (!isBlankLine(line)) state = Data; // the column header
+        } else if (line.empty() || static_cast<unsigned char>(line.front()) < 33 ||
+                   static_cast<unsigned char>(line.front()) >= 123) {
+            break;
+        }
+    }
+    text.findStops();
+    return text;
+}
+
+void ReportText::findStops()
+{
+    stops_.clear();
+    if (lines_.empty()) return;
+    const char* const begin = lines_.front().data();
+    const char* const end = lines_.back().data() + lines_.back().size();
+    for (const char* phrase : {"Full Report on System", "Partial Report on System"}) {
+        const std::size_t length = std::strlen(phrase);
+        const char* from = begin;
+        while (from < end) {
+            const void* hit = ::memmem(from, static_cast<std::size_t>(end - from), phrase, length);
+            if (!hit) break;
+            const char* h = static_cast<const char*>(hit);
+            // The line holding the phrase: the last line that starts at or before it.
+            const auto line = std::upper_bound(lines_.begin(), lines_.end(), h,
+                                               [](const char* p, std::string_view l) { return p < l.data(); });
+            const std::size_t index = static_cast<std::size_t>(line - lines_.begin()) - 1;
+            // A phrase broken by a line end belongs to no line.
+            if (h + length <= lines_[index].data() + lines_[index].size()) stops_.push_back(index);
+            from = h + 1;
+        }
+    }
+    std::sort(stops_.begin(), stops_.end());
+}
+
+bool ReportText::endsReadable(std::size_t i) const { return std::binary_search(stops_.begin(), stops_.end(), i); }
 
 std::optional<ReportText> ReportText::load(const std::string& path)
 {
@@ -28,16 +110,10 @@ std::optional<ReportText> ReportText::load(const std::string& path)
 
 namespace {
 
-using Lines = std::vector<std::string_view>;
+using Lines = ReportText;
 
 // ---------------------------------------------------------------------------------------------
 // Line tests shared by every pass.
-
-// The detailed system reports after such a line are not read.
-bool endsReadablePart(std::string_view line)
-{
-    return contains(line, "Full Report on System") || contains(line, "Partial Report on System");
-}
 
 bool isDashLine(std::string_view line)
 {
@@ -56,11 +132,12 @@ bool isHeaderLine(std::string_view line)
 
 // The general end of a table: an empty line, a line that begins with a blank or with a character
 // of code 123 or more, or the end of the readable part.
-bool endsTable(std::string_view line)
+bool endsTable(const Lines& lines, std::size_t i)
 {
+    const std::string_view line = lines[i];
     if (line.empty()) return true;
     const unsigned char first = static_cast<unsigned char>(line.front());
-    return first < 33 || first >= 123 || endsReadablePart(line);
+    return first < 33 || first >= 123 || lines.endsReadable(i);
 }
 
 // Index of the first data line of the table whose heading is at index heading: the heading, the
@@ -157,7 +234,7 @@ std::size_t readStatusTable(const Lines& lines, std::size_t from, bool blind, st
     const std::size_t heading = findLine(lines, from, "Status of Players");
     if (heading >= lines.size()) return lines.size();
     std::size_t i = firstDataLine(lines, heading);
-    for (; i < lines.size() && !endsTable(lines[i]); ++i) out.push_back(readPlayerLine(lines[i], blind));
+    for (; i < lines.size() && !endsTable(lines, i); ++i) out.push_back(readPlayerLine(lines[i], blind));
     return i;
 }
 
@@ -260,6 +337,7 @@ private:
     racegrouprecord& raceGroups(const shortname& race);
     void indexPlanets();
     const planetrecord* planetNamed(std::string_view name) const;
+    const shiptyperecord* shipType(const shortname& name, const shortname& owner);
 
     Game& g_;
     turnrecord& t_;
@@ -269,6 +347,9 @@ private:
     shortname battlePlanet_;
     // First planet of each name (name field only), for the passes that match groups to planets.
     std::unordered_map<std::string_view, std::size_t> byName_;
+    // The designs by owner and name (first match), built when the first group is read.
+    std::unordered_map<std::string, std::size_t> types_;
+    bool typesIndexed_ = false;
 };
 
 void Reader::scanPreamble(const Lines& lines, bool previous)
@@ -339,8 +420,28 @@ void Reader::readOptionLine(std::string_view line)
     o.forecastturn = 0;
 }
 
+const shiptyperecord* Reader::shipType(const shortname& name, const shortname& owner)
+{
+    auto key = [](const shortname& n, const shortname& o) {
+        std::string k(o.view());
+        k += '\0';
+        k += n.view();
+        return k;
+    };
+    if (!typesIndexed_) {
+        typesIndexed_ = true;
+        types_.reserve(g_.shiptypes.size());
+        for (std::size_t i = 0; i < g_.shiptypes.size(); ++i)
+            types_.try_emplace(key(g_.shiptypes[i].name, g_.shiptypes[i].owner), i);
+    }
+    const auto it = types_.find(key(name, owner));
+    return it == types_.end() ? nullptr : &g_.shiptypes[it->second];
+}
+
 racegrouprecord& Reader::raceGroups(const shortname& race)
 {
+    // Group tables come race by race: the race of the last line is the likely one.
+    if (!t_.racegroups.empty() && t_.racegroups.back().name == race) return t_.racegroups.back();
     for (racegrouprecord& r : t_.racegroups)
         if (r.name == race) return r;
     t_.racegroups.push_back(racegrouprecord{race, {}});
@@ -349,14 +450,14 @@ racegrouprecord& Reader::raceGroups(const shortname& race)
 
 void Reader::previousTurn(const ReportText& report)
 {
-    const Lines& lines = report.lines();
+    const Lines& lines = report;
     scanPreamble(lines, true);
     const bool blind = g_.isBlind();
     std::size_t i = readStatusTable(lines, 0, blind, t_.previousplayers);
     const std::string_view word = g_.tableWord();
     while (i < lines.size()) {
         const std::string_view line = lines[i];
-        if (endsReadablePart(line)) break;
+        if (lines.endsReadable(i)) break;
         if (isPlanetHeading(line, word)) {
             PlanetTable kind = planetTableKind(line, word);
             shortname owner;
@@ -392,7 +493,7 @@ std::size_t Reader::readPlanetTable(const Lines& lines, std::size_t heading, Pla
 {
     const bool blind = g_.isBlind();
     std::size_t i = firstDataLine(lines, heading);
-    for (; i < lines.size() && !endsTable(lines[i]); ++i) {
+    for (; i < lines.size() && !endsTable(lines, i); ++i) {
         planetrecord p = readPlanetLine(lines[i], kind, blind);
         p.owner = owner;
         out.push_back(std::move(p));
@@ -402,13 +503,13 @@ std::size_t Reader::readPlanetTable(const Lines& lines, std::size_t heading, Pla
 
 bool Reader::firstPass(const ReportText& report)
 {
-    const Lines& lines = report.lines();
+    const Lines& lines = report;
     scanPreamble(lines, false);
     std::size_t i = findLine(lines, 0, "Status of Players");
     bool mapSeen = false;
     while (i < lines.size()) {
         const std::string_view line = lines[i];
-        if (endsReadablePart(line)) break;
+        if (lines.endsReadable(i)) break;
         if (contains(line, " Ship Types")) {
             i = readShipTypes(lines, i);
             continue;
@@ -427,7 +528,7 @@ std::size_t Reader::readShipTypes(const Lines& lines, std::size_t heading)
 {
     const shortname owner = headingRace(lines[heading], " Ship Types", g_.ownrace);
     std::size_t i = firstDataLine(lines, heading);
-    for (; i < lines.size() && !endsTable(lines[i]); ++i) {
+    for (; i < lines.size() && !endsTable(lines, i); ++i) {
         const Fields f(lines[i]);
         shiptyperecord t;
         t.name = f[1];
@@ -529,7 +630,7 @@ std::size_t Reader::readRoutes(const Lines& lines, std::size_t heading)
     std::size_t i = firstDataLine(lines, heading);
     for (; i < lines.size(); ++i) {
         const std::string_view line = lines[i];
-        if (endsTable(line)) break;
+        if (endsTable(lines, i)) break;
         if (contains(line, "AUTO") && contains(line, "UNLOAD") && contains(line, "CURRENTLY")) break;
         const Fields f(line);
         routerecord r;
@@ -548,7 +649,7 @@ std::size_t Reader::readGroupTable(const Lines& lines, std::size_t first, const 
 {
     std::size_t i = first;
     for (; i < lines.size() && !isBlankLine(lines[i]); ++i) {
-        if (endsReadablePart(lines[i])) break;
+        if (lines.endsReadable(i)) break;
         readGroupLine(lines[i], race, fleetColumn, fleet, battle);
     }
     return i;
@@ -570,7 +671,7 @@ void Reader::readGroupLine(std::string_view line, const shortname& race, bool fl
     }
     gr.shipcount = numberField(f, b);
     gr.name = f[b + 1];
-    if (const shiptyperecord* type = findShipType(g_.shiptypes, gr.name, race)) {
+    if (const shiptyperecord* type = shipType(gr.name, race)) {
         gr.drive = type->drive;
         gr.attacks = type->attacks;
         gr.weapons = type->weapons;
@@ -609,7 +710,8 @@ void Reader::readGroupLine(std::string_view line, const shortname& race, bool fl
         gr.survivors = -1;
     }
     if (fleetColumn) {
-        gr.fleet = f[b + 9];
+        // The column holds "-" for a group in no fleet.
+        if (f[b + 9] != "-") gr.fleet = f[b + 9];
         ++b;
     } else {
         gr.fleet = fleet;
@@ -645,7 +747,7 @@ void Reader::readGroupLine(std::string_view line, const shortname& race, bool fl
 
 void Reader::mainPass(const ReportText& report, bool playersOnly)
 {
-    const Lines& lines = report.lines();
+    const Lines& lines = report;
     std::size_t i = readStatusTable(lines, 0, g_.isBlind(), t_.players);
     if (playersOnly) return;
     const std::string_view word = g_.tableWord();
@@ -653,7 +755,7 @@ void Reader::mainPass(const ReportText& report, bool playersOnly)
     bool mapRead = false;
     while (i < lines.size()) {
         const std::string_view line = lines[i];
-        if (endsReadablePart(line)) break;
+        if (lines.endsReadable(i)) break;
         if (!planetTableMet && !mapRead && isDashLine(line)) {
             mapRead = true;
             i = readMapRows(lines, i);
@@ -698,7 +800,7 @@ void Reader::mainPass(const ReportText& report, bool playersOnly)
         }
         if (contains(line, "Fleet Speed")) {
             i = firstDataLine(lines, i);
-            for (; i < lines.size() && !endsTable(lines[i]); ++i) t_.fleets.push_back(fleetrecord{field(lines[i], 1)});
+            for (; i < lines.size() && !endsTable(lines, i); ++i) t_.fleets.push_back(fleetrecord{field(lines[i], 1)});
             continue;
         }
         if (contains(line, " Groups") && !contains(line, "Incoming Groups")) {
@@ -794,7 +896,7 @@ void Reader::vanishedRaces()
 std::size_t Reader::readBombings(const Lines& lines, std::size_t heading)
 {
     std::size_t i = firstDataLine(lines, heading);
-    for (; i < lines.size() && !endsTable(lines[i]); ++i) {
+    for (; i < lines.size() && !endsTable(lines, i); ++i) {
         const Fields f(lines[i]);
         const shortname planet(f[3]);
         bombingrecord* b = nullptr;
@@ -826,7 +928,7 @@ std::size_t Reader::readIncoming(const Lines& lines, std::size_t heading)
 {
     const bool blind = g_.isBlind();
     std::size_t i = firstDataLine(lines, heading);
-    for (; i < lines.size() && !endsTable(lines[i]); ++i) {
+    for (; i < lines.size() && !endsTable(lines, i); ++i) {
         const Fields f(lines[i]);
         incomingrecord r;
         r.origin = f[blind ? 2 : 1];
@@ -851,13 +953,13 @@ std::size_t Reader::readIncoming(const Lines& lines, std::size_t heading)
 
 void Reader::lastPass(const ReportText& report)
 {
-    const Lines& lines = report.lines();
+    const Lines& lines = report;
     indexPlanets();
     auto isBombingHeading = [](std::string_view line) { return contains(line, "Bombings") && fieldCount(line) == 1; };
     std::size_t i = findLine(lines, 0, "Status of Players");
     bool found = false;
     for (; i < lines.size(); ++i) {
-        if (endsReadablePart(lines[i])) break;
+        if (lines.endsReadable(i)) break;
         if (isBombingHeading(lines[i])) {
             found = true;
             break;
@@ -868,7 +970,7 @@ void Reader::lastPass(const ReportText& report)
     else
         i = 0;
     for (; i < lines.size(); ++i) {
-        if (endsReadablePart(lines[i])) break;
+        if (lines.endsReadable(i)) break;
         if (contains(lines[i], "Incoming Groups")) {
             readIncoming(lines, i);
             break;
@@ -991,7 +1093,15 @@ bool readTurn(Game& game, int delta, bool playersOnly, TurnObserver* observer)
         previous = ReportText::load(game.reportFile(turnNumber - 1));
         if (previous) texts.previous = &*previous;
     }
-    std::optional<ReportText> current = ReportText::load(game.reportFile(turnNumber));
+    std::optional<ReportText> current;
+    if (playersOnly) {
+        // The statistics of all turns read only the status tables: no need to cut the whole
+        // report into lines.
+        if (std::optional<std::string> bytes = readFile(game.reportFile(turnNumber)))
+            current = ReportText::statusTableOf(std::move(*bytes));
+    } else {
+        current = ReportText::load(game.reportFile(turnNumber));
+    }
     if (current) texts.current = &*current;
     if (!playersOnly && current) texts.previousintel = readTurnIntel(game.turnIntelFile(turnNumber - 1));
     return readTurnTexts(game, delta, playersOnly, texts, observer);

@@ -15,11 +15,14 @@
 namespace orrery {
 
 // A report held in memory as its lines. Reports saved with bare line feeds are read as the
-// line-end repair would leave them.
+// line-end repair would leave them (a bare line feed ends a line too), without copying them.
 class ReportText {
 public:
     ReportText() = default;
     explicit ReportText(std::string bytes);
+    // Only the lines from the status table's heading to its end: all that a players-only read
+    // needs, without cutting the rest of a large report into lines.
+    static ReportText statusTableOf(std::string bytes);
     ReportText(const ReportText&) = delete;
     ReportText& operator=(const ReportText&) = delete;
     ReportText(ReportText&&) noexcept = default;
@@ -29,11 +32,18 @@ public:
     static std::optional<ReportText> load(const std::string& path);
 
     const std::vector<std::string_view>& lines() const { return lines_; }
-    std::size_t size() const { return bytes_.size(); }
+    std::size_t size() const { return lines_.size(); }
+    std::string_view operator[](std::size_t i) const { return lines_[i]; }
+    // True for a line holding "Full Report on System" or "Partial Report on System": the
+    // detailed system reports from there on are not read.
+    bool endsReadable(std::size_t i) const;
 
 private:
+    void findStops();
+
     std::string bytes_;
     std::vector<std::string_view> lines_;
+    std::vector<std::size_t> stops_; // indexes of the lines that end the readable part
 };
 
 // What the reader tells the main window while it reads.
