@@ -90,15 +90,21 @@ Game makeGalaxy()
         b.y = p.y;
         turn.bombings.push_back(b);
     }
-    // Routes from every own planet to planets nearby.
+    // Routes from every own planet to planets within a few turns' flight.
+    auto nearby = [&](const planetrecord& from) {
+        for (int tries = 0;; ++tries) {
+            const planetrecord& to = turn.planets[random() % planetCount];
+            if (tries == 200 || std::hypot(to.x - from.x, to.y - from.y) < 60) return to.name;
+        }
+    };
     for (const planetrecord& p : turn.planets) {
         if (p.ownercode != ocOwn) continue;
         routerecord r;
         r.name = p.name;
-        r.capital = numbered("P", static_cast<int>(random() % planetCount));
-        r.material = numbered("P", static_cast<int>(random() % planetCount));
-        r.colonists = numbered("P", static_cast<int>(random() % planetCount));
-        r.empty = chance(0.5) ? shortname("-") : shortname(numbered("P", static_cast<int>(random() % planetCount)));
+        r.capital = nearby(p);
+        r.material = nearby(p);
+        r.colonists = nearby(p);
+        r.empty = chance(0.5) ? shortname("-") : nearby(p);
         turn.routes.push_back(r);
     }
     // Incoming groups, a few turns away each.

@@ -128,6 +128,7 @@ MapCanvas::MapCanvas(const QRect& area)
     bits_ = reinterpret_cast<QRgb*>(image_.bits());
     stride_ = static_cast<std::size_t>(image_.bytesPerLine()) / sizeof(QRgb);
     fontKey_ = font_.key();
+    lineHeight_ = sprite("").height;
 }
 
 MapCanvas::~MapCanvas() = default;
@@ -146,6 +147,7 @@ void MapCanvas::setFont(const QFont& font)
     font_ = font;
     font_.setStyleStrategy(QFont::NoAntialias);
     fontKey_ = font_.key();
+    lineHeight_ = sprite("").height;
 }
 
 const QImage& MapCanvas::image() { return image_; }
@@ -366,7 +368,7 @@ const MapCanvas::TextSprite& MapCanvas::sprite(std::string_view s) const
 
 int MapCanvas::textWidth(std::string_view s) const { return sprite(s).width; }
 
-int MapCanvas::textHeight(std::string_view s) const { return sprite(s).height; }
+int MapCanvas::textHeight(std::string_view) const { return lineHeight_; }
 
 void MapCanvas::text(int x, int y, std::string_view s)
 {

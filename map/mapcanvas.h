@@ -97,6 +97,7 @@ public:
     // Text in the font colour; names are Latin-1 as in the reports.
     void text(int x, int y, std::string_view s);
     int textWidth(std::string_view s) const;
+    // The height of a text's cell: the font's line height, the same for every text.
     int textHeight(std::string_view s) const;
 
     // True when nothing drawn in the box x1 .. x2-1, y1 .. y2-1 can reach the image.
@@ -136,6 +137,7 @@ private:
     std::unique_ptr<QPainter> painter_;
     QFont font_;
     QString fontKey_;
+    int lineHeight_ = 0;
     QRgb pen_ = mapcolour::white;
     QRgb brush_ = mapcolour::black;
     bool brushClear_ = false;
