@@ -30,22 +30,31 @@ std::optional<std::string> readFile(const std::string& path)
         ::close(fd);
         return std::nullopt;
     }
-    std::string content;
-    content.resize(static_cast<std::size_t>(st.st_size));
+    std::string content(static_cast<std::size_t>(st.st_size), '\0');
     std::size_t filled = 0;
-    for (;;) {
-        if (filled == content.size()) content.resize(content.size() + 65536);
+    auto fail = [&] {
+        ::close(fd);
+        return std::optional<std::string>();
+    };
+    while (filled < content.size()) {
         const ssize_t n = ::read(fd, content.data() + filled, content.size() - filled);
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            ::close(fd);
-            return std::nullopt;
-        }
-        if (n == 0) break;
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) return fail();
+        if (n == 0) break; // the file shrank since it was measured
         filled += static_cast<std::size_t>(n);
     }
-    ::close(fd);
     content.resize(filled);
+    // The file may have grown since it was measured; a small buffer tells without doubling the
+    // memory of a file that was read in full.
+    char more[16384];
+    for (;;) {
+        const ssize_t n = ::read(fd, more, sizeof more);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) return fail();
+        if (n == 0) break;
+        content.append(more, static_cast<std::size_t>(n));
+    }
+    ::close(fd);
     return content;
 }
 

@@ -2,6 +2,7 @@
 
 #include "textrules.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace orrery {
@@ -116,6 +117,8 @@ planetrecord* findPlanet(turnrecord& turn, std::string_view name)
 
 const planetrecord* findPlanet(const turnrecord& turn, std::string_view name)
 {
+    // An empty name is "none", never a planet without a second name.
+    if (name.empty()) return nullptr;
     for (const planetrecord& p : turn.planets)
         if (p.name == name || p.altname == name) return &p;
     return nullptr;
@@ -211,7 +214,8 @@ double defence(const grouprecord& g)
 int symbolSize(double planetSize, bool planetSizesShown)
 {
     if (!planetSizesShown) return 5;
-    return roundHalfEven(planetSize / 100.0) + 1;
+    // Absurd sizes of a broken report must not overflow: no symbol is wider than 65537 pixels.
+    return std::clamp(roundHalfEven(planetSize / 100.0), -65536, 65536) + 1;
 }
 
 int symbolRadius(double planetSize, bool planetSizesShown) { return symbolSize(planetSize, planetSizesShown) / 2; }

@@ -305,7 +305,7 @@ PlanetTable planetTableKind(std::string_view heading, std::string_view word)
 
 class Reader {
 public:
-    Reader(Game& game, TurnObserver* observer) : g_(game), t_(game.turn), observer_(observer) {}
+    Reader(Game& game) : g_(game), t_(game.turn) {}
 
     void previousTurn(const ReportText& report);
     bool firstPass(const ReportText& report);
@@ -341,7 +341,6 @@ private:
 
     Game& g_;
     turnrecord& t_;
-    TurnObserver* observer_;
     int mapRows_ = 0;
     // Planet of the last "Battle at " line: group tables before the planet tables list its fight.
     shortname battlePlanet_;
@@ -1059,7 +1058,7 @@ bool readTurnTexts(Game& game, int delta, bool playersOnly, const TurnTexts& tex
     release(game, true);
     game.currentturn += delta;
     if (observer) observer->turnButtonsVisible(game.currentturn != 0);
-    Reader reader(game, observer);
+    Reader reader(game);
     if (!playersOnly && texts.previous) reader.previousTurn(*texts.previous);
     if (!texts.current) {
         game.currentturn -= delta;
