@@ -1,6 +1,17 @@
 #include "TFormMain.h"
 
+#include "TAboutBox.h"
+#include "TFormConfigurations.h"
+#include "TFormDebug.h"
+#include "TFormGameInfo.h"
+#include "TFormHelp.h"
+#include "TFormNoConfiguration.h"
+#include "TFormOptions.h"
+#include "TFormSaveConfiguration.h"
+#include "TStringGridOR.h"
 #include "configstore.h"
+#include "mapcanvas.h"
+#include "mapinteraction.h"
 #include "messages.h"
 
 #include <QAction>
@@ -10,11 +21,14 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenuBar>
+#include <QPainter>
+#include <QRadioButton>
 #include <QScrollBar>
 #include <QSettings>
 #include <QSplitter>
 #include <QTimer>
 #include <QToolButton>
+#include <QHBoxLayout>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -71,9 +85,6 @@ TFormMain::TFormMain(QSettings& settings, QWidget* parent)
     setObjectName(QStringLiteral("FormMain"));
     setWindowTitle(QStringLiteral("Orrery"));
     resize(800, 607);
-    QPalette p = palette();
-    p.setColor(QPalette::Window, Qt::black);
-    setPalette(p);
     registry_ = std::make_unique<TORRegistry>(settings_, [this](MessageKind kind, const std::string& text) {
         return message(kind, text, 0);
     });
@@ -104,7 +115,38 @@ TFormMain::TFormMain(QSettings& settings, QWidget* parent)
     layout->addWidget(Splitter, 1);
     setCentralWidget(central);
 
+    PaintBoxMap->setPainter([this](QImage& image, QPoint origin) { paintMap(image, origin); });
+    connect(PaintBoxMap, &MapView::mousePressedOnCanvas, this, [this](QPoint pixel, Qt::MouseButton) { mapPressed(pixel); });
+    connect(PaintBoxMap, &MapView::mouseMovedOnCanvas, this, [this](QPoint pixel) { mapMoved(pixel); });
     connect(PaintBoxMap, &MapView::viewportResized, this, [this] { fitCanvas(); });
+
+    // The windows of this part of the program, created once and shown on demand.
+    FormConfigurations = new TFormConfigurations(*registry_, this);
+    FormConfigurations->onSave = [this](const std::string& name) { saveConfiguration(name); };
+    FormConfigurations->onLoad = [this](const std::string& name) {
+        loadAndStartConfiguration(QString::fromLocal8Bit(name.c_str()));
+    };
+    FormSaveConfiguration = new TFormSaveConfiguration(this);
+    FormSaveConfiguration->onSaveStandard = [this] { saveConfiguration(TORRegistry::standardName); };
+    FormSaveConfiguration->onSaveAlternative = [this] {
+        FormConfigurations->openIn(TFormConfigurations::Mode::Save);
+    };
+    FormNoConfiguration = new TFormNoConfiguration(this);
+    FormNoConfiguration->onCreateConfiguration = [this] { createConfiguration(); };
+    FormNoConfiguration->onLoadConfiguration = [this] { openLoadWindow(); };
+    FormGameInfo = new TFormGameInfo(this);
+    FormOptions = new TFormOptions(this);
+    FormOptions->onOK = [this](const ProgramOptions& options) {
+        options.applyTo(session_.settings());
+        TimerFilm->setInterval(std::max(1, options.filmDelay));
+        GroupBoxMousePos->setVisible(options.showMousePos);
+        PanelButtonBar->setVisible(options.showButtonBar);
+        repaintMap();
+    };
+    AboutBox = new TAboutBox(this);
+    FormDebug = new TFormDebug(this);
+    FormHelp = new TFormHelp(this);
+    TFormHelp::install(FormHelp);
     connect(Splitter, &QSplitter::splitterMoved, this, [this] {
         // A planet panel dragged away keeps one pixel, so it can be dragged back.
         const QList<int> sizes = Splitter->sizes();
@@ -165,6 +207,7 @@ void TFormMain::createActions()
     makeAction("SpeedButtonZoom", "Zoom in on mouse position", "zoom in on mouse position", true);
     connect(makeAction("menuItemZoomSaved", "Zoom to saved position", ""), &QAction::triggered, this,
             [this] { mapResized(true); });
+    // The zoom-on-mouse toggle: the menu entry and the button share their state.
     // Toggles: one action serves the bar button and the menu entry, so both stay in step.
     for (const ToggleButton& t : toggleButtons) {
         QAction* a = makeAction(t.button, t.menu, t.hint, true);
@@ -268,12 +311,33 @@ void TFormMain::createMenus()
     help->addAction(action("menuItemAbout"));
 }
 
+namespace {
+
+// A button's picture: its glyph drawn in the middle of a small square.
+QIcon glyphIcon(const QString& glyph)
+{
+    QPixmap pixmap(20, 20);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(glyph.size() > 1 ? 10 : 14);
+    font.setBold(true);
+    p.setFont(font);
+    p.setPen(Qt::black);
+    p.drawText(QRect(0, 0, 20, 20), Qt::AlignCenter, glyph);
+    return QIcon(pixmap);
+}
+
+} // namespace
+
 QToolButton* TFormMain::makeButton(QAction* a, int left, int top, const QString& glyph)
 {
     auto* b = new QToolButton(PanelButtonBar);
     b->setObjectName(a->objectName());
+    a->setIcon(glyphIcon(glyph));
+    a->setIconVisibleInMenu(false);
     b->setDefaultAction(a);
-    b->setText(glyph);
+    b->setToolButtonStyle(Qt::ToolButtonIconOnly);
     b->setToolTip(a->toolTip());
     b->setGeometry(left, top, 25, 25);
     b->setAutoRaise(false);
@@ -297,7 +361,7 @@ void TFormMain::createButtonBar()
     makeButton(action("SpeedButtonPlus10"), 83, top, QStringLiteral("\u00BB"));
     makeButton(action("SpeedButtonZoomminus"), 114, top, QStringLiteral("\u2212"));
     makeButton(action("SpeedButtonZoomplus"), 139, top, QStringLiteral("+"));
-    makeButton(action("SpeedButtonZoom"), 164, top, QStringLiteral("\u2316"));
+    makeButton(action("SpeedButtonZoom"), 164, top, QStringLiteral("\u2295"));
     for (const ToggleButton& t : toggleButtons)
         makeButton(action(t.button), t.left, top, QString::fromUtf8(t.glyph));
     // The second row; beside the first one when the bar is wide enough.
@@ -311,23 +375,14 @@ void TFormMain::createButtonBar()
                             "O", "\u2699"};
     int g = 0;
     for (const auto& [name, left] : second) secondRow_.push_back(makeButton(action(name), left, 36, QString::fromUtf8(glyphs[g++])));
-    LabelName = new QLabel(PanelButtonBar);
-    LabelName->setObjectName(QStringLiteral("LabelName"));
-    LabelName->setGeometry(680, 8, 110, 20);
 }
 
 void TFormMain::layoutButtonBar()
 {
-    const int width = PanelButtonBar->width();
-    const int height = PanelButtonBar->height();
-    if (width < barWideEnough && height == barOneRow) {
-        PanelButtonBar->setFixedHeight(barTwoRows);
-        for (QToolButton* b : secondRow_) b->move(b->x() - secondRowShift, 36);
-    } else if (width >= barWideEnough && height == barTwoRows) {
-        PanelButtonBar->setFixedHeight(barOneRow);
-        for (QToolButton* b : secondRow_) b->move(b->x() + secondRowShift, 6);
+    if (const auto layout = orrery::layoutButtonBar(PanelButtonBar->width(), PanelButtonBar->height())) {
+        PanelButtonBar->setFixedHeight(layout->height);
+        for (QToolButton* b : secondRow_) b->move(b->x() + layout->shift, layout->top);
     }
-    LabelName->move(PanelButtonBar->height() == barOneRow ? width - 120 : 680, 8);
 }
 
 void TFormMain::createPlanetPanel()
@@ -339,15 +394,90 @@ void TFormMain::createPlanetPanel()
     QPalette p = PanelPlanet->palette();
     p.setColor(QPalette::Window, QColor(0xC0, 0xC0, 0xC0));
     PanelPlanet->setPalette(p);
-    GroupBoxMousePos = new QGroupBox(QStringLiteral("Mouse pos."), PanelPlanet);
+    auto* layout = new QVBoxLayout(PanelPlanet);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(2);
+
+    // The labels of the shown planet, at their places.
+    PanelInfo = new QWidget(PanelPlanet);
+    PanelInfo->setObjectName(QStringLiteral("PanelInfo"));
+    PanelInfo->setFixedHeight(60);
+    LabelName = new QLabel(PanelInfo);
+    LabelName->setObjectName(QStringLiteral("LabelName"));
+    LabelName->setGeometry(8, 8, 62, 14);
+    for (const PanelLabel& l : planetPanelLabels()) {
+        auto* label = new QLabel(PanelInfo);
+        label->setObjectName(QString::fromLatin1(l.name));
+        label->setGeometry(l.x, l.y, 200, 14);
+        panelLabels_[label->objectName()] = label;
+    }
+    // The small yellow marker: groups are at the shown planet.
+    ImageYellowMarker = new QLabel(PanelInfo);
+    ImageYellowMarker->setObjectName(QStringLiteral("ImageYellowMarker"));
+    ImageYellowMarker->setGeometry(4, 24, 57, 33);
+    QPixmap marker(57, 33);
+    marker.fill(Qt::transparent);
+    {
+        QPainter mp(&marker);
+        mp.setBrush(QColor(0xFF, 0xFF, 0x00));
+        mp.setPen(Qt::black);
+        mp.drawRect(2, 8, 52, 20);
+        mp.drawText(QRect(2, 8, 52, 20), Qt::AlignCenter, QStringLiteral("groups"));
+    }
+    ImageYellowMarker->setPixmap(marker);
+    ImageYellowMarker->hide();
+    GroupBoxMousePos = new QGroupBox(QStringLiteral("Mouse pos."), PanelInfo);
     GroupBoxMousePos->setObjectName(QStringLiteral("GroupBoxMousePos"));
-    GroupBoxMousePos->setGeometry(700, 2, 96, 58);
+    GroupBoxMousePos->setGeometry(730, 0, 100, 58);
     LabelMouseX = new QLabel(QStringLiteral("X:"), GroupBoxMousePos);
     LabelMouseY = new QLabel(QStringLiteral("Y:"), GroupBoxMousePos);
     LabelMouseDTO = new QLabel(QStringLiteral("DTO:"), GroupBoxMousePos);
-    LabelMouseX->setGeometry(6, 16, 86, 14);
-    LabelMouseY->setGeometry(6, 29, 86, 14);
-    LabelMouseDTO->setGeometry(6, 42, 86, 14);
+    LabelMouseX->setGeometry(6, 16, 90, 14);
+    LabelMouseY->setGeometry(6, 29, 90, 14);
+    LabelMouseDTO->setGeometry(6, 42, 90, 14);
+    layout->addWidget(PanelInfo);
+
+    // The groups at the planet, with the filter.
+    auto* row = new QHBoxLayout();
+    row->setContentsMargins(4, 0, 4, 0);
+    LabelGroupsCaption = new QLabel(QStringLiteral("Groups at planet"), PanelPlanet);
+    LabelGroupsCaption->setObjectName(QStringLiteral("LabelGroupsCaption"));
+    row->addWidget(LabelGroupsCaption, 1);
+    auto* filterBox = new QGroupBox(QStringLiteral("What groups to view?"), PanelPlanet);
+    filterBox->setObjectName(QStringLiteral("RadioGroupView"));
+    auto* filterLayout = new QHBoxLayout(filterBox);
+    filterLayout->setContentsMargins(4, 0, 4, 0);
+    RadioButtonAll = new QRadioButton(QStringLiteral("all"), filterBox);
+    RadioButtonMilitary = new QRadioButton(QStringLiteral("military"), filterBox);
+    RadioButtonTransport = new QRadioButton(QStringLiteral("transport"), filterBox);
+    RadioButtonAll->setChecked(true);
+    for (auto [button, filter] : {std::pair{RadioButtonAll, GroupFilter::All},
+                                  std::pair{RadioButtonMilitary, GroupFilter::Military},
+                                  std::pair{RadioButtonTransport, GroupFilter::Transport}}) {
+        filterLayout->addWidget(button);
+        const GroupFilter f = filter;
+        connect(button, &QRadioButton::toggled, this, [this, f](bool on) {
+            if (on) setGroupFilter(f);
+        });
+    }
+    row->addWidget(filterBox);
+    layout->addLayout(row);
+
+    StringGridGroups = new TStringGridOR(PanelPlanet);
+    StringGridGroups->setObjectName(QStringLiteral("StringGridGroups"));
+    QStringList headings;
+    std::vector<int> widths;
+    for (const GridColumn& c : groupColumns()) {
+        headings << QString::fromLatin1(c.heading);
+        widths.push_back(c.width);
+    }
+    StringGridGroups->setColumnCount(static_cast<int>(headings.size()));
+    StringGridGroups->setRowCount(2);
+    StringGridGroups->setHeadings(headings);
+    StringGridGroups->setColumnWidths(widths);
+    StringGridGroups->setRowHeights(18);
+    StringGridGroups->setRowSelect(true);
+    layout->addWidget(StringGridGroups, 1);
 }
 
 QString TFormMain::reportLabelText() const { return LabelName->text(); }
@@ -365,43 +495,152 @@ void TFormMain::toggleClicked(ToggleIndex t)
 
 void TFormMain::setZoom(int zoom)
 {
-    session_.view().zoomfactor = zoom;
-    action("SpeedButtonZoomplus")->setEnabled(zoom < maximumZoom);
-    action("SpeedButtonZoom")->setEnabled(zoom < maximumZoom);
-    action("SpeedButtonZoomminus")->setEnabled(zoom > minimumZoom);
+    const ZoomButtons states = SetZoom(session_.view(), std::clamp(zoom, minimumZoom, maximumZoom));
+    action("SpeedButtonZoomplus")->setEnabled(states.zoomIn);
+    action("SpeedButtonZoom")->setEnabled(states.zoomInOnMouse);
+    action("SpeedButtonZoomminus")->setEnabled(states.zoomOut);
+}
+
+MapScroll TFormMain::scrollState() const
+{
+    MapScroll s;
+    const QSize viewport = PaintBoxMap->viewportSize();
+    const QSize canvas = PaintBoxMap->canvasSize();
+    s.h = {viewport.width(), PaintBoxMap->scrollPosition().x(), PaintBoxMap->canvasOffset().x(), canvas.width()};
+    s.v = {viewport.height(), PaintBoxMap->scrollPosition().y(), PaintBoxMap->canvasOffset().y(), canvas.height()};
+    return s;
+}
+
+void TFormMain::applyScroll(const MapScroll& scroll)
+{
+    PaintBoxMap->setCanvasSize({scroll.h.canvas, scroll.v.canvas});
+    PaintBoxMap->setCanvasOffset({scroll.h.offset, scroll.v.offset});
+    PaintBoxMap->setScrollPosition({scroll.h.position, scroll.v.position});
 }
 
 void TFormMain::zoomStep(int delta)
 {
-    const int zoom = session_.view().zoomfactor;
-    if (zoom < minimumZoom) return;
-    const int next = std::clamp(zoom + delta, minimumZoom, maximumZoom);
-    if (next == zoom) return;
-    const QSize before = PaintBoxMap->canvasSize();
-    const QSize viewport = PaintBoxMap->viewportSize();
-    const QPoint scroll = PaintBoxMap->scrollPosition();
-    setZoom(next);
-    mapResized(false);
-    // The point in the middle of the viewport stays there.
-    const QSize after = PaintBoxMap->canvasSize();
-    auto keep = [](int v, int w0, int w1, int p) {
-        if (w1 <= v) return 0;
-        const int m = std::max(w0, v);
-        const int c = v / 2 + p;
-        return static_cast<int>(static_cast<double>(c) / m * w1 - c) + p;
-    };
-    PaintBoxMap->setScrollPosition({keep(viewport.width(), before.width(), after.width(), scroll.x()),
-                                    keep(viewport.height(), before.height(), after.height(), scroll.y())});
+    MapScroll scroll = scrollState();
+    // A disabled zoom command does nothing, also from the menu.
+    if (!orrery::zoomStep(session_.view(), session_.game(), scroll, delta)) return;
+    setZoom(session_.view().zoomfactor);
+    applyScroll(scroll);
     repaintMap();
 }
 
 void TFormMain::fitCanvas()
 {
     layoutButtonBar();
-    const QSize v = PaintBoxMap->viewportSize();
-    const QSize c = PaintBoxMap->canvasSize();
-    PaintBoxMap->setCanvasOffset({c.width() < v.width() ? (v.width() - c.width()) / 2 : 0,
-                                  c.height() < v.height() ? (v.height() - c.height()) / 2 : 0});
+    MapScroll scroll = scrollState();
+    resizeViewport(scroll);
+    applyScroll(scroll);
+}
+
+void TFormMain::CentreMapOn(double x, double y)
+{
+    MapScroll scroll = scrollState();
+    orrery::CentreMapOn(session_.game(), session_.view(), scroll, x, y);
+    applyScroll(scroll);
+    repaintMap();
+}
+
+MapDisplay TFormMain::mapDisplay() const
+{
+    MapDisplay display = MapDisplay::from(session_.settings());
+    for (std::size_t i = 0; i < toggles_.size(); ++i) display.toggles[i] = toggles_[i]->isChecked();
+    return display;
+}
+
+void TFormMain::paintMap(QImage& image, QPoint origin)
+{
+    const Game& g = session_.game();
+    if (session_.view().zoomfactor < minimumZoom || g.mapwidth <= 0) return;
+    const MapScroll scroll = scrollState();
+    canvas_ = std::make_unique<MapCanvas>(visibleCanvasArea(scroll));
+    MapRenderer(g, session_.view(), mapDisplay(), scroll).paint(*canvas_);
+    QPainter p(&image);
+    p.drawImage(canvas_->area().topLeft() - origin, canvas_->image());
+}
+
+void TFormMain::mapPressed(QPoint pixel)
+{
+    Game& g = session_.game();
+    ViewState& view = session_.view();
+    QAction* zoomMode = action("SpeedButtonZoom");
+    if (zoomMode->isChecked() && zoomMode->isEnabled()) {
+        MapScroll scroll = scrollState();
+        if (zoomOnMousePosition(view, g, scroll, pixel.x(), pixel.y())) {
+            setZoom(view.zoomfactor);
+            applyScroll(scroll);
+            repaintMap();
+        }
+        return;
+    }
+    const bool black = !canvas_ || !canvas_->area().contains(pixel) || canvas_->isBlack(pixel.x(), pixel.y());
+    const PressResult result = mapPress(g, view, session_.planetSizesShown(), pixel.x(), pixel.y(), black);
+    for (const PanelRequest& r : result.panels) ShowPlanetPanel(r.mode, r.planet, r.name, r.x, r.y);
+    repaintMap();
+}
+
+void TFormMain::mapMoved(QPoint pixel)
+{
+    const auto texts = mapMouseMove(session_.game(), session_.view(), pixel.x(), pixel.y());
+    if (!texts) return;
+    LabelMouseX->setText(fromGame(texts->x));
+    LabelMouseY->setText(fromGame(texts->y));
+    LabelMouseDTO->setText(fromGame(texts->dto));
+}
+
+void TFormMain::ShowPlanetPanel(int mode, const planetrecord* planet, const std::string& name, double x, double y)
+{
+    const PlanetPanelTexts t = orrery::ShowPlanetPanel(session_.game(), mode, planet, name, x, y);
+    panelobject_ = t.panelobject;
+    const std::pair<const char*, const std::optional<std::string>*> labels[] = {
+        {"LabelSelection", &t.selection},   {"LabelOwner", &t.owner},         {"LabelProducing", &t.producing},
+        {"Labelxpos", &t.xpos},             {"Labelypos", &t.ypos},           {"LabelSize", &t.size},
+        {"LabelPopulation", &t.population}, {"LabelIndustrie", &t.industrie}, {"LabelResources", &t.resources},
+        {"LabelCAP", &t.cap},               {"LabelMAT", &t.mat},             {"LabelCOL", &t.col},
+        {"LabelProduction", &t.production}, {"LabelMaxTech", &t.maxTech},     {"LabelmaxShip", &t.maxShip}};
+    for (const auto& [name2, text] : labels)
+        if (*text) panelLabels_.at(QString::fromLatin1(name2))->setText(fromGame(**text));
+    FillGroupsAtPlanet();
+}
+
+QString TFormMain::panelText(const QString& labelName) const
+{
+    const auto it = panelLabels_.find(labelName);
+    return it == panelLabels_.end() ? QString() : it->second->text();
+}
+
+bool TFormMain::yellowMarkerVisible() const { return !ImageYellowMarker->isHidden(); }
+
+void TFormMain::setGroupFilter(GroupFilter filter)
+{
+    filter_ = filter;
+    FillGroupsAtPlanet();
+}
+
+void TFormMain::FillGroupsAtPlanet()
+{
+    const GroupsAtPlanet groups = orrery::FillGroupsAtPlanet(session_.game(), panelobject_, filter_);
+    LabelGroupsCaption->setText(fromGame(groups.caption));
+    StringGridGroups->editCells([&](auto& grid) {
+        grid.setRowCount(std::max<int>(2, static_cast<int>(groups.rows.size()) + 1));
+        for (int r = 1; r < grid.rowCount(); ++r)
+            for (int c = 0; c < grid.columnCount(); ++c) grid.setCell(c, r, std::string());
+        for (std::size_t r = 0; r < groups.rows.size(); ++r)
+            for (std::size_t c = 0; c < groups.rows[r].cells.size(); ++c)
+                grid.setCell(static_cast<int>(c), static_cast<int>(r) + 1, groups.rows[r].cells[c]);
+    });
+    ImageYellowMarker->setVisible(groups.hasGroups);
+}
+
+void TFormMain::SelectPlanet(const QString& text)
+{
+    const planetrecord* p = orrery::SelectPlanet(session_.game(), session_.view(), toGame(text));
+    if (!p) return;
+    repaintMap();
+    ShowPlanetPanel(1, p, p->name.str(), p->x, p->y);
 }
 
 // ------------------------------------------------------------------------------------------
@@ -418,7 +657,8 @@ bool TFormMain::message(MessageKind kind, const std::string& text, int helpTopic
 
 GameTypeChoice TFormMain::confirmGameType(std::int32_t detected, const std::string& details)
 {
-    return SessionUi::confirmGameType(detected, details);
+    if (quiet_) return SessionUi::confirmGameType(detected, details);
+    return FormGameInfo->ask(detected, fromGame(details));
 }
 
 int TFormMain::mapViewportWidth() { return PaintBoxMap->viewportSize().width(); }
@@ -433,19 +673,19 @@ void TFormMain::mapResized(bool restoreScroll)
     const Game& g = session_.game();
     ViewState& v = session_.view();
     if (g.mapwidth <= 0 || g.mapheight <= 0) return;
-    if (restoreScroll && v.savedzoom > 0) setZoom(std::clamp(v.savedzoom, minimumZoom, maximumZoom));
-    if (v.zoomfactor < minimumZoom) setZoom(std::clamp(mapViewportWidth() / g.mapwidth, minimumZoom, maximumZoom));
-    const QSize canvas(g.mapwidth * v.zoomfactor + 55, g.mapheight * v.zoomfactor + 20);
-    PaintBoxMap->setCanvasSize(canvas);
-    fitCanvas();
+    MapScroll scroll = scrollState();
     if (restoreScroll) {
-        const QSize viewport = PaintBoxMap->viewportSize();
-        if (v.savedscrollx > -1)
-            PaintBoxMap->setScrollPosition({v.savedscrollx, v.savedscrolly});
-        else
-            PaintBoxMap->setScrollPosition({(canvas.width() - viewport.width()) / 2,
-                                            (canvas.height() - viewport.height()) / 2});
+        zoomToSavedPosition(v, g, scroll);
+    } else {
+        if (v.zoomfactor < minimumZoom) {
+            if (const auto fit = fitToWidthZoom(scroll.h.viewport, g.mapwidth)) v.zoomfactor = *fit;
+        }
+        setCanvasSize(scroll, g, v.zoomfactor);
+        resizeViewport(scroll);
     }
+    setZoom(v.zoomfactor);
+    applyScroll(scroll);
+    repaintMap();
 }
 
 void TFormMain::repaintMap() { PaintBoxMap->viewport()->update(); }
@@ -458,7 +698,15 @@ void TFormMain::stepCommandsChanged(const StepState& steps)
     action("SpeedButtonPlus10")->setEnabled(steps.tenFurther);
 }
 
-void TFormMain::showPlanetPanel(const std::string&) {}
+void TFormMain::showPlanetPanel(const std::string& label)
+{
+    if (label.empty()) {
+        ShowPlanetPanel(0, nullptr, std::string(), unknownposition, unknownposition);
+        return;
+    }
+    const planetrecord* p = findPlanet(session_.game().turn, label);
+    ShowPlanetPanel(1, p, label, unknownposition, unknownposition);
+}
 
 void TFormMain::refreshOpenViews(const std::string& planet)
 {
@@ -498,6 +746,9 @@ void TFormMain::turnButtonsVisible(bool visible)
 
 void TFormMain::turnRead()
 {
+    Game& g = session_.game();
+    SetPlanetBattleSize(g, toggleAction(tgBattleSize)->isChecked());
+    correctBecauseOfPlanetSizeButton(g, session_.view(), toggleAction(tgPlanetSize)->isChecked());
     const bool blind = session_.game().gametype == gtBlind;
     if (QToolButton* b = barButton("SpeedButtonShowOptions")) b->setVisible(blind);
     action("SpeedButtonShowOptions")->setVisible(blind);
@@ -513,6 +764,10 @@ void TFormMain::startUp(const QString& configuration)
     Configuration values = session_.settings();
     std::vector<std::string> keys;
     const auto result = registry_->loadConfiguration(name.toStdString(), values, &keys);
+    if (result == TORRegistry::LoadResult::NoStandard) {
+        if (!quiet_) FormNoConfiguration->show();
+        return;
+    }
     if (result == TORRegistry::LoadResult::Loaded) {
         applyConfiguration(values, keys);
         session_.startConfiguration();
@@ -624,12 +879,23 @@ void TFormMain::applyConfiguration(const Configuration& values, const std::vecto
                           values.planetsPerPlayer);
 }
 
-void TFormMain::openLoadWindow() {}
-void TFormMain::openSaveWindow() {}
-void TFormMain::openDeleteWindow() {}
-void TFormMain::openOptions() {}
-void TFormMain::showHelp(const QString&) {}
-void TFormMain::showAbout() {}
+void TFormMain::saveConfiguration(const std::string& name)
+{
+    registry_->saveConfiguration(name, currentConfiguration());
+}
+
+void TFormMain::openLoadWindow() { FormConfigurations->openIn(TFormConfigurations::Mode::Load); }
+void TFormMain::openSaveWindow() { FormSaveConfiguration->show(); }
+void TFormMain::openDeleteWindow() { FormConfigurations->openIn(TFormConfigurations::Mode::Delete); }
+
+void TFormMain::openOptions()
+{
+    FormOptions->showOptions(ProgramOptions::of(session_.settings(), TimerFilm->interval()));
+}
+
+void TFormMain::showHelp(const QString& topic) { FormHelp->showTopic(topic); }
+
+void TFormMain::showAbout() { AboutBox->show(); }
 
 // ------------------------------------------------------------------------------------------
 // Window events.

@@ -6,6 +6,9 @@
 
 #include "MapView.h"
 #include "configuration.h"
+#include "mapgeometry.h"
+#include "maprenderer.h"
+#include "planetpanel.h"
 #include "session.h"
 
 #include <QMainWindow>
@@ -29,7 +32,17 @@ class QMenu;
 
 namespace orrery {
 
+class MapCanvas;
+class TAboutBox;
+class TFormConfigurations;
+class TFormDebug;
+class TFormGameInfo;
+class TFormHelp;
+class TFormNoConfiguration;
+class TFormOptions;
+class TFormSaveConfiguration;
 class TORRegistry;
+class TStringGridOR;
 
 class TFormMain : public QMainWindow, public SessionUi {
     Q_OBJECT
@@ -82,6 +95,33 @@ public:
     // Hooks for the windows of later steps: a window registers how it is refreshed.
     void setRefreshHook(const QString& window, std::function<void(const std::string&)> hook);
 
+    // The map: its scroll state as the geometry sees it, a press and a move at a canvas pixel.
+    MapScroll scrollState() const;
+    void applyScroll(const MapScroll& scroll);
+    void mapPressed(QPoint canvasPixel);
+    void mapMoved(QPoint canvasPixel);
+    // What the map shows (toggles, circles, highlighting).
+    MapDisplay mapDisplay() const;
+    // The planet panel and the groups at its planet.
+    void ShowPlanetPanel(int mode, const planetrecord* planet, const std::string& name, double x, double y);
+    void FillGroupsAtPlanet();
+    QString panelText(const QString& labelName) const;
+    TStringGridOR& groupsGrid() { return *StringGridGroups; }
+    bool yellowMarkerVisible() const;
+    void setGroupFilter(GroupFilter filter);
+    void SelectPlanet(const QString& text);
+    void CentreMapOn(double x, double y);
+
+    // The windows of the configurations and settings (created once, hidden).
+    TFormConfigurations& configurationsWindow() { return *FormConfigurations; }
+    TFormSaveConfiguration& saveConfigurationWindow() { return *FormSaveConfiguration; }
+    TFormNoConfiguration& noConfigurationWindow() { return *FormNoConfiguration; }
+    TFormGameInfo& gameInfoWindow() { return *FormGameInfo; }
+    TFormOptions& optionsWindow() { return *FormOptions; }
+    TFormDebug& debugWindow() { return *FormDebug; }
+    TFormHelp& helpWindow() { return *FormHelp; }
+    TORRegistry& registry() { return *registry_; }
+
 signals:
     void turnShown();
 
@@ -110,6 +150,8 @@ private:
     void showHelp(const QString& topic);
     void showAbout();
     void laterStep(QAction* action);
+    void saveConfiguration(const std::string& name);
+    void paintMap(QImage& image, QPoint origin);
 
     QSettings& settings_;
     std::unique_ptr<TORRegistry> registry_;
@@ -127,6 +169,26 @@ private:
     QLabel* LabelMouseY = nullptr;
     QLabel* LabelMouseDTO = nullptr;
     QTimer* TimerFilm = nullptr;
+    QWidget* PanelInfo = nullptr;
+    std::map<QString, QLabel*> panelLabels_;
+    QLabel* ImageYellowMarker = nullptr;
+    QLabel* LabelGroupsCaption = nullptr;
+    QRadioButton* RadioButtonAll = nullptr;
+    QRadioButton* RadioButtonMilitary = nullptr;
+    QRadioButton* RadioButtonTransport = nullptr;
+    TStringGridOR* StringGridGroups = nullptr;
+    std::string panelobject_;
+    GroupFilter filter_ = GroupFilter::All;
+    std::unique_ptr<MapCanvas> canvas_; // the last painted part of the map, for presses
+
+    TFormConfigurations* FormConfigurations = nullptr;
+    TFormSaveConfiguration* FormSaveConfiguration = nullptr;
+    TFormNoConfiguration* FormNoConfiguration = nullptr;
+    TFormGameInfo* FormGameInfo = nullptr;
+    TFormOptions* FormOptions = nullptr;
+    TAboutBox* AboutBox = nullptr;
+    TFormDebug* FormDebug = nullptr;
+    TFormHelp* FormHelp = nullptr;
 
     std::array<QAction*, toggleCount> toggles_{};
     std::map<QString, QAction*> actions_;

@@ -1,6 +1,9 @@
 #include "messages.h"
 
+#include "TFormHelp.h"
+
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace orrery {
 
@@ -8,11 +11,19 @@ namespace {
 
 class DialogBoxes : public MessageBoxes {
 public:
-    bool show(QWidget* parent, MessageKind kind, const QString& text, int) override
+    bool show(QWidget* parent, MessageKind kind, const QString& text, int helpTopic) override
     {
         // The game's messages use CR LF inside; the dialog wants plain line feeds.
         QString shown = text;
         shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+        if (helpTopic != 0 && kind == MessageKind::Information) {
+            // An information with a help topic offers the help page beside OK.
+            QMessageBox box(QMessageBox::Information, QStringLiteral("Information"), shown, QMessageBox::Ok, parent);
+            QPushButton* help = box.addButton(QMessageBox::Help);
+            box.exec();
+            if (box.clickedButton() == help) openHelp(helpTopic);
+            return true;
+        }
         switch (kind) {
         case MessageKind::Error: QMessageBox::critical(parent, QStringLiteral("Error"), shown); return true;
         case MessageKind::Warning:
