@@ -657,6 +657,7 @@ bool TFormMain::message(MessageKind kind, const std::string& text, int helpTopic
 
 GameTypeChoice TFormMain::confirmGameType(std::int32_t detected, const std::string& details)
 {
+    if (gameTypeAnswer) return gameTypeAnswer(detected, details);
     if (quiet_) return SessionUi::confirmGameType(detected, details);
     return FormGameInfo->ask(detected, fromGame(details));
 }

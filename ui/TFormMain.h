@@ -68,6 +68,8 @@ public:
     // Without questions: every question takes its default answer, the game type window its
     // detected type, information boxes are skipped (screenshots, the demo).
     void setQuiet(bool quiet) { quiet_ = quiet; }
+    // Answers the game type question instead of the game type window (tests, scripts).
+    std::function<GameTypeChoice(std::int32_t detected, const std::string& details)> gameTypeAnswer;
 
     // The toggle actions by configuration key order, the step and film actions.
     QAction* toggleAction(ToggleIndex t) const { return toggles_[static_cast<std::size_t>(t)]; }
