@@ -1,7 +1,21 @@
 #!/usr/bin/env bash
-# Builds Orrery and shows the last turn of the demo game.
+# Builds Orrery, writes the demo game (twelve turns of the race Orion) into build/demo and opens
+# it in the program. Without a display the program runs offscreen and saves a screenshot of its
+# main window to build/demo/orrery.png instead; the last turn is also printed by orrery-cli.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release > /dev/null
 cmake --build build/release -j "$(nproc)"
-echo "demo game not generated yet" >&2
+demo="$PWD/build/demo"
+if [ ! -f "$demo/orion0.txt" ]; then
+  mkdir -p "$demo"
+  build/release/tests/support/orrery-gen demo "$demo" > /dev/null
+fi
+last="$(ls "$demo"/orion*.txt | sed 's/.*orion\([0-9]*\)\.txt/\1/' | sort -n | tail -1)"
+build/release/cli/orrery-cli turn "$demo/orion$last.txt"
+if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
+  build/release/app/orrery --quiet --open "$demo/orion0.txt"
+else
+  echo "No display: the main window is saved to $demo/orrery.png"
+  QT_QPA_PLATFORM=offscreen build/release/app/orrery --screenshot "$demo/orrery.png" --open "$demo/orion0.txt"
+fi
