@@ -265,6 +265,12 @@ void TFormMain::createActions()
                 &QAction::triggered, this, [this, keyword] { showHelp(keyword); });
     }
     connect(makeAction("menuItemAbout", "About", ""), &QAction::triggered, this, [this] { showAbout(); });
+    // The debug window has no menu entry: Ctrl+Alt+D shows it.
+    QAction* debug = makeAction("menuItemDebug", "Debug window", "");
+    debug->setShortcut(QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_D));
+    debug->setShortcutContext(Qt::ApplicationShortcut);
+    addAction(debug);
+    connect(debug, &QAction::triggered, this, [this] { FormDebug->show(); });
 }
 
 void TFormMain::laterStep(QAction* a)
@@ -709,9 +715,31 @@ void TFormMain::showPlanetPanel(const std::string& label)
     ShowPlanetPanel(1, p, label, unknownposition, unknownposition);
 }
 
+const QStringList& TFormMain::refreshOrder()
+{
+    static const QStringList order = {QStringLiteral("ShipDesign"),  QStringLiteral("ShowRaces"),
+                                      QStringLiteral("PlanetView"),  QStringLiteral("YourPlanets"),
+                                      QStringLiteral("News"),        QStringLiteral("Battle"),
+                                      QStringLiteral("ShowOptions"), QStringLiteral("TurnInfo"),
+                                      QStringLiteral("Chart")};
+    return order;
+}
+
 void TFormMain::refreshOpenViews(const std::string& planet)
 {
-    for (const auto& [name, hook] : refreshHooks_) hook(planet);
+    for (const QString& window : refreshOrder()) {
+        const auto it = refreshHooks_.find(window);
+        if (it != refreshHooks_.end()) it->second(planet);
+    }
+}
+
+void TFormMain::enableCommand(const QString& actionName, std::function<void()> run)
+{
+    QAction* a = action(actionName);
+    if (!a) return;
+    a->setProperty("laterStep", false);
+    a->setEnabled(true);
+    connect(a, &QAction::triggered, this, [run = std::move(run)] { run(); });
 }
 
 void TFormMain::setRefreshHook(const QString& window, std::function<void(const std::string&)> hook)

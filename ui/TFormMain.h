@@ -94,8 +94,14 @@ public:
     void turnButtonsVisible(bool visible) override;
     void turnRead() override;
 
-    // Hooks for the windows of later steps: a window registers how it is refreshed.
+    // The windows that show the shown turn register how they are refreshed after a change of
+    // turn; they are refreshed in the fixed order of refreshOrder() (a visible window rebuilds
+    // its content, the planet view shows the given planet).
     void setRefreshHook(const QString& window, std::function<void(const std::string&)> hook);
+    static const QStringList& refreshOrder();
+    // Makes a command of a later window usable: enables its action (bar button and menu entry)
+    // and runs `run` when it is chosen.
+    void enableCommand(const QString& actionName, std::function<void()> run);
 
     // The map: its scroll state as the geometry sees it, a press and a move at a canvas pixel.
     MapScroll scrollState() const;
