@@ -105,6 +105,8 @@ TORRegistry::TORRegistry(QSettings& settings, MessageFn messages) : settings_(se
 {
 }
 
+const char* const TORRegistry::nameNotAllowed = "The name of a configuration can't contain \"/\" or \"\\\".";
+
 bool TORRegistry::isAllowedName(const std::string& name)
 {
     return !name.empty() && name.find('/') == std::string::npos && name.find('\\') == std::string::npos;
@@ -114,7 +116,7 @@ bool TORRegistry::saveConfiguration(const std::string& name, const Configuration
 {
     const std::string failure = "Couldn't create registry key\r\n" + keyPath + name;
     if (!isAllowedName(name)) {
-        messages_(MessageKind::Error, "The name of a configuration can't contain \"/\" or \"\\\".\r\n" + failure);
+        messages_(MessageKind::Error, std::string(nameNotAllowed) + "\r\n" + failure);
         return false;
     }
     settings_.beginGroup(root + "/" + path(name));

@@ -39,8 +39,9 @@ public:
     // Names of all stored configurations, in the store's order.
     std::vector<std::string> listConfigurations();
 
-    // A configuration name may not nest keys.
+    // A configuration name may not nest keys: no "/" and no "\".
     static bool isAllowedName(const std::string& name);
+    static const char* const nameNotAllowed;
 
 private:
     QSettings& settings_;

@@ -109,6 +109,10 @@ void TFormConfigurations::saveClicked()
         showError(this, QStringLiteral("You have to enter the name of the configuration to save!"));
         return;
     }
+    if (!TORRegistry::isAllowedName(toStore(name))) {
+        showError(this, QString::fromLatin1(TORRegistry::nameNotAllowed));
+        return;
+    }
     if (name == QLatin1String(TORRegistry::standardName)) {
         showError(this, QStringLiteral("You can't name a configuration \"Standard\".\r\n"
                                        "This name is reserved for the standard configuration."));

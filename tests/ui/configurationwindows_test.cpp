@@ -127,6 +127,7 @@ TEST_F(ConfigurationsWindow, SaveChecksTheName)
     const QString reserved = QStringLiteral("You can't name a configuration \"Standard\".\r\n"
                                             "This name is reserved for the standard configuration.");
     const QString overwrite = QStringLiteral("Configuration exists already!\r\nDo you want to overwrite?");
+    const QString nested = QString::fromLatin1(TORRegistry::nameNotAllowed);
     struct Case {
         const char* name;
         std::deque<bool> answers;
@@ -136,6 +137,8 @@ TEST_F(ConfigurationsWindow, SaveChecksTheName)
     const std::vector<Case> cases = {
         {"", {}, {{MessageKind::Error, emptyName}}, {}},
         {"Standard", {}, {{MessageKind::Error, reserved}}, {}},
+        {"games/Lyra", {}, {{MessageKind::Error, nested}}, {}}, // would nest keys in the store
+        {"back\\slash", {}, {{MessageKind::Error, nested}}, {}},
         {"Lyra", {false}, {{MessageKind::Warning, overwrite}}, {}},
         {"Lyra", {true}, {{MessageKind::Warning, overwrite}}, {"Lyra"}},
         {"lyra", {}, {}, {"lyra"}}, // names are case-sensitive: a new one
