@@ -368,25 +368,31 @@ void TFormMove::closeEvent(QCloseEvent* event)
 // ------------------------------------------------------------------------------------------
 // Commands.
 
-void TFormMove::openWindow(const CommandOpening& opening)
+void TFormMove::openWindow(const CommandOpening& opening, bool editing)
 {
     const CommandWindowId id = commandWindowFor(opening.kind, game_.gametype);
     if (id == CommandWindowId::ShowOptions) {
         FormShowOptions->open(game_.gameoptions, true);
         return;
     }
-    if (TFormMoveCommand* window = commandWindow(id))
-        window->open(opening, game_, CommandChoices::of(game_, editor_.lines(), editor_.moveForm()));
+    TFormMoveCommand* window = commandWindow(id);
+    if (!window) return;
+    std::vector<std::string> move = editor_.lines();
+    // An order being edited is not there while it is edited: a fleet it creates is no conflict.
+    const int edited = editor_.selected();
+    if (editing && edited > 0 && static_cast<std::size_t>(edited) < move.size())
+        move.erase(move.begin() + edited);
+    window->open(opening, game_, CommandChoices::of(game_, move, editor_.moveForm()));
 }
 
-void TFormMove::handle(const CommandRequest& request)
+void TFormMove::handle(const CommandRequest& request, bool editing)
 {
     switch (request.action) {
     case CommandRequest::Action::ShowMessage: report(request.message); break;
     case CommandRequest::Action::Done: break;
     case CommandRequest::Action::OpenOptions: FormShowOptions->open(game_.gameoptions, true); break;
     case CommandRequest::Action::OpenCommand:
-        openWindow({request.kind, request.list, request.number, request.option, request.fields});
+        openWindow({request.kind, request.list, request.number, request.option, request.fields}, editing);
         break;
     }
     showMove();
@@ -402,19 +408,19 @@ void TFormMove::openCommand(CommandList list, int number, const OrderFields& sta
         showMove();
         return;
     }
-    openWindow(opening);
+    openWindow(opening, false);
 }
 
 void TFormMove::addCommand(InsertMode mode)
 {
     const QList<QListWidgetItem*> chosen = ListBoxCommands->selectedItems();
     const int row = chosen.isEmpty() ? -1 : ListBoxCommands->row(chosen.front());
-    handle(editor_.addCommand(row, mode));
+    handle(editor_.addCommand(row, mode), false);
 }
 
 void TFormMove::ButtonAboveClick() { addCommand(InsertMode::Above); }
 void TFormMove::ButtonBelowClick() { addCommand(InsertMode::Below); }
-void TFormMove::ButtonEditClick() { handle(editor_.editSelected()); }
+void TFormMove::ButtonEditClick() { handle(editor_.editSelected(), true); }
 
 void TFormMove::ButtonUpClick()
 {

@@ -137,8 +137,9 @@ private:
     void createControls();
     void createMenu();
     void fillCommands();
-    void handle(const CommandRequest& request);
-    void openWindow(const CommandOpening& opening);
+    // editing: the request opens the window for the selected line.
+    void handle(const CommandRequest& request, bool editing);
+    void openWindow(const CommandOpening& opening, bool editing);
     void addCommand(InsertMode mode);
     // After a read: the message of a failure, or the fields, folder and file items of the move read.
     void afterRead(const std::string& message);
