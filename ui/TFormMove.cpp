@@ -86,6 +86,10 @@ TFormMove::TFormMove(const Game& game, Configuration& settings, QWidget* parent)
             showMove();
             return message;
         };
+        // An edit given up must not leave the next order to replace the selected line.
+        connect(window, &QDialog::rejected, this, [this] {
+            if (editor_.insertMode() == InsertMode::Replace) editor_.setInsertMode(InsertMode::Below);
+        });
     }
     FormShowOptions = new TFormShowOptions(this);
     FormShowOptions->onOK = [this](const optiontype& edited) {
@@ -403,6 +407,8 @@ void TFormMove::openCommand(CommandList list, int number, const OrderFields& sta
     const CommandEntry* entry = commandEntry(list, number);
     if (!entry) return;
     const CommandOpening opening{entry->kind, list, number, entry->option ? entry->option : "", start};
+    // Orders from elsewhere are new orders, never the edit of the selected line.
+    if (editor_.insertMode() == InsertMode::Replace) editor_.setInsertMode(InsertMode::Below);
     if (commandWindowFor(entry->kind, game_.gametype) == CommandWindowId::None) {
         report(editor_.buildOrder(entry->kind, start));
         showMove();

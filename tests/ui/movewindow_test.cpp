@@ -469,3 +469,26 @@ TEST_F(MoveWindow, SetOptionsEditsTheShownTurnsOptionsIntoOptionLines)
     // The shown turn's options stay as the report gave them.
     EXPECT_TRUE(game.gameoptions.map);
 }
+
+TEST_F(MoveWindow, OrdersFromElsewhereNeverReplaceTheSelectedLine)
+{
+    loadText("move.mov", "W Klingons\r\nA Zorgons\r\n");
+    // An edit given up.
+    window->ListBoxMove->setCurrentRow(1);
+    window->ButtonEdit->click();
+    TFormMoveCommand* c3 = window->commandWindow(CommandWindowId::C3);
+    ASSERT_TRUE(c3->isVisible());
+    c3->ButtonCancel->click();
+    // An order handed over with its values, as the context menus do.
+    window->openCommand(CommandList::Names, commandNumber(CommandList::Names, OrderKind::Claim), {"Venus"});
+    TFormMoveCommand* opened = openWindow();
+    ASSERT_EQ(opened, c3);
+    EXPECT_EQ(c3->findChild<QComboBox*>("ComboBox1")->currentText(), "Venus");
+    c3->ButtonOK->click();
+    EXPECT_EQ(lines(), (Lines{"#Galaxy game: Lyra, racename: Orion, password: pw", "Declare war on race Klingons",
+                              "Claim ownership of planet Venus", "Declare peace on race Zorgons", "#End"}));
+    // Orders without values are added at once.
+    window->openCommand(CommandList::Descriptions, commandNumber(CommandList::Descriptions, OrderKind::DeletePassword));
+    EXPECT_EQ(lines().at(3), "Delete password");
+    EXPECT_TRUE(boxes.messages.empty());
+}
