@@ -13,6 +13,7 @@
 #include "mapcanvas.h"
 #include "mapinteraction.h"
 #include "messages.h"
+#include "orderwindows.h"
 
 #include <QAction>
 #include <QApplication>
@@ -147,6 +148,8 @@ TFormMain::TFormMain(QSettings& settings, QWidget* parent)
     FormDebug = new TFormDebug(this);
     FormHelp = new TFormHelp(this);
     TFormHelp::install(FormHelp);
+    // The orders editor with its command windows and the game options window.
+    installOrderWindows(*this);
     connect(Splitter, &QSplitter::splitterMoved, this, [this] {
         // A planet panel dragged away keeps one pixel, so it can be dragged back.
         const QList<int> sizes = Splitter->sizes();
