@@ -34,6 +34,21 @@ std::string_view beforeEndOfFile(std::string_view text)
     return text;
 }
 
+// The first occurrence of a phrase in [begin, end), or nullptr. The text lies in a string, so a
+// zero byte follows it: strstr's vector search scans far faster than memmem; zero bytes inside a
+// broken report only make it start again after them.
+const char* findPhrase(const char* begin, const char* end, const std::string& phrase)
+{
+    while (begin < end) {
+        const char* hit = std::strstr(begin, phrase.c_str());
+        if (hit) return hit + phrase.size() <= end ? hit : nullptr;
+        const char* zero = begin + std::strlen(begin);
+        if (zero >= end) return nullptr;
+        begin = zero + 1;
+    }
+    return nullptr;
+}
+
 } // namespace
 
 ReportText::ReportText(std::string bytes) : bytes_(std::move(bytes))
@@ -82,11 +97,11 @@ void ReportText::findStops()
     const char* const end = lines_.back().data() + lines_.back().size();
     for (const char* phrase : {"Full Report on System", "Partial Report on System"}) {
         const std::size_t length = std::strlen(phrase);
+        const std::string needle(phrase);
         const char* from = begin;
         while (from < end) {
-            const void* hit = ::memmem(from, static_cast<std::size_t>(end - from), phrase, length);
-            if (!hit) break;
-            const char* h = static_cast<const char*>(hit);
+            const char* h = findPhrase(from, end, needle);
+            if (!h) break;
             // The line holding the phrase: the last line that starts at or before it.
             const auto line = std::upper_bound(lines_.begin(), lines_.end(), h,
                                                [](const char* p, std::string_view l) { return p < l.data(); });
@@ -100,6 +115,51 @@ void ReportText::findStops()
 }
 
 bool ReportText::endsReadable(std::size_t i) const { return std::binary_search(stops_.begin(), stops_.end(), i); }
+
+std::size_t ReportText::nextStop(std::size_t from) const
+{
+    const auto it = std::lower_bound(stops_.begin(), stops_.end(), from);
+    return it == stops_.end() ? lines_.size() : *it;
+}
+
+std::vector<std::size_t> ReportText::linesContaining(std::string_view phrase, std::size_t from) const
+{
+    std::vector<std::size_t> found;
+    if (from >= lines_.size() || phrase.empty()) return found;
+    const std::string needle(phrase);
+    const char* begin = lines_[from].data();
+    const char* const end = lines_.back().data() + lines_.back().size();
+    while (begin < end) {
+        const char* h = findPhrase(begin, end, needle);
+        if (!h) break;
+        const auto line = std::upper_bound(lines_.begin() + static_cast<std::ptrdiff_t>(from), lines_.end(), h,
+                                           [](const char* p, std::string_view l) { return p < l.data(); });
+        const std::size_t index = static_cast<std::size_t>(line - lines_.begin()) - 1;
+        const std::string_view l = lines_[index];
+        // A phrase broken by a line end belongs to no line.
+        if (h + phrase.size() <= l.data() + l.size() && (found.empty() || found.back() != index)) found.push_back(index);
+        begin = h + 1;
+    }
+    return found;
+}
+
+std::size_t ReportText::findLine(std::size_t from, std::string_view phrase) const
+{
+    if (from >= lines_.size() || phrase.empty()) return lines_.size();
+    const std::string needle(phrase);
+    const char* begin = lines_[from].data();
+    const char* const end = lines_.back().data() + lines_.back().size();
+    while (begin < end) {
+        const char* h = findPhrase(begin, end, needle);
+        if (!h) break;
+        const auto line = std::upper_bound(lines_.begin() + static_cast<std::ptrdiff_t>(from), lines_.end(), h,
+                                           [](const char* p, std::string_view l) { return p < l.data(); });
+        const std::size_t index = static_cast<std::size_t>(line - lines_.begin()) - 1;
+        if (h + phrase.size() <= lines_[index].data() + lines_[index].size()) return index;
+        begin = h + 1;
+    }
+    return lines_.size();
+}
 
 std::optional<ReportText> ReportText::load(const std::string& path)
 {
@@ -149,13 +209,35 @@ std::size_t firstDataLine(const Lines& lines, std::size_t heading)
     return i + 1;
 }
 
-// Index of the first line at or after from that contains text; lines.size() when none.
-std::size_t findLine(const Lines& lines, std::size_t from, std::string_view text)
+// The lines of several phrases, merged in order.
+std::vector<std::size_t> linesWithAny(const Lines& lines, std::initializer_list<std::string_view> phrases,
+                                      std::size_t from)
 {
-    for (std::size_t i = from; i < lines.size(); ++i)
-        if (contains(lines[i], text)) return i;
-    return lines.size();
+    std::vector<std::size_t> all;
+    for (std::string_view phrase : phrases) {
+        const std::vector<std::size_t> found = lines.linesContaining(phrase, from);
+        all.insert(all.end(), found.begin(), found.end());
+    }
+    std::sort(all.begin(), all.end());
+    all.erase(std::unique(all.begin(), all.end()), all.end());
+    return all;
 }
+
+// Visits the candidate lines from `from` on, in order, until the end of the readable part: a
+// pass that tests every line would find its headings only among them. visit(index) handles the
+// line (and its table) and returns the index where the pass goes on.
+template <class Visit>
+void walkCandidates(const Lines& lines, std::size_t from, const std::vector<std::size_t>& candidates, Visit visit)
+{
+    std::size_t i = from;
+    auto next = std::lower_bound(candidates.begin(), candidates.end(), i);
+    while (next != candidates.end()) {
+        if (*next >= lines.nextStop(i)) break;
+        i = std::max(visit(*next), *next + 1);
+        next = std::lower_bound(next, candidates.end(), i);
+    }
+}
+
 
 // Text of a heading before a marker ("Beta Ship Types" gives "Beta"); "Your" is the own race.
 shortname headingRace(std::string_view line, std::string_view marker, const shortname& ownrace)
@@ -231,7 +313,7 @@ playerrecord readPlayerLine(std::string_view line, bool blind)
 // Returns the index after the table (lines.size() when there is no such table).
 std::size_t readStatusTable(const Lines& lines, std::size_t from, bool blind, std::vector<playerrecord>& out)
 {
-    const std::size_t heading = findLine(lines, from, "Status of Players");
+    const std::size_t heading = lines.findLine(from, "Status of Players");
     if (heading >= lines.size()) return lines.size();
     std::size_t i = firstDataLine(lines, heading);
     for (; i < lines.size() && !endsTable(lines, i); ++i) out.push_back(readPlayerLine(lines[i], blind));
@@ -452,39 +534,37 @@ void Reader::previousTurn(const ReportText& report)
     const Lines& lines = report;
     scanPreamble(lines, true);
     const bool blind = g_.isBlind();
-    std::size_t i = readStatusTable(lines, 0, blind, t_.previousplayers);
+    const std::size_t start = readStatusTable(lines, 0, blind, t_.previousplayers);
     const std::string_view word = g_.tableWord();
-    while (i < lines.size()) {
+    walkCandidates(lines, start, lines.linesContaining(word, std::min(start, lines.size())), [&](std::size_t i) {
         const std::string_view line = lines[i];
-        if (lines.endsReadable(i)) break;
-        if (isPlanetHeading(line, word)) {
-            PlanetTable kind = planetTableKind(line, word);
-            shortname owner;
-            int code = ocOther;
-            if (contains(line, "Uninhabited")) {
-                kind = PlanetTable::Uninhabited;
-                code = ocUninhabited;
-            } else if (contains(line, "Your Planets") || contains(line, "Your Systems")) {
-                kind = PlanetTable::Own;
-                code = ocOwn;
-                owner = g_.ownrace;
-            } else if (kind == PlanetTable::Own) {
-                kind = PlanetTable::Alien;
-            }
-            // Other races' planets are read with the columns of unidentified planets: only the
-            // position, size and resources count for the comparison with the new turn.
-            const PlanetTable columns = kind == PlanetTable::Alien ? PlanetTable::Unidentified : kind;
-            const std::size_t first = t_.previousplanets.size();
-            const bool blindAlien = blind && kind == PlanetTable::Alien;
-            i = readPlanetTable(lines, i, blindAlien ? PlanetTable::Uninhabited : columns, owner, t_.previousplanets);
-            for (std::size_t k = first; k < t_.previousplanets.size(); ++k) {
-                t_.previousplanets[k].ownercode = code;
-                t_.previousplanets[k].isalien = 0;
-            }
-            continue;
+        if (!isPlanetHeading(line, word)) return i + 1;
+        PlanetTable kind = planetTableKind(line, word);
+        shortname owner;
+        int code = ocOther;
+        if (contains(line, "Uninhabited")) {
+            kind = PlanetTable::Uninhabited;
+            code = ocUninhabited;
+        } else if (contains(line, "Your Planets") || contains(line, "Your Systems")) {
+            kind = PlanetTable::Own;
+            code = ocOwn;
+            owner = g_.ownrace;
+        } else if (kind == PlanetTable::Own) {
+            kind = PlanetTable::Alien;
         }
-        ++i;
-    }
+        // Other races' planets are read with the columns of unidentified planets: only the
+        // position, size and resources count for the comparison with the new turn.
+        const PlanetTable columns = kind == PlanetTable::Alien ? PlanetTable::Unidentified : kind;
+        const std::size_t first = t_.previousplanets.size();
+        const bool blindAlien = blind && kind == PlanetTable::Alien;
+        const std::size_t end =
+            readPlanetTable(lines, i, blindAlien ? PlanetTable::Uninhabited : columns, owner, t_.previousplanets);
+        for (std::size_t k = first; k < t_.previousplanets.size(); ++k) {
+            t_.previousplanets[k].ownercode = code;
+            t_.previousplanets[k].isalien = 0;
+        }
+        return end;
+    });
 }
 
 std::size_t Reader::readPlanetTable(const Lines& lines, std::size_t heading, PlanetTable kind,
@@ -504,22 +584,18 @@ bool Reader::firstPass(const ReportText& report)
 {
     const Lines& lines = report;
     scanPreamble(lines, false);
-    std::size_t i = findLine(lines, 0, "Status of Players");
+    const std::size_t start = lines.findLine(0, "Status of Players");
+    const std::string dashes(80, '-');
     bool mapSeen = false;
-    while (i < lines.size()) {
+    walkCandidates(lines, start, linesWithAny(lines, {" Ship Types", dashes}, start), [&](std::size_t i) {
         const std::string_view line = lines[i];
-        if (lines.endsReadable(i)) break;
-        if (contains(line, " Ship Types")) {
-            i = readShipTypes(lines, i);
-            continue;
-        }
+        if (contains(line, " Ship Types")) return readShipTypes(lines, i);
         if (!mapSeen && isDashLine(line)) {
             mapSeen = true;
-            i = readMapBounds(lines, i);
-            continue;
+            return readMapBounds(lines, i);
         }
-        ++i;
-    }
+        return i + 1;
+    });
     return true;
 }
 
@@ -752,18 +828,16 @@ void Reader::mainPass(const ReportText& report, bool playersOnly)
     const std::string_view word = g_.tableWord();
     bool planetTableMet = false;
     bool mapRead = false;
-    while (i < lines.size()) {
+    const std::string dashes(80, '-');
+    const std::vector<std::size_t> candidates = linesWithAny(
+        lines, {dashes, "Your Routes", word, "Fleet", " Groups", "Battle at "}, std::min(i, lines.size()));
+    walkCandidates(lines, i, candidates, [&](std::size_t i) -> std::size_t {
         const std::string_view line = lines[i];
-        if (lines.endsReadable(i)) break;
         if (!planetTableMet && !mapRead && isDashLine(line)) {
             mapRead = true;
-            i = readMapRows(lines, i);
-            continue;
+            return readMapRows(lines, i);
         }
-        if (contains(line, "Your Routes")) {
-            i = readRoutes(lines, i);
-            continue;
-        }
+        if (contains(line, "Your Routes")) return readRoutes(lines, i);
         if (isPlanetHeading(line, word)) {
             const PlanetTable kind = planetTableKind(line, word);
             shortname owner;
@@ -784,23 +858,22 @@ void Reader::mainPass(const ReportText& report, bool playersOnly)
             }
             if (kind != PlanetTable::Alien) planetTableMet = true;
             const std::size_t first = t_.planets.size();
-            i = readPlanetTable(lines, i, kind, owner, t_.planets);
+            const std::size_t end = readPlanetTable(lines, i, kind, owner, t_.planets);
             for (std::size_t k = first; k < t_.planets.size(); ++k) {
                 t_.planets[k].ownercode = code;
                 t_.planets[k].isalien = kind == PlanetTable::Alien ? 1 : 0;
             }
-            continue;
+            return end;
         }
         if (contains(line, "Fleet") && contains(line, "(speed")) {
             const shortname fleet(field(line, 2));
             t_.fleets.push_back(fleetrecord{fleet});
-            i = readGroupTable(lines, i + 3, g_.ownrace, false, fleet, false);
-            continue;
+            return readGroupTable(lines, i + 3, g_.ownrace, false, fleet, false);
         }
         if (contains(line, "Fleet Speed")) {
             i = firstDataLine(lines, i);
             for (; i < lines.size() && !endsTable(lines, i); ++i) t_.fleets.push_back(fleetrecord{field(lines[i], 1)});
-            continue;
+            return i;
         }
         if (contains(line, " Groups") && !contains(line, "Incoming Groups")) {
             const shortname race = headingRace(line, " Groups", g_.ownrace);
@@ -810,12 +883,11 @@ void Reader::mainPass(const ReportText& report, bool playersOnly)
                 const Fields h(lines[header]);
                 fleetColumn = h[10] == "F" || h[11] == "F";
             }
-            i = readGroupTable(lines, i + 3, race, fleetColumn, shortname(), !planetTableMet);
-            continue;
+            return readGroupTable(lines, i + 3, race, fleetColumn, shortname(), !planetTableMet);
         }
         if (contains(line, "Battle at ")) battlePlanet_ = field(line, 3);
-        ++i;
-    }
+        return i + 1;
+    });
 }
 
 void Reader::indexPlanets()
@@ -954,27 +1026,21 @@ void Reader::lastPass(const ReportText& report)
 {
     const Lines& lines = report;
     indexPlanets();
-    auto isBombingHeading = [](std::string_view line) { return contains(line, "Bombings") && fieldCount(line) == 1; };
-    std::size_t i = findLine(lines, 0, "Status of Players");
-    bool found = false;
-    for (; i < lines.size(); ++i) {
-        if (lines.endsReadable(i)) break;
-        if (isBombingHeading(lines[i])) {
-            found = true;
-            break;
-        }
-    }
-    if (found)
-        i = readBombings(lines, i);
-    else
-        i = 0;
-    for (; i < lines.size(); ++i) {
-        if (lines.endsReadable(i)) break;
-        if (contains(lines[i], "Incoming Groups")) {
-            readIncoming(lines, i);
-            break;
-        }
-    }
+    // The bombings come after the status table; when the readable part ends before them, the
+    // incoming groups are looked for from the start of the report.
+    const std::size_t status = lines.findLine(0, "Status of Players");
+    std::size_t bombings = lines.size();
+    walkCandidates(lines, status, lines.linesContaining("Bombings", status), [&](std::size_t i) {
+        if (fieldCount(lines[i]) != 1) return i + 1;
+        bombings = i;
+        return lines.size();
+    });
+    const std::size_t from = bombings < lines.size() ? readBombings(lines, bombings) : 0;
+    walkCandidates(lines, from, lines.linesContaining("Incoming Groups", std::min(from, lines.size())),
+                   [&](std::size_t i) {
+                       readIncoming(lines, i);
+                       return lines.size();
+                   });
 }
 
 void Reader::battleFlags()

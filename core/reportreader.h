@@ -37,6 +37,13 @@ public:
     // True for a line holding "Full Report on System" or "Partial Report on System": the
     // detailed system reports from there on are not read.
     bool endsReadable(std::size_t i) const;
+    // The first line at or after `from` that ends the readable part; size() when none.
+    std::size_t nextStop(std::size_t from) const;
+    // Indexes of the lines at or after `from` that hold the phrase, in order. The reader's passes
+    // look only at these lines instead of testing every line of a long report.
+    std::vector<std::size_t> linesContaining(std::string_view phrase, std::size_t from = 0) const;
+    // The first line at or after `from` that holds the phrase; size() when none.
+    std::size_t findLine(std::size_t from, std::string_view phrase) const;
 
 private:
     void findStops();
