@@ -12,6 +12,14 @@ while read -r target; do
   seeds="build/fuzz/seeds/$target"
   mkdir -p "$seeds"
   if [ -d "fuzz/seeds/$target" ]; then cp -r "fuzz/seeds/$target/." "$seeds/"; fi
+  # Real files make the best seeds when the shared corpus is there.
+  corpus="../shared/corpus"
+  if [ -d "$corpus" ]; then
+    case "$target" in
+      fuzz_report) cp "$corpus"/gng-game1/alpha/alpha1[0-5].txt "$corpus"/samples/gng-clash-koniba/turn10.txt "$seeds/" 2>/dev/null || true ;;
+      fuzz_move) cp "$corpus"/samples/gng-daily8-farmers/orders1*.txt "$seeds/" 2>/dev/null || true ;;
+    esac
+  fi
   echo "== $target: $seconds s"
   "build/fuzz/fuzz/$target" -max_total_time="$seconds" -max_len=200000 -rss_limit_mb=2048 \
     -print_final_stats=0 "$seeds" 2>&1 | tail -n 3
