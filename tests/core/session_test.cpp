@@ -307,3 +307,52 @@ TEST(Session, GalaxyNG31StaysChosenOnTheNextStart)
     ASSERT_TRUE(next.startConfiguration());
     EXPECT_EQ(next.game().gametype, gtGalaxyNG31);
 }
+
+TEST(Session, AMapWithoutSizeIsNoUsableTurn)
+{
+    TempDir dir;
+    writeGame(dir, 2);
+    // Turn 1's map frame says the galaxy is 0 wide: nothing could be drawn.
+    std::string broken = readText(dir.file("game1.txt"));
+    const std::size_t corner = broken.find("0.00,100.00  100.00,100.00");
+    ASSERT_NE(corner, std::string::npos);
+    broken.replace(corner, 26, "0.00,100.00  0.00,100.00");
+    dir.write("game1.txt", broken);
+    RecordingUi ui;
+    Session s(ui);
+    EXPECT_FALSE(s.createConfiguration(dir.file("game0.txt")));
+    EXPECT_EQ(ui.messages.back(), "Error in turn report 1!");
+}
+
+TEST(Session, AReportDeletedDuringTheStartKeepsTheStatisticsInTheirTurns)
+{
+    TempDir dir;
+    writeGame(dir, 4);
+    {
+        RecordingUi first;
+        Session s(first);
+        ASSERT_TRUE(s.createConfiguration(dir.file("game0.txt")));
+    }
+    // The report of turn 2 goes away while the statistics are read (after turn 1 was counted).
+    class DeletingUi : public RecordingUi {
+    public:
+        std::string victim;
+        void reportLabelChanged(int turn) override
+        {
+            RecordingUi::reportLabelChanged(turn);
+            if (turn == 1 && !victim.empty()) {
+                std::remove(victim.c_str());
+                victim.clear();
+            }
+        }
+    } ui;
+    ui.victim = dir.file("game2.txt");
+    Session s(ui);
+    s.useReportSet(dir.path(), "game", ".txt", gtGalaxyNG, 2);
+    ASSERT_TRUE(s.startConfiguration());
+    ASSERT_EQ(s.turnstats().size(), 4u);
+    for (int t = 0; t < 4; ++t) EXPECT_EQ(s.turnstats()[t].turn, t);
+    EXPECT_TRUE(s.turnstats()[2].races.empty());
+    EXPECT_EQ(s.turnstats()[3].races.size(), 2u);
+    EXPECT_EQ(s.turnstats()[1].races.size(), 2u);
+}

@@ -279,3 +279,47 @@ TEST(MainWindow, TheButtonBarTakesOneRowWhenWideEnough)
     EXPECT_EQ(bar->height(), 66);
     EXPECT_EQ(film->x(), left);
 }
+
+TEST(MainWindow, LoadingAConfigurationStopsTheFilmFirst)
+{
+    Fixture f(4);
+    ASSERT_TRUE(f.main->createConfigurationFrom(QString::fromStdString(f.reportZero)));
+    f.main->registry().saveConfiguration("Film", f.main->currentConfiguration());
+    f.trigger("SpeedButtonFilm");
+    f.session().filmTick();
+    ASSERT_TRUE(f.session().filmRunning());
+    f.main->loadAndStartConfiguration("Film");
+    EXPECT_FALSE(f.session().filmRunning());
+    EXPECT_FALSE(f.main->action("SpeedButtonFilm")->isChecked());
+    EXPECT_EQ(f.session().game().currentturn, 3);
+}
+
+TEST(MainWindow, ARealGameIsCreatedAndSteppedThroughEveryTurn)
+{
+    ORRERY_REQUIRE_CORPUS();
+    Fixture f(1);
+    const std::string folder = f.dir.path() + "beta/";
+    ASSERT_TRUE(copyCorpus("gng-game1/beta", folder));
+    ASSERT_TRUE(f.main->createConfigurationFrom(QString::fromStdString(folder + "beta0.txt")));
+    EXPECT_EQ(f.session().game().currentturn, 15);
+    EXPECT_EQ(f.session().game().ownrace, "Beta");
+    f.messages.clear();
+    for (int turn = 14; turn >= 0; --turn) {
+        f.trigger("SpeedButtonminus");
+        SCOPED_TRACE(turn);
+        EXPECT_EQ(f.session().game().currentturn, turn);
+        EXPECT_TRUE(f.session().isUsableTurn());
+        EXPECT_EQ(f.main->reportLabelText(), QString("report: %1").arg(turn));
+        f.paint();
+    }
+    EXPECT_TRUE(f.messages.messages.empty());
+    EXPECT_FALSE(f.enabled("SpeedButtonminus"));
+    // Beta's home planet, still called 12 in turn 0 (it became Betelgeuse in turn 1).
+    f.main->SelectPlanet("12");
+    EXPECT_EQ(f.main->panelText("LabelSelection"), "Name: 12");
+    EXPECT_EQ(f.main->panelText("LabelOwner"), "Owner: race_2");
+    EXPECT_EQ(f.main->panelText("LabelSize"), "Size: 1000.00");
+    f.trigger("SpeedButtonplus");
+    EXPECT_TRUE(f.session().view().firstselection.isSet());
+    EXPECT_EQ(f.main->panelText("LabelSelection"), "Name: Betelgeuse");
+}
