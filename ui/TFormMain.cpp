@@ -411,6 +411,7 @@ void TFormMain::createPlanetPanel()
     PanelInfo = new QWidget(PanelPlanet);
     PanelInfo->setObjectName(QStringLiteral("PanelInfo"));
     PanelInfo->setFixedHeight(60);
+    PanelInfo->installEventFilter(this);
     LabelName = new QLabel(PanelInfo);
     LabelName->setObjectName(QStringLiteral("LabelName"));
     LabelName->setGeometry(8, 8, 62, 14);
@@ -437,7 +438,7 @@ void TFormMain::createPlanetPanel()
     ImageYellowMarker->hide();
     GroupBoxMousePos = new QGroupBox(QStringLiteral("Mouse pos."), PanelInfo);
     GroupBoxMousePos->setObjectName(QStringLiteral("GroupBoxMousePos"));
-    GroupBoxMousePos->setGeometry(730, 0, 100, 58);
+    GroupBoxMousePos->setGeometry(698, 0, 100, 58);
     LabelMouseX = new QLabel(QStringLiteral("X:"), GroupBoxMousePos);
     LabelMouseY = new QLabel(QStringLiteral("Y:"), GroupBoxMousePos);
     LabelMouseDTO = new QLabel(QStringLiteral("DTO:"), GroupBoxMousePos);
@@ -942,6 +943,14 @@ void TFormMain::resizeEvent(QResizeEvent* event)
 {
     QMainWindow::resizeEvent(event);
     fitCanvas();
+}
+
+bool TFormMain::eventFilter(QObject* watched, QEvent* event)
+{
+    // The "Mouse pos." box keeps to the planet panel's right edge.
+    if (watched == PanelInfo && event->type() == QEvent::Resize)
+        GroupBoxMousePos->move(std::max(0, PanelInfo->width() - GroupBoxMousePos->width() - 2), 0);
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void TFormMain::closeEvent(QCloseEvent* event)
