@@ -35,7 +35,7 @@ public:
     }
 };
 
-void printJson(const Session& session, Session& mutableSession)
+void printJson(const Session& session)
 {
     const Game& g = session.game();
     JsonWriter j;
@@ -57,7 +57,7 @@ void printJson(const Session& session, Session& mutableSession)
     }
     j.endArray();
     j.key("chartraces").beginArray();
-    for (const chartracerecord& c : mutableSession.chartraces())
+    for (const chartracerecord& c : session.chartraces())
         j.beginObject().field("name", c.name).field("display", c.display).endObject();
     j.endArray();
     j.endObject();
@@ -100,7 +100,7 @@ int commandOpen(const std::vector<std::string>& args)
     if (!ui.error.empty()) std::fprintf(stderr, "%s\n", ui.error.c_str());
     const Game& g = session.game();
     if (json) {
-        printJson(session, session);
+        printJson(session);
     } else {
         std::printf("Game of %s (%s), turns 0 to %d\n", g.ownrace.str().c_str(), gameTypeName(g.gametype), g.lastturn);
         std::printf("Home planets per player: %d\n", g.homeplanetcount);

@@ -125,21 +125,7 @@ std::size_t ReportText::nextStop(std::size_t from) const
 std::vector<std::size_t> ReportText::linesContaining(std::string_view phrase, std::size_t from) const
 {
     std::vector<std::size_t> found;
-    if (from >= lines_.size() || phrase.empty()) return found;
-    const std::string needle(phrase);
-    const char* begin = lines_[from].data();
-    const char* const end = lines_.back().data() + lines_.back().size();
-    while (begin < end) {
-        const char* h = findPhrase(begin, end, needle);
-        if (!h) break;
-        const auto line = std::upper_bound(lines_.begin() + static_cast<std::ptrdiff_t>(from), lines_.end(), h,
-                                           [](const char* p, std::string_view l) { return p < l.data(); });
-        const std::size_t index = static_cast<std::size_t>(line - lines_.begin()) - 1;
-        const std::string_view l = lines_[index];
-        // A phrase broken by a line end belongs to no line.
-        if (h + phrase.size() <= l.data() + l.size() && (found.empty() || found.back() != index)) found.push_back(index);
-        begin = h + 1;
-    }
+    for (std::size_t i = findLine(from, phrase); i < lines_.size(); i = findLine(i + 1, phrase)) found.push_back(i);
     return found;
 }
 
@@ -437,20 +423,8 @@ void Reader::scanPreamble(const Lines& lines, bool previous)
 {
     std::size_t header = 0;
     while (header < lines.size() && !isHeaderLine(lines[header])) ++header;
-    if (g_.gametype == gtUnknown) {
-        bool blind = false, ng = false;
-        for (std::size_t i = 0; i < header; ++i) {
-            if (contains(lines[i], "Executable version:")) blind = true;
-            const std::string_view first = field(lines[i], 1);
-            if (first == "GalaxyNG" || first == "gng") ng = true;
-        }
-        if (blind)
-            g_.gametype = gtBlind;
-        else if (ng)
-            g_.gametype = gtGalaxyNG;
-        else if (previous)
-            g_.gametype = gtStandard;
-    }
+    // Without a mark, the previous report decides Standard Galaxy; the shown one leaves it open.
+    if (g_.gametype == gtUnknown) g_.gametype = detectGameType(lines, previous ? gtStandard : gtUnknown);
     if (previous) return;
     for (std::size_t i = 0; i < header; ++i) {
         if (contains(lines[i], "Executable version:")) {

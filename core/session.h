@@ -86,10 +86,12 @@ public:
     Game& game() { return game_; }
     const Game& game() const { return game_; }
     ViewState& view() { return view_; }
+    const ViewState& view() const { return view_; }
     Configuration& settings() { return settings_; }
     const Configuration& settings() const { return settings_; }
     const std::vector<turnstatnode>& turnstats() const { return turnstats_; }
     std::vector<chartracerecord>& chartraces() { return chartraces_; }
+    const std::vector<chartracerecord>& chartraces() const { return chartraces_; }
     const StepState& steps() const { return steps_; }
 
     // Takes the report set of a configuration: turn directory, report name and extension, the

@@ -838,7 +838,7 @@ Configuration TFormMain::currentConfiguration() const
 {
     Configuration c = session_.settings();
     const Game& g = session_.game();
-    const ViewState& v = const_cast<Session&>(session_).view();
+    const ViewState& v = session_.view();
     c.zoom = v.zoomfactor;
     c.windowWidth = width();
     c.windowHeight = height();

@@ -42,10 +42,6 @@ const grouprecord* groupAt(const Game& g, std::string_view race, double number)
     return nullptr;
 }
 
-struct TruePlanet {
-    double size;
-};
-
 // Positions and sizes of the planets the creation listing prints ("  Planet N x y size ...").
 std::map<std::pair<double, double>, double> createdPlanets()
 {
