@@ -89,30 +89,6 @@ ReportText ReportText::statusTableOf(std::string bytes)
     return text;
 }
 
-void ReportText::findStops()
-{
-    stops_.clear();
-    if (lines_.empty()) return;
-    const char* const begin = lines_.front().data();
-    const char* const end = lines_.back().data() + lines_.back().size();
-    for (const char* phrase : {"Full Report on System", "Partial Report on System"}) {
-        const std::size_t length = std::strlen(phrase);
-        const std::string needle(phrase);
-        const char* from = begin;
-        while (from < end) {
-            const char* h = findPhrase(from, end, needle);
-            if (!h) break;
-            // The line holding the phrase: the last line that starts at or before it.
-            const auto line = std::upper_bound(lines_.begin(), lines_.end(), h,
-                                               [](const char* p, std::string_view l) { return p < l.data(); });
-            const std::size_t index = static_cast<std::size_t>(line - lines_.begin()) - 1;
-            // A phrase broken by a line end belongs to no line.
-            if (h + length <= lines_[index].data() + lines_[index].size()) stops_.push_back(index);
-            from = h + 1;
-        }
-    }
-    std::sort(stops_.begin(), stops_.end());
-}
 
 bool ReportText::endsReadable(std::size_t i) const { return std::binary_search(stops_.begin(), stops_.end(), i); }
 
@@ -122,29 +98,61 @@ std::size_t ReportText::nextStop(std::size_t from) const
     return it == stops_.end() ? lines_.size() : *it;
 }
 
+// Calls found(line) for each line at or after `from` that holds the phrase, in order, until
+// found returns false. One scan of the text for all of them.
+template <class Found>
+void ReportText::forLinesWith(std::string_view phrase, std::size_t from, Found found) const
+{
+    if (from >= lines_.size() || phrase.empty()) return;
+    const std::string needle(phrase);
+    const char* begin = lines_[from].data();
+    const char* const end = lines_.back().data() + lines_.back().size();
+    std::size_t last = lines_.size();
+    while (begin < end) {
+        const char* h = findPhrase(begin, end, needle);
+        if (!h) return;
+        const auto line = std::upper_bound(lines_.begin() + static_cast<std::ptrdiff_t>(from), lines_.end(), h,
+                                           [](const char* p, std::string_view l) { return p < l.data(); });
+        const std::size_t index = static_cast<std::size_t>(line - lines_.begin()) - 1;
+        // A phrase broken by a line end belongs to no line.
+        if (h + phrase.size() <= lines_[index].data() + lines_[index].size() && index != last) {
+            last = index;
+            if (!found(index)) return;
+        }
+        begin = h + 1;
+    }
+}
+
 std::vector<std::size_t> ReportText::linesContaining(std::string_view phrase, std::size_t from) const
 {
-    std::vector<std::size_t> found;
-    for (std::size_t i = findLine(from, phrase); i < lines_.size(); i = findLine(i + 1, phrase)) found.push_back(i);
-    return found;
+    std::vector<std::size_t> lines;
+    forLinesWith(phrase, from, [&](std::size_t i) {
+        lines.push_back(i);
+        return true;
+    });
+    return lines;
 }
 
 std::size_t ReportText::findLine(std::size_t from, std::string_view phrase) const
 {
-    if (from >= lines_.size() || phrase.empty()) return lines_.size();
-    const std::string needle(phrase);
-    const char* begin = lines_[from].data();
-    const char* const end = lines_.back().data() + lines_.back().size();
-    while (begin < end) {
-        const char* h = findPhrase(begin, end, needle);
-        if (!h) break;
-        const auto line = std::upper_bound(lines_.begin() + static_cast<std::ptrdiff_t>(from), lines_.end(), h,
-                                           [](const char* p, std::string_view l) { return p < l.data(); });
-        const std::size_t index = static_cast<std::size_t>(line - lines_.begin()) - 1;
-        if (h + phrase.size() <= lines_[index].data() + lines_[index].size()) return index;
-        begin = h + 1;
-    }
-    return lines_.size();
+    std::size_t first = lines_.size();
+    forLinesWith(phrase, from, [&](std::size_t i) {
+        first = i;
+        return false;
+    });
+    return first;
+}
+
+void ReportText::findStops()
+{
+    stops_.clear();
+    for (const char* phrase : {"Full Report on System", "Partial Report on System"})
+        forLinesWith(phrase, 0, [&](std::size_t i) {
+            stops_.push_back(i);
+            return true;
+        });
+    std::sort(stops_.begin(), stops_.end());
+    stops_.erase(std::unique(stops_.begin(), stops_.end()), stops_.end());
 }
 
 std::optional<ReportText> ReportText::load(const std::string& path)

@@ -47,6 +47,8 @@ public:
 
 private:
     void findStops();
+    template <class Found>
+    void forLinesWith(std::string_view phrase, std::size_t from, Found found) const;
 
     std::string bytes_;
     std::vector<std::string_view> lines_;
