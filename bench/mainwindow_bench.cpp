@@ -14,7 +14,7 @@
 #include <filesystem>
 
 using namespace orrery;
-using namespace orrery::test;
+using namespace orrery::gen;
 
 namespace {
 

@@ -19,7 +19,7 @@
 namespace {
 
 using namespace orrery;
-using namespace orrery::test;
+using namespace orrery::gen;
 
 struct MoveFixture {
     SizedReports reports;
@@ -34,11 +34,10 @@ struct MoveFixture {
           current(reports.currentText)
     {
         game.gametype = gtUnknown;
-        game.currentturn = reports.current.turn;
         TurnTexts texts;
         texts.current = &current;
         texts.previous = &previous;
-        readTurnTexts(game, 0, false, texts);
+        showTurnRead(game, readReport(texts, GameValues::of(game), game.shiptypes), reports.current.turn);
         buildMove();
     }
 

@@ -97,7 +97,7 @@ void operator delete[](void* p, const std::nothrow_t&) noexcept { release(p); }
 namespace {
 
 using namespace orrery;
-using namespace orrery::test;
+using namespace orrery::gen;
 
 // A generated report pair, kept as texts and as files "bench<turn>.txt" in a folder of its own.
 struct ReportFixture {
@@ -113,8 +113,9 @@ struct ReportFixture {
         std::string pattern = (std::filesystem::temp_directory_path() / "orrery-bench-XXXXXX").string();
         if (!::mkdtemp(pattern.data())) std::abort();
         folder = pattern + "/";
-        writeFileAtomic(file(reports.previous.turn), reports.previousText);
-        writeFileAtomic(file(reports.current.turn), reports.currentText);
+        if (!writeFileAtomic(file(reports.previous.turn), reports.previousText) ||
+            !writeFileAtomic(file(reports.current.turn), reports.currentText))
+            std::abort();
     }
     ~ReportFixture()
     {
@@ -174,8 +175,9 @@ void BM_FullReadTexts(benchmark::State& state)
     Game game = f.game();
     const TurnTexts texts = f.texts(true);
     for (auto _ : state) {
-        game.gametype = gtUnknown;
-        benchmark::DoNotOptimize(readTurnTexts(game, 0, false, texts));
+        TurnRead read = readReport(texts, GameValues::of(game), game.shiptypes);
+        benchmark::DoNotOptimize(read);
+        game.turn = std::move(read.turn);
     }
     setCounters(state, f, game);
 }
@@ -186,8 +188,9 @@ void BM_FullReadFiles(benchmark::State& state)
     const ReportFixture& f = fixture(sizeArg(state));
     Game game = f.game();
     for (auto _ : state) {
-        game.gametype = gtUnknown;
-        if (!readTurn(game, 0, false)) state.SkipWithError("report missing");
+        std::optional<TurnRead> read = readTurnFiles(game, f.turn());
+        if (!read) state.SkipWithError("report missing");
+        else game.turn = std::move(read->turn);
     }
     setCounters(state, f, game);
 }
@@ -196,18 +199,26 @@ void BM_PlayersOnlyTexts(benchmark::State& state)
 {
     const ReportFixture& f = fixture(sizeArg(state));
     Game game = f.game();
-    const TurnTexts texts = f.texts(false);
-    for (auto _ : state) benchmark::DoNotOptimize(readTurnTexts(game, 0, true, texts));
-    state.counters["races"] = static_cast<double>(game.turn.players.size());
+    std::vector<playerrecord> players;
+    for (auto _ : state) {
+        // A players-only read of texts in memory (the files' read cuts only the status table).
+        players = readStatusTable(f.current, game.gametype);
+        benchmark::DoNotOptimize(players);
+    }
+    state.counters["races"] = static_cast<double>(players.size());
 }
 
 void BM_PlayersOnlyFiles(benchmark::State& state)
 {
     const ReportFixture& f = fixture(sizeArg(state));
     Game game = f.game();
-    for (auto _ : state)
-        if (!readTurn(game, 0, true)) state.SkipWithError("report missing");
-    state.counters["races"] = static_cast<double>(game.turn.players.size());
+    std::size_t races = 0;
+    for (auto _ : state) {
+        const auto players = readTurnPlayers(game, f.turn());
+        if (!players) state.SkipWithError("report missing");
+        else races = players->size();
+    }
+    state.counters["races"] = static_cast<double>(races);
 }
 
 // Peak heap in use during one full read from the files (the loaded texts included) and from
@@ -222,7 +233,8 @@ void BM_PeakMemory(benchmark::State& state)
             Game game = f.game();
             const std::size_t base = heapInUse.load();
             heapPeak.store(base);
-            if (!readTurn(game, 0, false)) state.SkipWithError("report missing");
+            std::optional<TurnRead> read = readTurnFiles(game, f.turn());
+            if (!read) state.SkipWithError("report missing");
             files = static_cast<double>(heapPeak.load() - base);
         }
         {
@@ -230,7 +242,8 @@ void BM_PeakMemory(benchmark::State& state)
             const TurnTexts input = f.texts(true);
             const std::size_t base = heapInUse.load();
             heapPeak.store(base);
-            benchmark::DoNotOptimize(readTurnTexts(game, 0, false, input));
+            TurnRead read = readReport(input, GameValues::of(game), game.shiptypes);
+            benchmark::DoNotOptimize(read);
             texts = static_cast<double>(heapPeak.load() - base);
         }
     }

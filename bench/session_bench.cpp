@@ -19,7 +19,7 @@
 #include <string>
 
 using namespace orrery;
-using namespace orrery::test;
+using namespace orrery::gen;
 
 namespace {
 

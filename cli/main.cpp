@@ -2,37 +2,37 @@
 //
 //   orrery-cli turn PATH/NAME<n>EXT [--json]   read turn n as the program shows it
 //   orrery-cli open PATH/NAME0EXT [--gametype N] [--json]   create and start a configuration
-//   orrery-cli move convert|check|eta FILE ...   the orders editor (see move_command.h)
+//   orrery-cli move convert|check|eta FILE ...   the orders editor
 
 #include "commands.h"
-#include "move_command.h"
 #include "gamedata.h"
-#include "turnloader.h"
 #include "turnjson.h"
+#include "turnloader.h"
 
 #include <cstdio>
-#include <cstring>
 #include <string>
 #include <vector>
 
 using namespace orrery;
 
+namespace orrery::cli {
+
 namespace {
 
-constexpr int exitUsage = 2;
-
-int fail(const std::string& message)
-{
-    std::fprintf(stderr, "orrery-cli: %s\n", message.c_str());
-    return exitUsage;
-}
-
-void usage()
-{
-    std::fprintf(stderr, "usage: orrery-cli turn PATH/NAME<n>EXT [--json]\n"
-                         "       orrery-cli open PATH/NAME0EXT [--gametype N] [--json]\n"
-                         "       orrery-cli move convert|check|eta FILE [--to natural|raw] [--turn PATH/NAME<n>EXT]\n");
-}
+const char* const helpText =
+    "orrery-cli: the Galaxy game logic of Orrery from the shell.\n"
+    "\n"
+    "  orrery-cli turn PATH/NAME<n>EXT [--json]\n"
+    "      reads turn n of the report set in that folder as the program shows it\n"
+    "  orrery-cli open PATH/NAME0EXT [--gametype N] [--json]\n"
+    "      creates and starts a configuration (writes the intelligence files); N answers the\n"
+    "      game type question: 0 Standard Galaxy, 1 Blind Galaxy, 2 GalaxyNG, 3 GalaxyNG 3.1\n"
+    "  orrery-cli move convert FILE --to natural|raw [--turn PATH/NAME<n>EXT]\n"
+    "  orrery-cli move check FILE --turn PATH/NAME<n>EXT\n"
+    "  orrery-cli move eta FILE --turn PATH/NAME<n>EXT\n"
+    "      converts, checks or recalculates the arrival times of an order file\n"
+    "\n"
+    "Bad input gives a one-line message and exit status 2.\n";
 
 void printSummary(const Game& game)
 {
@@ -56,6 +56,31 @@ void printSummary(const Game& game)
                 t.bombings.size(), t.incominggroups.size(), t.routes.size());
 }
 
+} // namespace
+
+int fail(const std::string& message)
+{
+    std::string line;
+    for (char c : message) {
+        if (c == '\r') continue;
+        line += c == '\n' ? ' ' : c;
+    }
+    std::fprintf(stderr, "orrery-cli: %s\n", line.c_str());
+    return exitFailure;
+}
+
+int badArguments(const std::string& message) { return fail(message + " (see orrery-cli --help)"); }
+
+void print(std::FILE* out, const std::string& text)
+{
+    std::string plain;
+    plain.reserve(text.size() + 1);
+    for (std::size_t i = 0; i < text.size(); ++i)
+        if (!(text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')) plain += text[i];
+    if (!plain.empty() && plain.back() != '\n') plain += '\n';
+    std::fwrite(plain.data(), 1, plain.size(), out);
+}
+
 // Shows turn n of a report set the way the program shows a turn after a start.
 int commandTurn(const std::vector<std::string>& args)
 {
@@ -64,42 +89,35 @@ int commandTurn(const std::vector<std::string>& args)
     for (const std::string& a : args) {
         if (a == "--json")
             json = true;
-        else if (path.empty())
+        else if (path.empty() && (a.empty() || a.front() != '-'))
             path = a;
         else
-            return fail("unexpected argument: " + a);
+            return badArguments("unexpected argument " + a);
     }
-    if (path.empty()) {
-        usage();
-        return exitUsage;
-    }
-    Game game;
-    std::string error;
-    if (!loadTurnFromPath(path, game, &error)) return fail(error);
-
-    if (json) {
-        const std::string text = turnToJson(game);
-        std::fwrite(text.data(), 1, text.size(), stdout);
-        std::fputc('\n', stdout);
-    } else {
-        printSummary(game);
-    }
+    if (path.empty()) return badArguments("turn needs the path of a report");
+    const Result<Game> game = loadTurnFromPath(path);
+    if (!game) return fail(game.error().text());
+    if (json)
+        print(stdout, turnToJson(*game));
+    else
+        printSummary(*game);
     return 0;
 }
 
-} // namespace
+} // namespace orrery::cli
 
 int main(int argc, char** argv)
 {
-    if (argc < 2) {
-        usage();
-        return exitUsage;
-    }
+    using namespace orrery::cli;
+    if (argc < 2) return badArguments("no command given");
     const std::string command = argv[1];
     const std::vector<std::string> args(argv + 2, argv + argc);
+    if (command == "--help" || command == "-h") {
+        std::fputs(helpText, stdout);
+        return 0;
+    }
     if (command == "turn") return commandTurn(args);
     if (command == "open") return commandOpen(args);
     if (command == "move") return commandMove(args);
-    usage();
-    return fail("unknown command: " + command);
+    return badArguments("unknown command " + command);
 }

@@ -1,4 +1,4 @@
-#include "move_command.h"
+#include "commands.h"
 
 #include "gamedata.h"
 #include "movechecker.h"
@@ -9,40 +9,12 @@
 
 using namespace orrery;
 
-namespace {
-
-constexpr int exitBadInput = 2;
-
-// Texts of the editor break lines with CR LF; the shell wants plain line feeds.
-void print(std::FILE* out, const std::string& text)
-{
-    std::string plain;
-    plain.reserve(text.size() + 1);
-    for (std::size_t i = 0; i < text.size(); ++i)
-        if (!(text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')) plain += text[i];
-    if (!plain.empty() && plain.back() != '\n') plain += '\n';
-    std::fwrite(plain.data(), 1, plain.size(), out);
-}
-
-int usage()
-{
-    std::fprintf(stderr, "usage: orrery-cli move convert FILE --to natural|raw [--turn PATH/NAME<n>EXT]\n"
-                         "       orrery-cli move check FILE --turn PATH/NAME<n>EXT\n"
-                         "       orrery-cli move eta FILE --turn PATH/NAME<n>EXT\n");
-    return exitBadInput;
-}
-
-int fail(const std::string& message)
-{
-    print(stderr, message);
-    return exitBadInput;
-}
-
-} // namespace
+namespace orrery::cli {
 
 int commandMove(const std::vector<std::string>& args)
 {
-    if (args.size() < 2) return usage();
+    if (args.empty()) return badArguments("move needs convert, check or eta");
+    if (args.size() < 2) return badArguments("move " + args[0] + " needs an order file");
     const std::string& action = args[0];
     const std::string& file = args[1];
     std::string to, turn;
@@ -52,17 +24,19 @@ int commandMove(const std::vector<std::string>& args)
         else if (args[i] == "--turn" && i + 1 < args.size())
             turn = args[++i];
         else
-            return fail("orrery-cli: unexpected argument: " + args[i]);
+            return badArguments("unexpected argument " + args[i]);
     }
-    if (action != "convert" && action != "check" && action != "eta") return usage();
-    if (action == "convert" && to != "natural" && to != "raw") return usage();
-    if (action != "convert" && turn.empty()) return usage();
+    if (action != "convert" && action != "check" && action != "eta")
+        return badArguments("unknown move command " + action);
+    if (action == "convert" && to != "natural" && to != "raw") return badArguments("convert needs --to natural|raw");
+    if (action != "convert" && turn.empty()) return badArguments(action + " needs --turn PATH/NAME<n>EXT");
 
     Game game;
     game.gametype = gtUnknown;
     if (!turn.empty()) {
-        std::string error;
-        if (!loadTurnFromPath(turn, game, &error)) return fail("orrery-cli: " + error);
+        Result<Game> loaded = loadTurnFromPath(turn);
+        if (!loaded) return fail(loaded.error().text());
+        game = std::move(*loaded);
     }
     MoveEditor editor(game);
     // Checks and ETAs work on the raw form, as the move is mailed.
@@ -86,3 +60,5 @@ int commandMove(const std::vector<std::string>& args)
     print(stdout, text);
     return 0;
 }
+
+} // namespace orrery::cli

@@ -14,6 +14,8 @@
 
 using namespace orrery;
 
+namespace orrery::cli {
+
 namespace {
 
 class CliUi : public SessionUi {
@@ -35,7 +37,7 @@ public:
     }
 };
 
-void printJson(const Session& session)
+std::string jsonOf(const Session& session)
 {
     const Game& g = session.game();
     JsonWriter j;
@@ -61,7 +63,7 @@ void printJson(const Session& session)
         j.beginObject().field("name", c.name).field("display", c.display).endObject();
     j.endArray();
     j.endObject();
-    std::printf("%s\n", j.text().c_str());
+    return j.text();
 }
 
 } // namespace
@@ -74,38 +76,33 @@ int commandOpen(const std::vector<std::string>& args)
     for (std::size_t i = 0; i < args.size(); ++i) {
         if (args[i] == "--json") {
             json = true;
-        } else if (args[i] == "--gametype" && i + 1 < args.size()) {
-            const std::string& value = args[++i];
-            if (value.size() != 1 || value[0] < '0' || value[0] > '3') {
-                std::fprintf(stderr, "orrery-cli: --gametype takes 0, 1, 2 or 3\n");
-                return 2;
-            }
+        } else if (args[i] == "--gametype") {
+            const std::string value = i + 1 < args.size() ? args[++i] : std::string();
+            if (value.size() != 1 || value[0] < '0' || value[0] > '3')
+                return badArguments("--gametype takes 0, 1, 2 or 3");
             ui.gametype = value[0] - '0';
-        } else if (path.empty()) {
+        } else if (path.empty() && !args[i].empty() && args[i].front() != '-') {
             path = args[i];
         } else {
-            std::fprintf(stderr, "orrery-cli: unexpected argument: %s\n", args[i].c_str());
-            return 2;
+            return badArguments("unexpected argument " + args[i]);
         }
     }
-    if (path.empty()) {
-        std::fprintf(stderr, "usage: orrery-cli open PATH/NAME0EXT [--gametype N] [--json]\n");
-        return 2;
-    }
+    if (path.empty()) return badArguments("open needs the path of the report of turn 0");
     Session session(ui);
-    if (!session.createConfiguration(path)) {
-        std::fprintf(stderr, "%s\n", ui.error.empty() ? "Configuration not started." : ui.error.c_str());
-        return 2;
-    }
-    if (!ui.error.empty()) std::fprintf(stderr, "%s\n", ui.error.c_str());
+    if (!session.createConfiguration(path)) return fail(ui.error.empty() ? "Configuration not started." : ui.error);
     const Game& g = session.game();
-    if (json) {
-        printJson(session);
-    } else {
-        std::printf("Game of %s (%s), turns 0 to %d\n", g.ownrace.str().c_str(), gameTypeName(g.gametype), g.lastturn);
-        std::printf("Home planets per player: %d\n", g.homeplanetcount);
-        std::printf("Intelligence files written to %s\n", g.turndirectory.c_str());
-    }
-    session.close();
+    const std::string output =
+        json ? jsonOf(session)
+             : "Game of " + g.ownrace.str() + " (" + gameTypeName(g.gametype) + "), turns 0 to " +
+                   std::to_string(g.lastturn) + "\nHome planets per player: " + std::to_string(g.homeplanetcount) +
+                   "\nIntelligence files written to " + g.turndirectory;
+    // A start whose intelligence files could not be written is no success: the game would be
+    // opened without them.
+    const Status closed = session.close();
+    if (!ui.error.empty()) return fail(ui.error);
+    if (!closed) return fail(closed.error().text());
+    print(stdout, output);
     return 0;
 }
+
+} // namespace orrery::cli

@@ -13,11 +13,6 @@ namespace orrery {
 
 namespace {
 
-void setError(std::string* error, const std::string& message)
-{
-    if (error && error->empty()) *error = message;
-}
-
 // Index of the first entry of players with that name, or -1.
 long playerIndex(const std::vector<playerrecord>& players, const shortname& name)
 {
@@ -70,7 +65,7 @@ bool clusterHomePlanets(std::vector<turnintelrecord>& records, int homeplanetcou
 
 } // namespace
 
-bool inferTurnZero(Game& game, const AutoIntelHooks& hooks, std::string* error)
+Status inferTurnZero(Game& game, const AutoIntelHooks& hooks)
 {
     turnrecord& t = game.turn;
     game.gamedetail.clear();
@@ -124,26 +119,22 @@ bool inferTurnZero(Game& game, const AutoIntelHooks& hooks, std::string* error)
     }
 
     t.turnintel = (game.gametype != gtBlind && !guessFailed) ? records : std::vector<turnintelrecord>{};
-    std::string message;
-    bool ok = writeTurnIntelligence(game, 0, &message);
+    Status status = writeTurnIntelligence(game, 0);
     t.planetintel.clear();
     for (const turnintelrecord& r : records)
         t.planetintel.push_back(planetintelrecord{r.x, r.y, r.size, r.population, r.industry, r.resources});
-    ok = writePlanetIntelligence(game, &message) && ok;
-    if (!ok) setError(error, message);
-    return ok;
+    keepFirst(status, writePlanetIntelligence(game));
+    return status;
 }
 
-bool inferLaterTurn(Game& game, int turnNumber, std::string* error)
+Status inferLaterTurn(Game& game, int turnNumber)
 {
     turnrecord& t = game.turn;
-    std::string message;
-    bool ok = true;
 
     // The last known state is the starting point.
     readTurnIntelligence(game, turnNumber - 1);
     readPlanetIntelligence(game, false);
-    if (!updatePlanetIntelligence(game, &message)) ok = false;
+    Status status = updatePlanetIntelligence(game);
     std::vector<turnintelrecord>& records = t.turnintel;
     const PositionIndex planetAt(t.planets);
     auto planetOf = [&](const turnintelrecord& r) -> const planetrecord* {
@@ -194,7 +185,7 @@ bool inferLaterTurn(Game& game, int turnNumber, std::string* error)
             t.planetintel.push_back(planetintelrecord{p.x, p.y, p.size, unknownvalue, unknownvalue, p.resources});
             added = true;
         }
-        if (added && !writePlanetIntelligence(game, &message)) ok = false;
+        if (added) keepFirst(status, writePlanetIntelligence(game));
     }
 
     // Races that vanished move the races after them up by one position of the status table.
@@ -287,27 +278,22 @@ bool inferLaterTurn(Game& game, int turnNumber, std::string* error)
         }
     }
 
-    if (!writeTurnIntelligence(game, turnNumber, &message)) ok = false;
-    if (!ok) setError(error, message);
-    return ok;
+    keepFirst(status, writeTurnIntelligence(game, turnNumber));
+    return status;
 }
 
-bool runAutomaticIntelligence(Game& game, const AutoIntelHooks& hooks, std::string* error)
+Status runAutomaticIntelligence(Game& game, const AutoIntelHooks& hooks)
 {
-    bool ok = true;
+    Status status;
     for (int turnNumber = 0; turnNumber <= game.lastturn; ++turnNumber) {
         if (fileExists(game.turnIntelFile(turnNumber))) continue;
-        const RepairResult repair = repairLineEnds(game.reportFile(turnNumber));
-        if (!repair.ok) {
-            setError(error, repair.error);
-            ok = false;
-        }
-        if (!readTurn(game, turnNumber - game.currentturn, false, hooks.observer)) continue;
+        std::optional<TurnRead> read = readTurnFiles(game, turnNumber);
+        if (!read) continue;
+        showTurnRead(game, std::move(*read), turnNumber);
         if (hooks.turnShown) hooks.turnShown();
-        const bool done = turnNumber == 0 ? inferTurnZero(game, hooks, error) : inferLaterTurn(game, turnNumber, error);
-        ok = done && ok;
+        keepFirst(status, turnNumber == 0 ? inferTurnZero(game, hooks) : inferLaterTurn(game, turnNumber));
     }
-    return ok;
+    return status;
 }
 
 } // namespace orrery

@@ -6,13 +6,12 @@
 // gained) and written to the turn's file beside the report.
 
 #include "gamedata.h"
+#include "result.h"
 
 #include <functional>
 #include <string>
 
 namespace orrery {
-
-class TurnObserver;
 
 // The player's answer to the game type window: the confirmed game type (0 Standard, 1 Blind,
 // 2 GalaxyNG) and whether the GalaxyNG "Version 3.1" box was ticked.
@@ -24,22 +23,21 @@ struct GameTypeChoice {
 struct AutoIntelHooks {
     // Asked once, for turn 0, with the detected game type and the game detail text.
     std::function<GameTypeChoice(std::int32_t detected, const std::string& details)> confirmGameType;
-    // Told before each turn is read and after it was read (report label, repaint, zoom).
-    TurnObserver* observer = nullptr;
-    // Told after each turn was read in full, so the program can repaint and fit the zoom.
+    // Told after each turn was read in full and became the shown turn, so the program can show
+    // it (report label, repaint, zoom).
     std::function<void()> turnShown;
 };
 
 // Runs the automatic intelligence for every turn from 0 to game.lastturn whose file is missing.
-// Returns false with a message when an intelligence file could not be written.
-bool runAutomaticIntelligence(Game& game, const AutoIntelHooks& hooks, std::string* error = nullptr);
+// Every turn is processed; the first intelligence file that could not be written is the failure.
+Status runAutomaticIntelligence(Game& game, const AutoIntelHooks& hooks);
 
 // The parts, for tests and for the program.
 // Turn 0: home planets, game detail text, game type confirmation, guessed home planets of the
 // other races (clusters in GalaxyNG 3.1). Expects turn 0 read in full.
-bool inferTurnZero(Game& game, const AutoIntelHooks& hooks, std::string* error = nullptr);
+Status inferTurnZero(Game& game, const AutoIntelHooks& hooks);
 // A later turn: expects the turn read in full; reads the intelligence of the turn before and
 // writes the turn's file.
-bool inferLaterTurn(Game& game, int turnNumber, std::string* error = nullptr);
+Status inferLaterTurn(Game& game, int turnNumber);
 
 } // namespace orrery

@@ -3,118 +3,98 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
+#include <filesystem>
+#include <memory>
+
+namespace fs = std::filesystem;
 
 namespace orrery {
 
-bool fileExists(const std::string& path)
-{
-    struct stat st {};
-    return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
-}
-
-bool directoryExists(const std::string& path)
-{
-    struct stat st {};
-    return ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
-}
-
-std::optional<std::string> readFile(const std::string& path)
-{
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return std::nullopt;
-    struct stat st {};
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        ::close(fd);
-        return std::nullopt;
-    }
-    std::string content(static_cast<std::size_t>(st.st_size), '\0');
-    std::size_t filled = 0;
-    auto fail = [&] {
-        ::close(fd);
-        return std::optional<std::string>();
-    };
-    while (filled < content.size()) {
-        const ssize_t n = ::read(fd, content.data() + filled, content.size() - filled);
-        if (n < 0 && errno == EINTR) continue;
-        if (n < 0) return fail();
-        if (n == 0) break; // the file shrank since it was measured
-        filled += static_cast<std::size_t>(n);
-    }
-    content.resize(filled);
-    // The file may have grown since it was measured; a small buffer tells without doubling the
-    // memory of a file that was read in full.
-    char more[16384];
-    for (;;) {
-        const ssize_t n = ::read(fd, more, sizeof more);
-        if (n < 0 && errno == EINTR) continue;
-        if (n < 0) return fail();
-        if (n == 0) break;
-        content.append(more, static_cast<std::size_t>(n));
-    }
-    ::close(fd);
-    return content;
-}
-
 namespace {
 
-void setError(std::string* error, const std::string& path, const char* what, int err)
+std::string reason(int err) { return std::strerror(err); }
+
+struct FileCloser {
+    void operator()(std::FILE* f) const
+    {
+        if (f) std::fclose(f);
+    }
+};
+using File = std::unique_ptr<std::FILE, FileCloser>;
+
+Failure writeFailure(const std::string& path, const std::string& why)
 {
-    if (error) *error = "Could not write " + path + ": " + what + " (" + std::strerror(err) + ")";
+    return Failure("Could not write " + path + ": " + why, path);
 }
 
 } // namespace
 
-bool writeFileAtomic(const std::string& path, std::string_view content, std::string* error)
+bool fileExists(const std::string& path)
 {
-    std::string temp = path + ".XXXXXX";
-    const int fd = ::mkstemp(temp.data());
-    if (fd < 0) {
-        setError(error, path, "cannot create a temporary file", errno);
-        return false;
-    }
-    std::size_t written = 0;
-    while (written < content.size()) {
-        const ssize_t n = ::write(fd, content.data() + written, content.size() - written);
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            const int err = errno;
-            ::close(fd);
-            ::unlink(temp.c_str());
-            setError(error, path, "write failed", err);
-            return false;
-        }
-        written += static_cast<std::size_t>(n);
-    }
-    // Keep the permissions of an existing file; new files get the usual ones.
-    struct stat st {};
-    const mode_t mode = ::stat(path.c_str(), &st) == 0 ? (st.st_mode & 07777) : 0644;
-    ::fchmod(fd, mode);
-    if (::fsync(fd) != 0 || ::close(fd) != 0) {
-        const int err = errno;
-        ::unlink(temp.c_str());
-        setError(error, path, "flushing failed", err);
-        return false;
-    }
-    if (::rename(temp.c_str(), path.c_str()) != 0) {
-        const int err = errno;
-        ::unlink(temp.c_str());
-        setError(error, path, "rename failed", err);
-        return false;
-    }
-    return true;
+    std::error_code ec;
+    return fs::is_regular_file(fs::path(path), ec);
 }
 
-bool copyFile(const std::string& from, const std::string& to, std::string* error)
+bool directoryExists(const std::string& path)
 {
-    const std::optional<std::string> content = readFile(from);
-    if (!content) {
-        if (error) *error = "Could not read " + from;
-        return false;
+    std::error_code ec;
+    return fs::is_directory(fs::path(path), ec);
+}
+
+Result<std::string> readFile(const std::string& path)
+{
+    auto failure = [&](const std::string& why) { return Failure("Could not read " + path + ": " + why, path); };
+    std::error_code ec;
+    if (fs::is_directory(fs::path(path), ec)) return failure("it is a folder");
+    errno = 0;
+    File file(std::fopen(path.c_str(), "rb"));
+    if (!file) return failure(reason(errno ? errno : ENOENT));
+    std::string content;
+    // The size is a hint only: the file may grow or shrink while it is read.
+    const auto size = fs::file_size(fs::path(path), ec);
+    if (!ec) content.reserve(static_cast<std::size_t>(size));
+    char buffer[65536];
+    for (;;) {
+        const std::size_t n = std::fread(buffer, 1, sizeof buffer, file.get());
+        content.append(buffer, n);
+        if (n < sizeof buffer) break;
     }
-    return writeFileAtomic(to, *content, error);
+    if (std::ferror(file.get())) return failure(reason(errno ? errno : EIO));
+    return content;
+}
+
+Status writeFileAtomic(const std::string& path, std::string_view content)
+{
+    std::error_code ec;
+    if (fs::is_directory(fs::path(path), ec)) return writeFailure(path, "a folder of that name is in the way");
+    // A temporary name beside the target, created exclusively so that no other file is hit.
+    std::string temp;
+    File file;
+    for (int attempt = 0; attempt < 100 && !file; ++attempt) {
+        temp = path + ".tmp" + std::to_string(attempt);
+        errno = 0;
+        file.reset(std::fopen(temp.c_str(), "wbx"));
+        if (!file && errno != EEXIST) return writeFailure(path, reason(errno ? errno : EACCES));
+    }
+    if (!file) return writeFailure(path, "no temporary file could be created");
+    const bool written = std::fwrite(content.data(), 1, content.size(), file.get()) == content.size() &&
+                         std::fflush(file.get()) == 0;
+    const int err = errno;
+    const bool closed = std::fclose(file.release()) == 0;
+    if (!written || !closed) {
+        fs::remove(fs::path(temp), ec);
+        return writeFailure(path, reason(err ? err : EIO));
+    }
+    // An existing file keeps its permissions.
+    const fs::file_status old = fs::status(fs::path(path), ec);
+    if (!ec && fs::exists(old)) fs::permissions(fs::path(temp), old.permissions(), ec);
+    fs::rename(fs::path(temp), fs::path(path), ec);
+    if (ec) {
+        std::error_code ignored;
+        fs::remove(fs::path(temp), ignored);
+        return writeFailure(path, ec.message());
+    }
+    return {};
 }
 
 std::string withTrailingSeparator(std::string folder)

@@ -4,19 +4,16 @@
 #include "position.h"
 #include "textrules.h"
 
+#include <algorithm>
+
 namespace orrery {
 
 namespace {
 
-// Our own files are read with the same tolerance as reports: bare line feeds end lines too.
+// One record per line; blank lines are skipped.
 template <class Fn>
 void forEachRecordLine(std::string_view text, Fn&& fn)
 {
-    std::string repaired;
-    if (hasBareLineFeed(text)) {
-        repaired = repairedLineEnds(text);
-        text = repaired;
-    }
     LineReader reader(text);
     std::string_view line;
     while (reader.next(line)) {
@@ -179,12 +176,12 @@ void readPlanetIntelligence(Game& game, bool merge)
     }
 }
 
-bool writePlanetIntelligence(const Game& game, std::string* error)
+Status writePlanetIntelligence(const Game& game)
 {
-    return writeFileAtomic(game.planetIntelFile(), planetIntelText(game.turn.planetintel), error);
+    return writeFileAtomic(game.planetIntelFile(), planetIntelText(game.turn.planetintel));
 }
 
-bool updatePlanetIntelligence(Game& game, std::string* error)
+Status updatePlanetIntelligence(Game& game)
 {
     turnrecord& t = game.turn;
     const PositionIndex at(t.planets);
@@ -212,8 +209,8 @@ bool updatePlanetIntelligence(Game& game, std::string* error)
         takeWhenSeen(r.population, p.population);
         takeWhenSeen(r.industry, p.industry);
     }
-    if (!changed) return true;
-    return writePlanetIntelligence(game, error);
+    if (!changed) return {};
+    return writePlanetIntelligence(game);
 }
 
 void readTurnIntelligence(Game& game, int turnNumber)
@@ -221,9 +218,9 @@ void readTurnIntelligence(Game& game, int turnNumber)
     game.turn.turnintel = readTurnIntel(game.turnIntelFile(turnNumber));
 }
 
-bool writeTurnIntelligence(const Game& game, int turnNumber, std::string* error)
+Status writeTurnIntelligence(const Game& game, int turnNumber)
 {
-    return writeFileAtomic(game.turnIntelFile(turnNumber), turnIntelText(game.turn.turnintel), error);
+    return writeFileAtomic(game.turnIntelFile(turnNumber), turnIntelText(game.turn.turnintel));
 }
 
 void readOwnDesigns(Game& game)
@@ -233,10 +230,74 @@ void readOwnDesigns(Game& game)
     for (const shiptyperecord& t : parseShipDesigns(*text, game.ownrace)) storeShipType(game.shiptypes, t);
 }
 
-bool writeOwnDesigns(const Game& game, std::string* error)
+Status writeOwnDesigns(const Game& game)
 {
-    if (game.shiptypes.empty()) return true;
-    return writeFileAtomic(game.shipsFile(), shipDesignsText(game.shiptypes, game.ownrace), error);
+    if (game.shiptypes.empty()) return {};
+    return writeFileAtomic(game.shipsFile(), shipDesignsText(game.shiptypes, game.ownrace));
+}
+
+void applyTurnIntel(Game& game)
+{
+    turnrecord& t = game.turn;
+    const PositionIndex at(t.planets);
+    for (const turnintelrecord& intel : t.turnintel) {
+        const long k = at.find(intel.x, intel.y);
+        if (k < 0) continue;
+        planetrecord* planet = &t.planets[static_cast<std::size_t>(k)];
+        if (intel.ownerindex >= 0) {
+            planet->ownercode = -(intel.ownerindex + 1);
+            if (planet->owner.empty() && intel.ownerindex < pseudoplayerbase &&
+                static_cast<std::size_t>(intel.ownerindex) < t.players.size())
+                planet->owner = t.players[static_cast<std::size_t>(intel.ownerindex)].name;
+        } else if (planet->owner.empty()) {
+            planet->ownercode = ocOther;
+        }
+        if (planet->owner.empty()) {
+            planet->size = intel.size;
+            planet->population = intel.population;
+            planet->industry = intel.industry;
+            planet->resources = intel.resources;
+        }
+    }
+}
+
+void completeTurn(Game& game, bool planetSizesShown)
+{
+    turnrecord& t = game.turn;
+    t.turnintel = readTurnIntel(game.turnIntelFile(game.currentturn));
+    applyTurnIntel(game);
+    // Blind Galaxy names the owners of other races' planets: they get the codes of their races.
+    if (game.isBlind()) {
+        for (planetrecord& p : t.planets) {
+            if (p.owner.empty() || p.owner == game.ownrace) continue;
+            for (std::size_t k = 0; k < t.players.size(); ++k) {
+                if (t.players[k].name == p.owner) {
+                    p.ownercode = -static_cast<std::int32_t>(k + 1);
+                    break;
+                }
+            }
+        }
+    }
+    for (incomingrecord& r : t.incominggroups) {
+        r.originowner.clear();
+        for (const planetrecord& p : t.planets) {
+            if (p.name == r.origin) {
+                r.originowner = p.owner;
+                break;
+            }
+        }
+        auto radius = [&](const shortname& name, std::uint8_t* out) {
+            for (const planetrecord& p : t.planets) {
+                if (p.name == name) {
+                    const int rr = symbolRadius(p.size, planetSizesShown);
+                    out[0] = out[1] = static_cast<std::uint8_t>(std::clamp(rr, 0, 255));
+                    return;
+                }
+            }
+        };
+        radius(r.origin, &r.symbolsizes[0]);
+        radius(r.destination, &r.symbolsizes[2]);
+    }
 }
 
 } // namespace orrery

@@ -8,6 +8,7 @@
 // One record per line, fields separated by a tab, numbers with two decimals.
 
 #include "gamedata.h"
+#include "result.h"
 
 #include <string>
 #include <string_view>
@@ -31,19 +32,29 @@ std::vector<turnintelrecord> readTurnIntel(const std::string& path);
 // Reads planets.ori into planetintel; with merge set, every planet at a record's position takes
 // the record's size, population, industry and resources where the report left them unknown.
 void readPlanetIntelligence(Game& game, bool merge);
-// Writes planetintel to planets.ori. False (with a message) when the file could not be written.
-bool writePlanetIntelligence(const Game& game, std::string* error = nullptr);
+// Writes planetintel to planets.ori.
+Status writePlanetIntelligence(const Game& game);
 // Brings planetintel up to date with the planets of the shown turn: size and resources where
 // the record has none, population and industry where the report knows them and they differ.
 // planets.ori is written again when anything changed.
-bool updatePlanetIntelligence(Game& game, std::string* error = nullptr);
+Status updatePlanetIntelligence(Game& game);
 
 // Reads the per-turn file of a turn into turnintel (without merging).
 void readTurnIntelligence(Game& game, int turnNumber);
-bool writeTurnIntelligence(const Game& game, int turnNumber, std::string* error = nullptr);
+Status writeTurnIntelligence(const Game& game, int turnNumber);
 
 // ships.ori: the own race's designs, read at start and written when the program closes.
 void readOwnDesigns(Game& game);
-bool writeOwnDesigns(const Game& game, std::string* error = nullptr);
+Status writeOwnDesigns(const Game& game);
+
+// Completion of the shown turn: reads the per-turn intelligence of the turn into turnintel and
+// applies it to the planets, gives Blind Galaxy planets the owner codes of their listed owners and
+// fills the owners and symbol sizes of incoming groups.
+void completeTurn(Game& game, bool planetSizesShown = false);
+
+// Applies turnintel to the planets (the merge of completeTurn, without reading a file): a planet
+// whose owner the intelligence knows gets that owner's code, and a planet without a listed owner
+// takes the intelligence's estimates.
+void applyTurnIntel(Game& game);
 
 } // namespace orrery

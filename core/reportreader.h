@@ -1,112 +1,80 @@
 #pragma once
 
 // The turn report reader: turns one turn report (the text the game server mailed, mail headers
-// included) into the records of the shown turn. It understands the three dialects (Standard
-// Galaxy, GalaxyNG, Blind Galaxy), tells them apart by the report's own header lines and skips
-// whatever text it does not recognise.
+// included) into the records of a turn. It understands the three dialects (Standard Galaxy,
+// GalaxyNG, Blind Galaxy), tells them apart by the report's own header lines and skips whatever
+// text it does not recognise.
+//
+// Reading is pure: the reader takes the report texts (the turn's, the turn before's, and that
+// turn's intelligence) and the values the game had, and returns what it read. It changes no game
+// and tells no window; the session makes a read the shown turn (showTurnRead) and tells the
+// windows.
+//
+//     std::optional<TurnRead> read = readTurnFiles(game, 12);
+//     if (read) showTurnRead(game, std::move(*read), 12);
 
 #include "gamedata.h"
+#include "reporttext.h"
 
 #include <optional>
 #include <string>
-#include <string_view>
 #include <vector>
 
 namespace orrery {
 
-// A report held in memory as its lines. Reports saved with bare line feeds are read as the
-// line-end repair would leave them (a bare line feed ends a line too), without copying them.
-class ReportText {
-public:
-    ReportText() = default;
-    explicit ReportText(std::string bytes);
-    // Only the lines from the status table's heading to its end: all that a players-only read
-    // needs, without cutting the rest of a large report into lines.
-    static ReportText statusTableOf(std::string bytes);
-    ReportText(const ReportText&) = delete;
-    ReportText& operator=(const ReportText&) = delete;
-    ReportText(ReportText&&) noexcept = default;
-    ReportText& operator=(ReportText&&) noexcept = default;
+// The values of a loaded game that a report can set. A read starts from the game's values and
+// changes those the report gives: a report without a text map keeps the map bounds, one without
+// a Blind Galaxy header keeps the options.
+struct GameValues {
+    std::int32_t gametype = gtUnknown; // decided from the reports while it is unknown
+    shortname ownrace;
+    std::int32_t mapx0 = 0;
+    std::int32_t mapy0 = 0;
+    std::int32_t mapwidth = -99999;
+    std::int32_t mapheight = -99999;
+    std::string executableversion;
+    optiontype gameoptions;
 
-    // Nothing when the file does not exist or cannot be read.
-    static std::optional<ReportText> load(const std::string& path);
-
-    const std::vector<std::string_view>& lines() const { return lines_; }
-    std::size_t size() const { return lines_.size(); }
-    std::string_view operator[](std::size_t i) const { return lines_[i]; }
-    // True for a line holding "Full Report on System" or "Partial Report on System": the
-    // detailed system reports from there on are not read.
-    bool endsReadable(std::size_t i) const;
-    // The first line at or after `from` that ends the readable part; size() when none.
-    std::size_t nextStop(std::size_t from) const;
-    // Indexes of the lines at or after `from` that hold the phrase, in order. The reader's passes
-    // look only at these lines instead of testing every line of a long report.
-    std::vector<std::size_t> linesContaining(std::string_view phrase, std::size_t from = 0) const;
-    // The first line at or after `from` that holds the phrase; size() when none.
-    std::size_t findLine(std::size_t from, std::string_view phrase) const;
-
-private:
-    void findStops();
-    template <class Found>
-    void forLinesWith(std::string_view phrase, std::size_t from, Found found) const;
-
-    std::string bytes_;
-    std::vector<std::string_view> lines_;
-    std::vector<std::size_t> stops_; // indexes of the lines that end the readable part
+    static GameValues of(const Game& game);
+    void applyTo(Game& game) const;
 };
 
-// What the reader tells the main window while it reads.
-class TurnObserver {
-public:
-    virtual ~TurnObserver() = default;
-    // The report label shows "report: " and the number of the turn being read.
-    virtual void reportLabelChanged(int turn) {}
-    // The turn overview and chart buttons are visible only when the shown turn is not 0.
-    virtual void turnButtonsVisible(bool visible) {}
-    // The turn has been read: symbol and battle sizes are due, and the game options button is
-    // shown only in Blind Galaxy.
-    virtual void turnRead() {}
+// Everything the full read of one turn gives.
+struct TurnRead {
+    turnrecord turn;                     // the turn's lists; turnintel and planetintel stay empty
+    GameValues values;                   // the game's values after the read
+    std::vector<shiptyperecord> designs; // the report's ship type tables, in report order
 };
 
-// The inputs of one read, already in memory.
+// The texts of one read.
 struct TurnTexts {
-    const ReportText* previous = nullptr; // report of the turn before, when it exists
-    const ReportText* current = nullptr;  // nullptr: the report of the turn does not exist
-    // The per-turn intelligence of the turn before (used for the victims of wiped-out planets).
+    const ReportText* previous = nullptr; // the report of the turn before, when there is one
+    const ReportText* current = nullptr;  // the report of the turn
+    // The intelligence of the turn before: it names the victims of wiped-out planets.
     std::vector<turnintelrecord> previousintel;
 };
 
-// Full read (or, with playersOnly, only the status table into players) of turn
-// currentturn + delta from the files of the loaded configuration. Returns false when the report
-// does not exist: currentturn is then unchanged and the lists are empty.
-bool readTurn(Game& game, int delta, bool playersOnly, TurnObserver* observer = nullptr);
+// The full read of texts.current (which must be set). The designs known before the read (all
+// races', from earlier turns and ships.ori) give groups their ship values, together with the
+// report's own ship type tables.
+TurnRead readReport(const TurnTexts& texts, const GameValues& before, const std::vector<shiptyperecord>& designs);
 
-// The same from texts in memory (tests, fuzzing, benchmarks).
-bool readTurnTexts(Game& game, int delta, bool playersOnly, const TurnTexts& texts,
-                   TurnObserver* observer = nullptr);
+// The status table only, for the statistics of all turns.
+std::vector<playerrecord> readStatusTable(const ReportText& report, std::int32_t gametype);
 
-// Completion of the shown turn: reads the per-turn intelligence of the turn into turnintel and,
-// with merge set, applies it to the planets, gives Blind Galaxy planets the owner codes of their
-// listed owners and fills the owners and symbol sizes of incoming groups.
-void completeTurn(Game& game, int turnNumber, bool merge, bool planetSizesShown = false);
+// The same from the files of the loaded game (turn directory, report name and extension): the
+// turn's report, the report and the intelligence of the turn before. Nothing when the turn's
+// report cannot be read.
+std::optional<TurnRead> readTurnFiles(const Game& game, int turnNumber);
+std::optional<std::vector<playerrecord>> readTurnPlayers(const Game& game, int turnNumber);
 
-// Applies turnintel to the planets (the merge of completeTurn, without reading a file).
-void applyTurnIntel(Game& game);
+// Makes a read the shown turn: the lists of the shown turn are replaced, the report's designs
+// are stored among the designs of all races, the game takes the read values and currentturn.
+void showTurnRead(Game& game, TurnRead&& read, int turnNumber);
 
 // The game type as the preamble of a report shows it: Blind Galaxy when a line before the
 // header holds "Executable version:", GalaxyNG when one begins with "GalaxyNG" or "gng";
 // otherwise fallback.
 std::int32_t detectGameType(const ReportText& report, std::int32_t fallback);
-
-// Repairs a report saved with bare line feeds: the old content is kept in the file's name with
-// ".bak" appended, every bare line feed becomes a carriage return and line feed, and the new
-// content replaces the file through a temporary file. Files without bare line feeds are left
-// alone. Returns false (with a message) when the repair was due but failed.
-struct RepairResult {
-    bool repaired = false;
-    bool ok = true;
-    std::string error;
-};
-RepairResult repairLineEnds(const std::string& path);
 
 } // namespace orrery

@@ -54,6 +54,7 @@ void Session::useReportSet(const std::string& turndirectory, const std::string& 
                            const std::string& reportext, std::int32_t gametype, std::int32_t homeplanetcount)
 {
     if (filmRunning_) stopFilm();
+    releaseDesigns();
     game_.turndirectory = withTrailingSeparator(turndirectory);
     game_.reportname = reportname;
     game_.reportext = reportext;
@@ -65,6 +66,15 @@ void Session::useReportSet(const std::string& turndirectory, const std::string& 
     settings_.reportExt = reportext;
     settings_.gameType = gametype;
     settings_.planetsPerPlayer = homeplanetcount;
+}
+
+void Session::releaseDesigns()
+{
+    if (!game_.shiptypes.empty() && !game_.turndirectory.empty()) {
+        if (const Status written = writeOwnDesigns(game_); !written)
+            ui_.message(MessageKind::Error, written.error().text());
+    }
+    game_.shiptypes.clear();
 }
 
 bool Session::createConfiguration(const std::string& chosenReport)
@@ -87,6 +97,7 @@ bool Session::createConfiguration(const std::string& chosenReport)
     }
     name.pop_back();
     if (filmRunning_) stopFilm();
+    releaseDesigns();
     game_.turndirectory = withTrailingSeparator(folder.empty() ? std::string("/") : folder);
     game_.reportname = name;
     game_.reportext = extension;
@@ -94,14 +105,12 @@ bool Session::createConfiguration(const std::string& chosenReport)
     if (!startConfiguration()) return false;
 
     if (game_.homeplanetcount == -1) {
-        // The intelligence existed already, so turn 0 was not looked at: count its own planets.
-        const std::int32_t shown = game_.currentturn;
-        readTurn(game_, -game_.currentturn, false, &ui_);
-        game_.homeplanetcount = static_cast<std::int32_t>(
-            std::count_if(game_.turn.planets.begin(), game_.turn.planets.end(),
-                          [](const planetrecord& p) { return p.ownercode == ocOwn; }));
-        game_.currentturn = shown;
-        if (!startConfiguration()) return false;
+        // The intelligence existed already, so turn 0 was not looked at: its own planets are the
+        // home planets. Reading it changes nothing of the shown turn.
+        if (const std::optional<TurnRead> turnZero = readTurnFiles(game_, 0))
+            game_.homeplanetcount = static_cast<std::int32_t>(
+                std::count_if(turnZero->turn.planets.begin(), turnZero->turn.planets.end(),
+                              [](const planetrecord& p) { return p.ownercode == ocOwn; }));
     }
     settings_.turnDirectory = game_.turndirectory;
     settings_.reportName = game_.reportname;
@@ -136,6 +145,8 @@ bool Session::startFailed(const std::string& message)
 bool Session::startConfiguration()
 {
     if (filmRunning_) stopFilm();
+    // Everything is rebuilt from the game's own files, its designs too.
+    releaseDesigns();
     game_.gametype = gtUnknown;
     view_.clearSelections();
     ui_.showPlanetPanel("");
@@ -151,49 +162,60 @@ bool Session::startConfiguration()
     // Intelligence for every turn that has none yet; the zoom is left as it was.
     const std::int32_t zoom = view_.zoomfactor;
     AutoIntelHooks hooks;
-    hooks.observer = &ui_;
     hooks.confirmGameType = [this](std::int32_t detected, const std::string& details) {
         return ui_.confirmGameType(detected, details);
     };
     hooks.turnShown = [this] {
+        ui_.turnButtonsVisible(game_.currentturn != 0);
+        ui_.reportLabelChanged(game_.currentturn);
         keepVersion31();
+        ui_.turnRead();
         ui_.repaintMap();
         fitZoomIfUnknown();
     };
-    std::string error;
-    if (!runAutomaticIntelligence(game_, hooks, &error)) ui_.message(MessageKind::Error, error);
+    if (const Status intelligence = runAutomaticIntelligence(game_, hooks); !intelligence)
+        ui_.message(MessageKind::Error, intelligence.error().text());
     if (view_.zoomfactor != zoom) {
         view_.zoomfactor = zoom;
         ui_.zoomChanged();
     }
 
-    game_.currentturn = game_.lastturn;
     game_.mapwidth = -1;
-    const RepairResult repair = repairLineEnds(game_.reportFile(game_.lastturn));
-    if (!repair.ok) ui_.message(MessageKind::Error, repair.error);
-    readTurn(game_, 0, false, &ui_);
-    keepVersion31();
+    readTurn(game_.lastturn);
     // Blind Galaxy reports without map printing have no text map: the header's map size serves.
     if (game_.mapwidth == -1 && game_.gametype == gtBlind && !game_.gameoptions.map) {
         game_.mapwidth = truncToInt(game_.gameoptions.mapsize);
         game_.mapheight = game_.mapwidth;
     }
     fitZoomIfUnknown();
-    if (!isUsableTurn()) return startFailed(badTurnMessage(game_.currentturn));
+    if (!isUsableTurn()) return startFailed(badTurnMessage(game_.lastturn));
 
     buildStatistics();
-
-    game_.currentturn = game_.lastturn;
-    readTurn(game_, 0, false, &ui_);
-    keepVersion31();
+    // The statistics read every report without touching the shown turn; the label shows it again.
+    ui_.reportLabelChanged(game_.currentturn);
     ui_.mapResized(true);
     readOwnDesigns(game_);
-    completeTurn(game_, game_.currentturn, true, planetSizesShown());
+    completeTurn(game_, planetSizesShown());
     readPlanetIntelligence(game_, true);
 
     setSteps(StepState{game_.currentturn != 0, game_.currentturn != 0, false, false});
     ui_.repaintMap();
     ui_.shipDesignerRefresh();
+    return true;
+}
+
+bool Session::readTurn(int turnNumber)
+{
+    ui_.turnButtonsVisible(turnNumber != 0);
+    std::optional<TurnRead> read = readTurnFiles(game_, turnNumber);
+    if (!read) {
+        release(game_, true);
+        return false;
+    }
+    ui_.reportLabelChanged(turnNumber);
+    showTurnRead(game_, std::move(*read), turnNumber);
+    keepVersion31();
+    ui_.turnRead();
     return true;
 }
 
@@ -205,12 +227,12 @@ void Session::buildStatistics()
     for (int t = 0; t <= game_.lastturn; ++t) {
         // Each node is read on its own, so a report that went missing leaves an empty node of
         // its own number instead of shifting the turns after it.
-        game_.currentturn = t - 1;
+        ui_.reportLabelChanged(t);
         turnstatnode node;
         node.turn = t;
-        if (readTurn(game_, 1, true, &ui_)) {
-            for (std::size_t k = 0; k < game_.turn.players.size(); ++k)
-                node.races.push_back(statisticsOf(game_.turn.players[k], k, byName));
+        if (const auto players = readTurnPlayers(game_, t)) {
+            for (std::size_t k = 0; k < players->size(); ++k)
+                node.races.push_back(statisticsOf((*players)[k], k, byName));
         }
         turnstats_.push_back(std::move(node));
     }
@@ -238,10 +260,10 @@ void Session::setSteps(const StepState& steps)
     ui_.stepCommandsChanged(steps_);
 }
 
-void Session::readAndComplete(int delta)
+void Session::readAndComplete(int turnNumber)
 {
-    readTurn(game_, delta, false, &ui_);
-    completeTurn(game_, game_.currentturn, true, planetSizesShown());
+    if (!readTurn(turnNumber)) return;
+    completeTurn(game_, planetSizesShown());
     readPlanetIntelligence(game_, true);
 }
 
@@ -273,7 +295,7 @@ void Session::changeTurn(int delta)
     setSteps(steps);
 
     const int wanted = game_.currentturn + delta;
-    readAndComplete(delta);
+    readAndComplete(wanted);
     std::string reselected;
     if (isUsableTurn()) {
         ui_.mapResized(false);
@@ -334,7 +356,7 @@ void Session::filmTick()
         return;
     }
     const std::int32_t turn = game_.currentturn;
-    readAndComplete(0);
+    readAndComplete(turn);
     ui_.mapResized(false);
     ui_.repaintMap();
     ui_.refreshOpenViews("");
@@ -347,26 +369,25 @@ void Session::stopFilm()
     ui_.filmTimer(false, settings_.filmDelay);
     filmRunning_ = false;
     game_.currentturn = filmReturnTurn_;
-    readAndComplete(0);
+    readAndComplete(filmReturnTurn_);
     ui_.mapResized(false);
     ui_.repaintMap();
     ui_.refreshOpenViews("");
     ui_.filmButton(false);
 }
 
-bool Session::close()
+Status Session::close()
 {
     if (filmRunning_) {
         ui_.filmTimer(false, settings_.filmDelay);
         filmRunning_ = false;
     }
-    std::string error;
-    const bool ok = writeOwnDesigns(game_, &error);
-    if (!ok) ui_.message(MessageKind::Error, error);
+    const Status written = writeOwnDesigns(game_);
+    if (!written) ui_.message(MessageKind::Error, written.error().text());
     release(game_, false);
     turnstats_.clear();
     chartraces_.clear();
-    return ok;
+    return written;
 }
 
 } // namespace orrery

@@ -9,6 +9,7 @@
 #include "configuration.h"
 #include "gamedata.h"
 #include "reportreader.h"
+#include "result.h"
 #include "viewstate.h"
 
 #include <string>
@@ -54,8 +55,16 @@ struct StepState {
 
 // What the session asks of the program. Every method has a harmless default so that the
 // command-line tool and tests implement only what they need.
-class SessionUi : public TurnObserver {
+class SessionUi {
 public:
+    virtual ~SessionUi() = default;
+    // The report label shows "report: " and the number of the turn being read.
+    virtual void reportLabelChanged(int turn) {}
+    // The turn overview and chart buttons are visible only when the shown turn is not 0.
+    virtual void turnButtonsVisible(bool visible) {}
+    // A turn has been read and shown: symbol and battle sizes are due, and the game options
+    // button is shown only in Blind Galaxy.
+    virtual void turnRead() {}
     // Message boxes: returns the answer to a question (Yes = true); help topic 0 means none.
     virtual bool message(MessageKind kind, const std::string& text, int helpTopic = 0) { return true; }
     // The game type window, asked while the intelligence of turn 0 is produced.
@@ -66,8 +75,8 @@ public:
     // Width of the map's viewport in pixels (for fitting the zoom to the map's width).
     virtual int mapViewportWidth() { return 800; }
     virtual void zoomChanged() {}
-    // The map canvas is to be sized to the shown turn; restoreScroll: scroll to the saved
-    // position (or centre) as after a start.
+    // The map canvas is to be sized to the shown turn at the current zoom; restoreScroll: scroll
+    // to the saved position (or the middle) as after a start.
     virtual void mapResized(bool restoreScroll) {}
     virtual void repaintMap() {}
     virtual void stepCommandsChanged(const StepState& steps) {}
@@ -123,7 +132,7 @@ public:
     bool filmRunning() const { return filmRunning_; }
 
     // Closing the main window: the own designs are written to ships.ori, everything released.
-    bool close();
+    Status close();
 
     // The planet-size toggle's state decides the map symbol radii.
     bool planetSizesShown() const { return settings_.toggle(tgPlanetSize); }
@@ -133,7 +142,12 @@ public:
 
 private:
     bool startFailed(const std::string& message);
-    void readAndComplete(int delta);
+    // Reads a turn and makes it the shown one (the lists are emptied when it cannot be read).
+    bool readTurn(int turnNumber);
+    void readAndComplete(int turnNumber);
+    // The designs belong to their game: the own ones are written to its ships.ori, then all are
+    // released (before another game, or the same one anew, is started).
+    void releaseDesigns();
     void buildStatistics();
     void reselectAfterTurnChange();
     void setSteps(const StepState& steps);

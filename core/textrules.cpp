@@ -183,19 +183,22 @@ LineReader::LineReader(std::string_view text) : text_(text)
 
 bool LineReader::next(std::string_view& line)
 {
-    if (pos_ >= text_.size()) return false;
-    const char* begin = text_.data() + pos_;
-    const std::size_t rest = text_.size() - pos_;
-    const void* cr = std::memchr(begin, '\r', rest);
-    if (!cr) {
-        line = std::string_view(begin, rest);
-        pos_ = text_.size();
-        return true;
+    const std::size_t size = text_.size();
+    if (pos_ >= size) return false;
+    const char* data = text_.data();
+    // The next line feed is looked for once and remembered, so that a text with carriage returns
+    // alone is not searched to its end for every line.
+    if (!feedKnown_ || nextFeed_ < pos_) {
+        const void* lf = std::memchr(data + pos_, '\n', size - pos_);
+        nextFeed_ = lf ? static_cast<std::size_t>(static_cast<const char*>(lf) - data) : size;
+        feedKnown_ = true;
     }
-    const std::size_t length = static_cast<std::size_t>(static_cast<const char*>(cr) - begin);
-    line = std::string_view(begin, length);
-    pos_ += length + 1;
-    if (pos_ < text_.size() && text_[pos_] == '\n') ++pos_;
+    std::size_t end = nextFeed_;
+    if (const void* cr = std::memchr(data + pos_, '\r', end - pos_))
+        end = static_cast<std::size_t>(static_cast<const char*>(cr) - data);
+    line = std::string_view(data + pos_, end - pos_);
+    pos_ = end + 1;
+    if (end < size && data[end] == '\r' && pos_ < size && data[pos_] == '\n') ++pos_;
     return true;
 }
 
@@ -207,28 +210,6 @@ std::vector<std::string_view> splitLines(std::string_view text)
     std::string_view line;
     while (reader.next(line)) lines.push_back(line);
     return lines;
-}
-
-bool hasBareLineFeed(std::string_view text)
-{
-    std::size_t pos = 0;
-    while ((pos = text.find('\n', pos)) != std::string_view::npos) {
-        if (pos == 0 || text[pos - 1] != '\r') return true;
-        ++pos;
-    }
-    return false;
-}
-
-std::string repairedLineEnds(std::string_view text)
-{
-    std::string out;
-    out.reserve(text.size() + text.size() / 32 + 16);
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const char ch = text[i];
-        if (ch == '\n' && (i == 0 || text[i - 1] != '\r')) out.push_back('\r');
-        out.push_back(ch);
-    }
-    return out;
 }
 
 std::string latin1ToUtf8(std::string_view text)

@@ -68,8 +68,8 @@ std::string_view trimmed(std::string_view text);
 bool contains(std::string_view text, std::string_view part);
 bool startsWith(std::string_view text, std::string_view prefix);
 
-// Line reading. A line ends at a carriage return and a line feed right after it is skipped; a
-// bare line feed does not end a line; the character 26 ends the text.
+// Line reading. A line ends at a carriage return, at a line feed, or at both in that order, so
+// that texts saved on any platform read alike; the character 26 ends the text.
 class LineReader {
 public:
     explicit LineReader(std::string_view text);
@@ -79,15 +79,11 @@ public:
 private:
     std::string_view text_;
     std::size_t pos_ = 0;
+    std::size_t nextFeed_ = 0;
+    bool feedKnown_ = false;
 };
 
 std::vector<std::string_view> splitLines(std::string_view text);
-
-// True when the text holds a line feed that is not preceded by a carriage return: such a file
-// was saved with bare line feeds and reads as one long line until it is repaired.
-bool hasBareLineFeed(std::string_view text);
-// The repaired text: every bare line feed becomes a carriage return and line feed.
-std::string repairedLineEnds(std::string_view text);
 
 // Latin-1 bytes as UTF-8 (for JSON and for display).
 std::string latin1ToUtf8(std::string_view text);

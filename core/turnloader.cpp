@@ -7,28 +7,25 @@
 
 namespace orrery {
 
-bool loadTurnFromPath(const std::string& path, Game& game, std::string* error)
+Result<Game> loadTurnFromPath(const std::string& path)
 {
-    auto fail = [&](const std::string& message) {
-        if (error) *error = message;
-        return false;
-    };
     const ReportPath parts = splitReportPath(path);
-    if (!directoryExists(parts.turndirectory)) return fail("cannot read the folder " + parts.turndirectory);
-    if (parts.turn < 0) return fail("the report name has no turn number: " + path);
-    if (!fileExists(path)) return fail("no such report: " + path);
+    if (!directoryExists(parts.turndirectory)) return Failure("cannot read the folder " + parts.turndirectory);
+    if (parts.turn < 0) return Failure("the report name has no turn number: " + path);
+    if (!fileExists(path)) return Failure("no such report: " + path);
 
-    game = Game();
+    Game game;
     game.gametype = gtUnknown;
     game.turndirectory = parts.turndirectory;
     game.reportname = parts.reportname;
     game.reportext = parts.reportext;
-    game.currentturn = 0;
-    if (!readTurn(game, parts.turn, false)) return fail("cannot read the report " + path);
+    std::optional<TurnRead> read = readTurnFiles(game, parts.turn);
+    if (!read) return Failure("cannot read the report " + path, path);
+    showTurnRead(game, std::move(*read), parts.turn);
     readOwnDesigns(game);
-    completeTurn(game, game.currentturn, true);
+    completeTurn(game);
     readPlanetIntelligence(game, true);
-    return true;
+    return game;
 }
 
 } // namespace orrery

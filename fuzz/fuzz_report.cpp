@@ -2,6 +2,7 @@
 // previous report and the shown turn's report, and read in every game type.
 
 #include "gamedata.h"
+#include "intelligence.h"
 #include "reportreader.h"
 
 #include <cstddef>
@@ -19,15 +20,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (int type : {gtUnknown, gtStandard, gtBlind, gtGalaxyNG}) {
         Game game;
         game.gametype = type;
-        game.currentturn = 1;
         TurnTexts texts;
         texts.current = &current;
         if (split != std::string::npos) texts.previous = &previous;
         texts.previousintel.push_back(turnintelrecord{0, 0, 0, 1, 1, 1, 1});
-        readTurnTexts(game, 0, false, texts);
+        showTurnRead(game, readReport(texts, GameValues::of(game), game.shiptypes), 1);
         game.turn.turnintel.push_back(turnintelrecord{0, 0, 5, 1, 1, 1, 1});
         applyTurnIntel(game);
-        readTurnTexts(game, 1, true, texts);
+        readStatusTable(current, type);
     }
     return 0;
 }

@@ -627,8 +627,8 @@ std::string MoveEditor::getFromClipboard(const std::optional<std::string>& plain
 
 std::string MoveEditor::loadFile(const std::string& path)
 {
-    const std::optional<std::string> content = readFile(path);
-    if (!content) return "Could not read " + path;
+    const Result<std::string> content = readFile(path);
+    if (!content) return content.error().text();
     std::string message = readInto(*content);
     if (!message.empty()) return message;
     fileName_ = path;
@@ -671,8 +671,7 @@ std::string MoveEditor::save()
     std::vector<std::string> raw;
     std::string message;
     if (!rawLines(raw, &message)) return message;
-    std::string error;
-    if (!writeFileAtomic(fileName_, moveFileText(raw), &error)) return error;
+    if (const Status written = writeFileAtomic(fileName_, moveFileText(raw)); !written) return written.error().text();
     return {};
 }
 

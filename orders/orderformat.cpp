@@ -580,15 +580,8 @@ bool convertMove(const std::vector<std::string>& lines, MoveForm from, MoveForm 
 RawMove readRawMove(std::string_view input)
 {
     RawMove move;
-    // Moves saved with bare line feeds (as servers and many mail programs write them) are read
-    // as if every line feed ended a line, like repaired reports.
-    std::string repaired;
-    std::string_view text = input;
-    if (hasBareLineFeed(text)) {
-        repaired = repairedLineEnds(text);
-        text = repaired;
-    }
-    LineReader reader(text);
+    // Lines end at CR LF, LF or CR alike: moves come from every kind of mail program.
+    LineReader reader(input);
     std::string_view first;
     if (!reader.next(first) || !(startsWith(first, "#GALAXY ") || startsWith(first, "#galaxy "))) {
         move.message = msgNoGalaxyMove;

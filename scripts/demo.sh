@@ -9,7 +9,7 @@ cmake --build build/release -j "$(nproc)"
 demo="$PWD/build/demo"
 if [ ! -f "$demo/orion0.txt" ]; then
   mkdir -p "$demo"
-  build/release/tests/support/orrery-gen demo "$demo" > /dev/null
+  build/release/tools/orrery-gen demo "$demo" > /dev/null
 fi
 last="$(ls "$demo"/orion*.txt | sed 's/.*orion\([0-9]*\)\.txt/\1/' | sort -n | tail -1)"
 build/release/cli/orrery-cli turn "$demo/orion$last.txt"

@@ -955,7 +955,8 @@ bool TFormMain::eventFilter(QObject* watched, QEvent* event)
 
 void TFormMain::closeEvent(QCloseEvent* event)
 {
-    session_.close();
+    // The session has shown what could not be written; the window closes all the same.
+    static_cast<void>(session_.close());
     event->accept();
 }
 

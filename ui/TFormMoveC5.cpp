@@ -64,9 +64,9 @@ void TFormMoveC5::menuItemLoadTextClick()
 {
     const QString name = chooseTextFile ? chooseTextFile() : QString();
     if (name.isEmpty()) return;
-    const std::optional<std::string> content = readFile(name.toStdString());
+    const Result<std::string> content = readFile(name.toStdString());
     if (!content) {
-        showError(this, QStringLiteral("Could not read ") + name);
+        showError(this, fromGame(content.error().text()));
         return;
     }
     QStringList lines = fromGame(*content).split(QRegularExpression(QStringLiteral("\r\n|\r|\n")));

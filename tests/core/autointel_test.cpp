@@ -34,7 +34,7 @@ struct MiniGame {
         game.lastturn = lastturn;
         AutoIntelHooks hooks;
         hooks.confirmGameType = [this](std::int32_t, const std::string&) { return answer; };
-        return runAutomaticIntelligence(game, hooks);
+        return runAutomaticIntelligence(game, hooks).ok();
     }
     // Owner index by position from a turn's file.
     std::map<std::pair<double, double>, int> owners(int turn) const

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <sys/wait.h>
@@ -46,7 +47,7 @@ TEST(Cli, TurnRefusesWhatItCannotRead)
         {"/nonexistent/folder/game1.txt", "cannot read the folder"},
         {dir.file("game.txt"), "has no turn number"},
         {dir.file("game7.txt"), "no such report"},
-        {"", "usage"},
+        {"", "needs the path of a report"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.argument);
@@ -101,8 +102,9 @@ TEST(Cli, OpenCreatesAndStartsAConfiguration)
 
     const Result bad = run("open " + quoted(folder + "delta1.txt"));
     EXPECT_EQ(bad.status, 2);
-    EXPECT_EQ(bad.err.substr(0, 34), "Illegal format of report filename!");
+    EXPECT_EQ(bad.err.substr(0, 46), "orrery-cli: Illegal format of report filename!");
+    EXPECT_EQ(std::count(bad.err.begin(), bad.err.end(), '\n'), 1) << "one line";
     const Result empty = run("open " + quoted(dir.file("nothing0.txt")));
     EXPECT_EQ(empty.status, 2);
-    EXPECT_EQ(empty.err, "No reports in turndirectory!\r\nPlease create a new configuration.\n");
+    EXPECT_EQ(empty.err, "orrery-cli: No reports in turndirectory! Please create a new configuration.\n");
 }

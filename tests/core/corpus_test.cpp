@@ -22,9 +22,7 @@ namespace {
 
 Game load(const std::string& path)
 {
-    Game game;
-    std::string error;
-    EXPECT_TRUE(loadTurnFromPath(path, game, &error)) << error;
+    Game game = loadTurn(path);
     return game;
 }
 
@@ -46,7 +44,7 @@ const grouprecord* groupAt(const Game& g, std::string_view race, double number)
 std::map<std::pair<double, double>, double> createdPlanets()
 {
     std::map<std::pair<double, double>, double> planets;
-    const std::string text = repairedLineEnds(readText(corpusDir() + "gng-game1/setup/create_output.txt"));
+    const std::string text = readText(corpusDir() + "gng-game1/setup/create_output.txt");
     for (std::string_view line : splitLines(text)) {
         const Fields f(line);
         if (f[1] != "Planet") continue;

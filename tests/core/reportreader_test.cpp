@@ -50,7 +50,6 @@ Read readTexts(const std::string& current, const std::string* previous = nullptr
 {
     Read r;
     r.game.gametype = gametype;
-    r.game.currentturn = 3;
     const ReportText cur(current);
     std::optional<ReportText> prev;
     TurnTexts texts;
@@ -60,7 +59,8 @@ Read readTexts(const std::string& current, const std::string* previous = nullptr
         texts.previous = &*prev;
     }
     texts.previousintel = std::move(previousintel);
-    r.ok = readTurnTexts(r.game, 0, false, texts);
+    showTurnRead(r.game, readReport(texts, GameValues::of(r.game), r.game.shiptypes), 3);
+    r.ok = true;
     return r;
 }
 
@@ -379,7 +379,7 @@ TEST(ReportReader, BlindGalaxyHeaderColumnsAndOwnerCodes)
     // Completion: alien planets get the owner code of their listed owner.
     Game completed = g;
     completed.turndirectory = "/nonexistent/";
-    completeTurn(completed, 3, true);
+    completeTurn(completed);
     EXPECT_EQ(completed.turn.planets[1].ownercode, -2);
     EXPECT_EQ(completed.turn.planets[0].ownercode, ocOwn);
     EXPECT_EQ(completed.turn.incominggroups[0].originowner, "Foe");
@@ -412,7 +412,7 @@ TEST(ReportReader, BrokenInputGivesDefinedResults)
     EXPECT_EQ(words.game.turn.planets[0].size, 2); // leading digits of "2x"
 }
 
-TEST(ReportReader, MissingReportRestoresTheTurnAndEmptiesTheLists)
+TEST(ReportReader, MissingReportReadsAsNothing)
 {
     TempDir dir;
     Game g;
@@ -420,40 +420,34 @@ TEST(ReportReader, MissingReportRestoresTheTurnAndEmptiesTheLists)
     g.reportname = "t";
     g.reportext = ".txt";
     dir.write("t0.txt", ngReport(""));
-    ASSERT_TRUE(readTurn(g, 0, false));
-    EXPECT_FALSE(g.turn.players.empty());
-    EXPECT_FALSE(readTurn(g, 1, false));
-    EXPECT_EQ(g.currentturn, 0);
-    EXPECT_TRUE(g.turn.players.empty());
-    EXPECT_TRUE(g.turn.previousplayers.empty());
-    // The players-only read fills nothing but the status table.
-    ASSERT_TRUE(readTurn(g, 0, true));
-    EXPECT_EQ(g.turn.players.size(), 2u);
+    const std::optional<TurnRead> read = readTurnFiles(g, 0);
+    ASSERT_TRUE(read);
+    EXPECT_FALSE(read->turn.players.empty());
+    EXPECT_FALSE(readTurnFiles(g, 1));
+    EXPECT_FALSE(readTurnPlayers(g, 1));
+    ASSERT_TRUE(readTurnPlayers(g, 0));
+    EXPECT_EQ(readTurnPlayers(g, 0)->size(), 2u);
 }
 
-TEST(ReportReader, LineEndRepairKeepsABackupAndConvertsTheWholeFile)
+TEST(ReportReader, EveryLineEndReadsAlikeAndTheFileIsNeverRewritten)
 {
-    TempDir dir;
-    const std::string bare = "first\nsecond\r\nthird\n";
-    dir.write("r1.txt", bare);
-    const RepairResult first = repairLineEnds(dir.file("r1.txt"));
-    EXPECT_TRUE(first.repaired);
-    EXPECT_TRUE(first.ok);
-    EXPECT_EQ(readText(dir.file("r1.txt")), "first\r\nsecond\r\nthird\r\n");
-    EXPECT_EQ(readText(dir.file("r1.txt.bak")), bare);
-    // A repaired file is left alone by the next start.
-    EXPECT_FALSE(repairLineEnds(dir.file("r1.txt")).repaired);
-    // A long first line in a CR LF file is not a reason to rewrite anything.
-    const std::string longFirst = std::string(3000, 'a') + "\r\nb\r\n";
-    dir.write("r2.txt", longFirst);
-    EXPECT_FALSE(repairLineEnds(dir.file("r2.txt")).repaired);
-    EXPECT_EQ(readText(dir.file("r2.txt")), longFirst);
-    // A report with bare line feeds reads the same before and after the repair.
     const std::string report = ngReport("");
-    std::string lf;
-    for (char c : report)
+    std::string lf, cr;
+    for (char c : report) {
         if (c != '\r') lf.push_back(c);
+        if (c != '\n') cr.push_back(c);
+    }
     EXPECT_EQ(ReportText(lf).lines(), ReportText(report).lines());
+    EXPECT_EQ(ReportText(cr).lines(), ReportText(report).lines());
+    TempDir dir;
+    dir.write("t3.txt", lf);
+    Game g;
+    g.turndirectory = dir.path();
+    g.reportname = "t";
+    g.reportext = ".txt";
+    ASSERT_TRUE(readTurnFiles(g, 3));
+    EXPECT_EQ(readText(dir.file("t3.txt")), lf);
+    EXPECT_EQ(listFiles(dir.path()), std::vector<std::string>{"t3.txt"});
 }
 
 TEST(IntelligenceFiles, RoundTripAndMerge)
@@ -497,7 +491,8 @@ TEST(IntelligenceFiles, RoundTripAndMerge)
 
     // Turn intelligence: owner index 0 names the race; an index beyond the table names none.
     dir.write("t4.ori", turnIntelText({{5, 6, 0, 1, 2, 3, 4}, {10, 20, 7, 1, 1, 1, 1}}));
-    completeTurn(g, 4, true);
+    g.currentturn = 4;
+    completeTurn(g);
     EXPECT_EQ(g.turn.planets[1].owner, "Foe");
     EXPECT_EQ(g.turn.planets[1].ownercode, -1);
     EXPECT_EQ(g.turn.planets[1].size, 300); // owned planets keep their values
@@ -521,7 +516,7 @@ TEST(IntelligenceFiles, FailedWritesAreReported)
     Game g;
     g.turndirectory = "/nonexistent-folder/";
     g.turn.planetintel = {{1, 2, 3, 4, 5, 6}};
-    std::string error;
-    EXPECT_FALSE(writePlanetIntelligence(g, &error));
-    EXPECT_NE(error.find("planets.ori"), std::string::npos);
+    const Status written = writePlanetIntelligence(g);
+    ASSERT_FALSE(written);
+    EXPECT_NE(written.error().text().find("planets.ori"), std::string::npos);
 }

@@ -95,16 +95,12 @@ TEST(ShortName, CutsToTwentyCharacters)
     EXPECT_TRUE(shortname().empty());
 }
 
-TEST(Lines, CarriageReturnEndsALineBareLineFeedDoesNot)
+TEST(Lines, CarriageReturnLineFeedAndBothEndALine)
 {
-    const auto lines = splitLines("one\r\ntwo\rthree\nstill three\r\n\r\nlast");
-    ASSERT_EQ(lines.size(), 5u);
-    EXPECT_EQ(lines[0], "one");
-    EXPECT_EQ(lines[1], "two");
-    EXPECT_EQ(lines[2], "three\nstill three");
-    EXPECT_EQ(lines[3], "");
-    EXPECT_EQ(lines[4], "last");
+    const auto lines = splitLines("one\r\ntwo\rthree\nfour\n\r\r\n\nlast");
+    EXPECT_EQ(lines, (std::vector<std::string_view>{"one", "two", "three", "four", "", "", "", "last"}));
     EXPECT_TRUE(splitLines("").empty());
+    EXPECT_EQ(splitLines("end\n"), std::vector<std::string_view>{"end"});
 }
 
 TEST(Lines, CharacterTwentySixEndsTheText)
@@ -112,16 +108,6 @@ TEST(Lines, CharacterTwentySixEndsTheText)
     const auto lines = splitLines("a\r\nb\x1a\r\nc\r\n");
     ASSERT_EQ(lines.size(), 2u);
     EXPECT_EQ(lines[1], "b");
-}
-
-TEST(Lines, RepairTurnsEveryBareLineFeedIntoALineBreak)
-{
-    EXPECT_TRUE(hasBareLineFeed("a\nb"));
-    EXPECT_TRUE(hasBareLineFeed("a\r\nb\nc"));
-    EXPECT_FALSE(hasBareLineFeed("a\r\nb\r\n"));
-    EXPECT_FALSE(hasBareLineFeed("no line feed"));
-    EXPECT_EQ(repairedLineEnds("a\nb\r\nc\n"), "a\r\nb\r\nc\r\n");
-    EXPECT_EQ(repairedLineEnds("\n"), "\r\n");
 }
 
 TEST(Text, TrimAndLatin1)

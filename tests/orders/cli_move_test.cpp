@@ -99,13 +99,13 @@ TEST_F(CliMoveTest, BadInputExitsWithStatusTwo)
         std::string err; // empty: only the status is compared
     };
     const Case cases[] = {
-        {"convert '" + dir.file("nomove.txt") + "' --to raw", "This is no galaxy move!\n"},
+        {"convert '" + dir.file("nomove.txt") + "' --to raw", "orrery-cli: This is no galaxy move!\n"},
         {"convert '" + dir.file("lower.txt") + "' --to natural",
-         "Error in file: unrecognized command in line\ns 12 Mars\n"},
+         "orrery-cli: Error in file: unrecognized command in line s 12 Mars\n"},
         {"check '" + dir.file("lower.txt") + "' --turn '" + dir.file("none/alpha15.txt") + "'", ""},
         {"check '" + dir.file("move.txt") + "'", ""},
         {"convert '" + dir.file("move.txt") + "' --to latin", ""},
-        {"convert '" + dir.file("missing.txt") + "' --to raw", "Could not read " + dir.file("missing.txt") + "\n"},
+        {"convert '" + dir.file("missing.txt") + "' --to raw", "orrery-cli: Could not read " + dir.file("missing.txt") + ": No such file or directory\n"},
         {"fly", ""},
     };
     for (const Case& c : cases) {

@@ -50,9 +50,7 @@ protected:
     }
     Game turn(int n)
     {
-        Game game;
-        std::string error;
-        EXPECT_TRUE(loadTurnFromPath(dir.file("alpha" + std::to_string(n) + ".txt"), game, &error)) << error;
+        Game game = test::loadTurn(dir.file("alpha" + std::to_string(n) + ".txt"));
         return game;
     }
     test::TempDir dir;
@@ -270,9 +268,7 @@ TEST(MoveCheck, RealOrderFilesOfAPlayer)
         SCOPED_TRACE(name);
         std::string number = name.substr(6, name.find('.') - 6);
         if (!number.empty() && number.back() == 'a') number.pop_back();
-        Game game;
-        std::string error;
-        ASSERT_TRUE(loadTurnFromPath(dir.file("turn" + number + ".txt"), game, &error)) << error;
+        Game game = test::loadTurn(dir.file("turn" + number + ".txt"));
         MoveEditor editor(game);
         ASSERT_EQ(editor.setMoveForm(MoveForm::Raw), "");
         const std::string message = editor.loadFile(dir.file(name));

@@ -383,7 +383,7 @@ TEST_F(MoveEditorTest, AFailedReadKeepsTheMove)
     EXPECT_EQ(editor.readText("#GALAXY Lyra Orion\r\ns 12 Mars\r\n"),
               "Error in file: unrecognized command in line\r\ns 12 Mars");
     EXPECT_EQ(editor.getFromClipboard(std::nullopt), "Clipboard contains no plain text!");
-    EXPECT_EQ(editor.loadFile("/nonexistent/orrery/move.txt"), "Could not read /nonexistent/orrery/move.txt");
+    EXPECT_EQ(editor.loadFile("/nonexistent/orrery/move.txt"), "Could not read /nonexistent/orrery/move.txt: No such file or directory");
     EXPECT_EQ(editor.lines(), before);
     EXPECT_EQ(editor.gameName(), "Lyra");
     EXPECT_EQ(editor.password(), "secret");

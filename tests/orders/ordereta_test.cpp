@@ -128,9 +128,7 @@ TEST(RecalculateEtas, RealTurn)
     ORRERY_REQUIRE_CORPUS();
     test::TempDir dir;
     ASSERT_TRUE(test::copyCorpus("gng-game1/alpha", dir.path()));
-    Game game;
-    std::string error;
-    ASSERT_TRUE(loadTurnFromPath(dir.file("alpha15.txt"), game, &error)) << error;
+    Game game = test::loadTurn(dir.file("alpha15.txt"));
     std::vector<std::string> lines = {"#GALAXY Lyra Alpha",
                                       "S 1 56",      // Lancer, speed 8.89: 3.08 turns
                                       "S 3 56",      // Freighter empty, speed 10: 2.74

@@ -1,6 +1,9 @@
 #include "testfiles.h"
 
 #include "fileio.h"
+#include "turnloader.h"
+
+#include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstdlib>
@@ -66,6 +69,13 @@ std::string readText(const std::string& path)
 {
     const auto content = readFile(path);
     return content ? *content : std::string();
+}
+
+Game loadTurn(const std::string& path)
+{
+    Result<Game> game = loadTurnFromPath(path);
+    EXPECT_TRUE(game) << (game ? std::string() : game.error().text());
+    return game ? std::move(*game) : Game();
 }
 
 } // namespace orrery::test

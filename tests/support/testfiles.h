@@ -3,6 +3,8 @@
 // Files for tests: temporary folders that clean up after themselves, and the shared corpus of
 // real reports (always copied before anything could write into it).
 
+#include "gamedata.h"
+
 #include <string>
 #include <string_view>
 #include <vector>
@@ -32,6 +34,10 @@ bool copyCorpus(std::string_view relative, const std::string& target);
 // File names of a folder, sorted.
 std::vector<std::string> listFiles(const std::string& folder);
 std::string readText(const std::string& path);
+
+// Turn n of the report set a path names, as the program shows it (a test failure, and an empty
+// game, when it cannot be read).
+Game loadTurn(const std::string& path);
 
 } // namespace orrery::test
 

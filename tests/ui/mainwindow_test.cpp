@@ -17,6 +17,7 @@
 
 using namespace orrery;
 using namespace orrery::test;
+using namespace orrery::gen;
 
 namespace {
 

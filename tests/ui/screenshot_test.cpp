@@ -11,6 +11,7 @@
 #include <sys/wait.h>
 
 using namespace orrery::test;
+using namespace orrery::gen;
 
 TEST(Program, ScreenshotOfANewConfigurationOffscreen)
 {

@@ -7,13 +7,14 @@
 // give the same reports.
 
 #include "reportwriter.h"
+#include "result.h"
 
 #include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
 
-namespace orrery::test {
+namespace orrery::gen {
 
 struct GalaxyParams {
     Dialect dialect = Dialect::GalaxyNG;
@@ -66,8 +67,8 @@ GalaxyParams paramsForReportSize(std::size_t targetBytes, Dialect dialect, std::
 GeneratedGame demoGame();
 
 // Writes the reports of a game as folder/name<turn>ext (the folder must exist) and returns the
-// paths in turn order; empty when a file cannot be written.
-std::vector<std::string> writeGame(const GeneratedGame& game, const std::string& folder, const std::string& name,
-                                   const std::string& ext = ".txt");
+// paths in turn order; fails at the first file that cannot be written.
+Result<std::vector<std::string>> writeGame(const GeneratedGame& game, const std::string& folder,
+                                           const std::string& name, const std::string& ext = ".txt");
 
-} // namespace orrery::test
+} // namespace orrery::gen

@@ -22,7 +22,7 @@
 #include <string>
 #include <vector>
 
-namespace orrery::test {
+namespace orrery::gen {
 
 enum class Dialect { Standard, GalaxyNG, Blind };
 
@@ -132,4 +132,4 @@ const shiptyperecord* designOf(const GalaxyDescription& galaxy, std::string_view
 // full when the galaxy names the race in full elsewhere (own race, group tables).
 std::string fullRaceName(const GalaxyDescription& galaxy, const shortname& name);
 
-} // namespace orrery::test
+} // namespace orrery::gen

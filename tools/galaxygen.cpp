@@ -9,7 +9,7 @@
 #include <set>
 #include <utility>
 
-namespace orrery::test {
+namespace orrery::gen {
 
 namespace {
 
@@ -1149,17 +1149,17 @@ GeneratedGame demoGame()
     return playGame(p, 12);
 }
 
-std::vector<std::string> writeGame(const GeneratedGame& game, const std::string& folder, const std::string& name,
-                                   const std::string& ext)
+Result<std::vector<std::string>> writeGame(const GeneratedGame& game, const std::string& folder,
+                                           const std::string& name, const std::string& ext)
 {
     std::vector<std::string> paths;
     const std::string dir = withTrailingSeparator(folder);
     for (const GalaxyDescription& d : game.turns) {
         const std::string path = dir + name + std::to_string(d.turn) + ext;
-        if (!writeFileAtomic(path, writeReport(d))) return {};
+        if (const Status written = writeFileAtomic(path, writeReport(d)); !written) return written.error();
         paths.push_back(path);
     }
     return paths;
 }
 
-} // namespace orrery::test
+} // namespace orrery::gen

@@ -6,7 +6,7 @@
 #include <cmath>
 #include <string_view>
 
-namespace orrery::test {
+namespace orrery::gen {
 
 const char* dialectName(Dialect dialect)
 {
@@ -864,4 +864,4 @@ std::string writeReport(const GalaxyDescription& galaxy)
     return Writer(galaxy).write();
 }
 
-} // namespace orrery::test
+} // namespace orrery::gen
