@@ -11,6 +11,7 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QSaveFile>
 #include <QSettings>
 #include <QTimer>
 
@@ -57,9 +58,11 @@ int main(int argc, char** argv)
         if (!shooting) return;
         // One more turn of the event loop so that the map is painted before the picture is taken.
         QTimer::singleShot(50, &main, [&] {
-            const QString file = parser.value(screenshot);
-            if (!main.grab().save(file, "PNG")) {
-                std::fprintf(stderr, "orrery: cannot write %s\n", qPrintable(file));
+            // Written like every file of the player's: a failed write leaves no half picture.
+            QSaveFile file(parser.value(screenshot));
+            if (!file.open(QIODevice::WriteOnly) || !main.grab().save(&file, "PNG") || !file.commit()) {
+                std::fprintf(stderr, "orrery: cannot write the screenshot %s: %s\n", qPrintable(file.fileName()),
+                             qPrintable(file.errorString()));
                 status = 2;
             }
             main.close();

@@ -24,7 +24,8 @@ void BM_TurnStepWithMainWindow(benchmark::State& state)
     const std::string folder = (fs::temp_directory_path() / "orrery-bench-mainwindow").string() + "/";
     fs::remove_all(folder);
     fs::create_directories(folder);
-    writeGame(playGame(paramsForReportSize(1024 * 1024, Dialect::GalaxyNG, 11), 3), folder, "game");
+    if (!writeGame(playGame(paramsForReportSize(1024 * 1024, Dialect::GalaxyNG, 11), 3), folder, "game"))
+        state.SkipWithError("cannot write the game");
     QSettings settings(QString::fromStdString(folder + "settings.ini"), QSettings::IniFormat);
     TFormMain main(settings);
     main.setQuiet(true);
@@ -38,7 +39,7 @@ void BM_TurnStepWithMainWindow(benchmark::State& state)
             main.toggleAction(static_cast<ToggleIndex>(t))->trigger();
     bool back = true;
     for (auto _ : state) {
-        main.action(back ? "SpeedButtonminus" : "SpeedButtonplus")->trigger();
+        main.action(back ? MainCommand::PreviousReport : MainCommand::NextReport)->trigger();
         back = !back;
         main.map().viewport()->grab(); // the paint the step asks for
     }

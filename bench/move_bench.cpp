@@ -112,8 +112,8 @@ void BM_ReadConvertEtas(benchmark::State& state)
     const MoveFixture& f = fixture();
     for (auto _ : state) {
         MoveEditor editor(f.game);
-        if (!editor.readText(f.moveText).empty()) state.SkipWithError("move not read");
-        if (!editor.setMoveForm(MoveForm::Raw).empty()) state.SkipWithError("move not converted");
+        if (!editor.readText(f.moveText)) state.SkipWithError("move not read");
+        if (!editor.setMoveForm(MoveForm::Raw)) state.SkipWithError("move not converted");
         benchmark::DoNotOptimize(editor.lines().data());
     }
     setCounters(state, f);
@@ -125,8 +125,7 @@ void BM_RecalculateEtas(benchmark::State& state)
 {
     const MoveFixture& f = fixture();
     MoveEditor editor(f.game);
-    editor.setMoveForm(MoveForm::Raw);
-    if (!editor.readText(f.moveText).empty()) state.SkipWithError("move not read");
+    if (!editor.setMoveForm(MoveForm::Raw) || !editor.readText(f.moveText)) state.SkipWithError("move not read");
     for (auto _ : state) {
         editor.RecalculateEtas(1);
         benchmark::DoNotOptimize(editor.lines().data());
@@ -140,10 +139,10 @@ void BM_CheckMove(benchmark::State& state)
 {
     const MoveFixture& f = fixture();
     MoveEditor editor(f.game);
-    if (!editor.readText(f.moveText).empty()) state.SkipWithError("move not read");
+    if (!editor.readText(f.moveText)) state.SkipWithError("move not read");
     std::size_t findings = 0;
     for (auto _ : state) {
-        const std::string text = editor.checkMove();
+        const std::string text = editor.checkCurrentMove();
         findings = text.size();
         benchmark::DoNotOptimize(text.data());
     }

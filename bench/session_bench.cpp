@@ -52,7 +52,7 @@ const Folder& game(const std::string& name, int turns, std::size_t bytes)
     if (!folder) {
         folder = std::make_unique<Folder>(name);
         const GeneratedGame g = playGame(paramsForReportSize(bytes, Dialect::GalaxyNG, 7), turns);
-        writeGame(g, folder->path, "bench");
+        if (!writeGame(g, folder->path, "bench")) std::abort();
     }
     return *folder;
 }

@@ -41,12 +41,11 @@ int commandMove(const std::vector<std::string>& args)
     MoveEditor editor(game);
     // Checks and ETAs work on the raw form, as the move is mailed.
     const MoveForm form = action == "convert" && to == "natural" ? MoveForm::Natural : MoveForm::Raw;
-    editor.setMoveForm(form);
-    const std::string message = editor.loadFile(file);
-    if (!message.empty()) return fail(message);
+    static_cast<void>(editor.setMoveForm(form)); // an empty move converts
+    if (const Status loaded = editor.loadFile(file); !loaded) return fail(loaded.error().text());
 
     if (action == "check") {
-        const std::string findings = editor.checkMove();
+        const std::string findings = editor.checkCurrentMove();
         if (findings.empty()) {
             print(stdout, std::string(msgMoveSeemsCorrect));
             return 0;

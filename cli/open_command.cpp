@@ -23,7 +23,7 @@ public:
     std::optional<int> gametype;
     std::string error;
 
-    bool message(MessageKind kind, const std::string& text, int) override
+    bool message(MessageKind kind, const std::string& text, HelpTopic) override
     {
         // The first error is the one to tell; information boxes need no answer here.
         if (kind == MessageKind::Error && error.empty()) error = text;

@@ -20,7 +20,6 @@ const char* const adjustSettings =
     "Now, adjust the settings of the map buttons as you like. Then,\r\nopen the Move Editor and load a previously "
     "saved move or fill\r\nin the fields \"Name of Galaxy game\", \"Name of your race\" and\r\n\"Password\" manually. "
     "Press F1 for details.\r\nFinally, DON'T FORGET TO SAVE THIS CONFIGURATION";
-constexpr int adjustSettingsTopic = 930;
 
 std::string badTurnMessage(int turn) { return "Error in turn report " + std::to_string(turn) + "!"; }
 
@@ -117,7 +116,7 @@ bool Session::createConfiguration(const std::string& chosenReport)
     settings_.reportExt = game_.reportext;
     settings_.gameType = game_.gametype;
     settings_.planetsPerPlayer = game_.homeplanetcount;
-    ui_.message(MessageKind::Information, adjustSettings, adjustSettingsTopic);
+    ui_.message(MessageKind::Information, adjustSettings, HelpTopic::NewConfiguration);
     return true;
 }
 
@@ -149,7 +148,7 @@ bool Session::startConfiguration()
     releaseDesigns();
     game_.gametype = gtUnknown;
     view_.clearSelections();
-    ui_.showPlanetPanel("");
+    ui_.showPanelForLabel("");
 
     int last = -1;
     while (fileExists(game_.reportFile(last + 1))) ++last;
@@ -326,7 +325,7 @@ void Session::reselectAfterTurnChange()
         recent->ownercode = p.ownercode;
         recent->radiusx = recent->radiusy = symbolRadius(p.size, planetSizesShown());
         recent->name = p.altname.empty() ? p.name : p.altname;
-        ui_.showPlanetPanel(recent->name.str());
+        ui_.showPanelForLabel(recent->name.str());
         return;
     }
     view_.clearSelections();
@@ -340,7 +339,7 @@ void Session::startFilm()
         return;
     }
     view_.clearSelections();
-    ui_.showPlanetPanel("");
+    ui_.showPanelForLabel("");
     filmReturnTurn_ = game_.currentturn;
     game_.currentturn = 0;
     filmRunning_ = true;

@@ -19,6 +19,22 @@ namespace orrery {
 
 enum class MessageKind { Error, Warning, Information, Question };
 
+// The pages of the help, as the program opens them (the help menu, F1 and the help button of a
+// message box).
+enum class HelpTopic : std::uint8_t {
+    None,
+    Introduction,
+    MainDisplay,
+    Buttons,
+    Menus,
+    Tools,
+    Information,
+    Configurations,
+    NewConfiguration, // what to do after creating a configuration
+    Tips,
+    Author,
+};
+
 // The statistics of one race in one turn.
 struct racestatrecord {
     shortname name; // race name (Standard, Blind) or position in the status table (GalaxyNG)
@@ -65,8 +81,9 @@ public:
     // A turn has been read and shown: symbol and battle sizes are due, and the game options
     // button is shown only in Blind Galaxy.
     virtual void turnRead() {}
-    // Message boxes: returns the answer to a question (Yes = true); help topic 0 means none.
-    virtual bool message(MessageKind kind, const std::string& text, int helpTopic = 0) { return true; }
+    // Message boxes: returns the answer to a question (Yes = true); an information with a help
+    // topic offers that page of the help.
+    virtual bool message(MessageKind kind, const std::string& text, HelpTopic help = HelpTopic::None) { return true; }
     // The game type window, asked while the intelligence of turn 0 is produced.
     virtual GameTypeChoice confirmGameType(std::int32_t detected, const std::string& details)
     {
@@ -81,7 +98,7 @@ public:
     virtual void repaintMap() {}
     virtual void stepCommandsChanged(const StepState& steps) {}
     // The planet panel: show the planet of that label (name empty: clear the panel).
-    virtual void showPlanetPanel(const std::string& label) {}
+    virtual void showPanelForLabel(const std::string& label) {}
     virtual void refreshOpenViews(const std::string& planet) {}
     virtual void shipDesignerRefresh() {}
     virtual void filmTimer(bool on, int interval) {}

@@ -81,19 +81,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // The whole text as a move, in both displays.
     const std::string text = "#GALAXY Lyra Orion\r\n" + input;
     for (MoveForm form : {MoveForm::Raw, MoveForm::Natural}) {
+        // Failures are results here: every path must end without a crash.
         MoveEditor editor(game);
-        editor.setMoveForm(form);
-        editor.readText(input);
-        if (!editor.readText(text).empty()) continue;
-        editor.setMoveForm(form == MoveForm::Raw ? MoveForm::Natural : MoveForm::Raw);
-        editor.checkMove();
+        static_cast<void>(editor.setMoveForm(form));
+        static_cast<void>(editor.readText(input));
+        if (!editor.readText(text)) continue;
+        static_cast<void>(editor.setMoveForm(form == MoveForm::Raw ? MoveForm::Natural : MoveForm::Raw));
+        editor.checkCurrentMove();
         editor.selectLine(2);
         const CommandRequest edit = editor.editSelected();
-        if (edit.action == CommandRequest::Action::OpenCommand) editor.buildOrder(edit.kind, edit.fields);
+        if (edit.action == CommandRequest::Action::OpenCommand)
+            static_cast<void>(editor.buildOrderOfKind(edit.opening.kind, edit.opening.start));
         editor.selectLine(3);
-        editor.moveSelectedUp();
-        editor.moveSelectedDown();
-        editor.deleteSelected();
+        static_cast<void>(editor.moveSelectedUp());
+        static_cast<void>(editor.moveSelectedDown());
+        static_cast<void>(editor.deleteSelected());
     }
     return 0;
 }

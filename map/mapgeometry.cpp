@@ -224,7 +224,15 @@ void zoomToSavedPosition(ViewState& view, const Game& game, MapScroll& scroll)
     } else {
         SetZoom(view, view.savedzoom);
     }
-    if (view.zoomfactor < minimumZoom) return;
+    scrollToSavedPosition(view, game, scroll);
+}
+
+void scrollToSavedPosition(ViewState& view, const Game& game, MapScroll& scroll)
+{
+    if (view.zoomfactor < minimumZoom) {
+        if (const auto zoom = fitToWidthZoom(scroll.h.viewport, game.mapwidth)) SetZoom(view, *zoom);
+        if (view.zoomfactor < minimumZoom) return;
+    }
     setCanvasSize(scroll, game, view.zoomfactor);
     const bool saved = view.savedscrollx > -1;
     restoreAxis(scroll.h, saved, view.savedscrollx);
@@ -243,37 +251,6 @@ bool IsNearView(const MapScroll& scroll, int X, int Y)
     return scroll.h.position < x + nearViewAllowance && y + nearViewAllowance > scroll.v.position &&
            static_cast<long long>(scroll.h.position) + scroll.h.viewport > x + scroll.h.offset &&
            static_cast<long long>(scroll.v.position) + scroll.v.viewport > y + scroll.v.offset;
-}
-
-const std::array<BarButton, 14>& secondRowButtons()
-{
-    static const std::array<BarButton, 14> buttons{{
-        {"SpeedButtonFindPlanet", 8},
-        {"SpeedButtonFindRace", 33},
-        {"SpeedButtonPlanet", 64},
-        {"SpeedButtonShips", 89},
-        {"SpeedButtonMove", 114},
-        {"SpeedButtonBattle", 139},
-        {"SpeedButtonTextEditor", 164},
-        {"SpeedButtonFilm", 189},
-        {"SpeedButtonRaces", 220},
-        {"SpeedButtonYourPlanets", 245},
-        {"SpeedButtonNews", 270},
-        {"SpeedButtonShowChart", 295},
-        {"SpeedButtonTurnOverview", 320},
-        {"SpeedButtonShowOptions", 345},
-    }};
-    return buttons;
-}
-
-std::optional<ButtonBarLayout> layoutButtonBar(int width, int height)
-{
-    // 1048 pixels hold both rows side by side: the first row ends at 670, the second is 14
-    // buttons further.
-    constexpr int oneRowWidth = 1048, shift = 670;
-    if (width < oneRowWidth && height == 37) return ButtonBarLayout{66, -shift, 36};
-    if (width >= oneRowWidth && height == 66) return ButtonBarLayout{37, shift, 6};
-    return std::nullopt;
 }
 
 int SymbolSize(const planetrecord& planet, bool planetSizesShown)

@@ -124,6 +124,9 @@ std::optional<std::int32_t> fitToWidthZoom(int viewportWidth, std::int32_t mapwi
 // "Zoom to saved position": the configuration's zoom (or the fit to width without one), then
 // the saved scroll position, or the middle of the canvas without one. The caller repaints.
 void zoomToSavedPosition(ViewState& view, const Game& game, MapScroll& scroll);
+// The canvas sized for the current zoom (fitted to the width when there is none yet) and scrolled
+// to the saved position, or the middle without one: the map as a configuration starts.
+void scrollToSavedPosition(ViewState& view, const Game& game, MapScroll& scroll);
 
 // After the viewport changed size: a canvas smaller than the viewport is centred, a larger one
 // sits at offset 0; scroll positions are limited to their range.
@@ -132,24 +135,6 @@ void resizeViewport(MapScroll& scroll);
 // True when a canvas pixel lies in or near (6 pixels to the left and top) the visible part of
 // the canvas. The renderer skips planets, bars and marks for which it is false.
 bool IsNearView(const MapScroll& scroll, int X, int Y);
-
-// The button bar's second row. In the window's design the bar is 66 pixels high with these
-// buttons at top 36; a wide window puts them beside the first row.
-struct BarButton {
-    const char* name; // the button of the main window
-    int left;         // design position, second row
-};
-const std::array<BarButton, 14>& secondRowButtons();
-// A change of the bar for its new size: the bar's height, the shift to add to the left of every
-// button of secondRowButtons() and their new top.
-struct ButtonBarLayout {
-    int height = 0;
-    int shift = 0;
-    int top = 0;
-    bool operator==(const ButtonBarLayout&) const = default;
-};
-// Nothing when the bar stays as it is.
-std::optional<ButtonBarLayout> layoutButtonBar(int width, int height);
 
 // Planet symbols: a square of side SymbolSize. With planet sizes shown it is round(size / 100)
 // + 1 pixels and a planet of unknown size (below 0) is not drawn; otherwise every symbol is 5

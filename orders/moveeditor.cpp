@@ -26,41 +26,6 @@ bool isOneOf(OrderKind kind, std::initializer_list<OrderKind> kinds)
     return std::find(kinds.begin(), kinds.end(), kind) != kinds.end();
 }
 
-// The list entry under which a line's command is edited.
-OrderKind listKind(OrderKind kind)
-{
-    switch (kind) {
-    case K::BreakCurrent: return K::BreakFleet;
-    case K::EraseStatus: return K::Status;
-    case K::DeleteRoute: return K::SetRoute;
-    default: return kind;
-    }
-}
-
-OrderFields fieldsOf(const Order& o)
-{
-    OrderFields f;
-    auto set = [&f, &o](std::initializer_list<int> argIndex) {
-        std::size_t field = 0;
-        for (int a : argIndex) f[field++] = std::string(o.arg(static_cast<std::size_t>(a)));
-    };
-    switch (o.kind) {
-    case K::SendGroup:
-    case K::BreakFleet:
-    case K::AddToFleet: set({0, 1, 2}); break;
-    case K::Load: set({1, 0, 2, 3}); break;
-    case K::InterceptGroup: set({1, 0, 2}); break;
-    case K::InterceptFleet: set({1, 0}); break;
-    case K::Option:
-    case K::Forecast:
-        f[0] = std::string(o.arg(1));
-        f[1] = std::string(o.kind == K::Forecast ? o.arg(2) : o.arg(0));
-        break;
-    default: set({0, 1, 2, 3, 4, 5}); break;
-    }
-    return f;
-}
-
 } // namespace
 
 bool supersedes(const Order& added, const Order& old, MoveForm form)
@@ -137,12 +102,12 @@ OrderContext MoveEditor::context() const
     return c;
 }
 
-bool MoveEditor::rawLines(std::vector<std::string>& out, std::string* message) const
+Result<std::vector<std::string>> MoveEditor::rawLines() const
 {
+    std::vector<std::string> out;
     std::string bad;
-    if (convertMove(lines_, moveForm_, MoveForm::Raw, context(), out, &bad)) return true;
-    if (message) *message = unrecognizedMessage(bad);
-    return false;
+    if (convertMove(lines_, moveForm_, MoveForm::Raw, context(), out, &bad)) return out;
+    return Failure(unrecognizedMessage(bad));
 }
 
 std::size_t MoveEditor::endIndex() const
@@ -197,13 +162,13 @@ void MoveEditor::newMove()
     lines_ = {headerLine(moveForm_, gameName_, raceName_, password_), endLine(moveForm_)};
 }
 
-std::string MoveEditor::setMoveForm(MoveForm form)
+Status MoveEditor::setMoveForm(MoveForm form)
 {
     if (form == moveForm_) return {};
     std::vector<std::string> converted;
     std::string bad;
     // Converted into a copy: a line that cannot be converted leaves the move as it was.
-    if (!convertMove(lines_, moveForm_, form, context(), converted, &bad)) return unrecognizedMessage(bad);
+    if (!convertMove(lines_, moveForm_, form, context(), converted, &bad)) return Failure(unrecognizedMessage(bad));
     lines_ = std::move(converted);
     moveForm_ = form;
     return {};
@@ -235,21 +200,18 @@ CommandRequest MoveEditor::addCommand(int displayIndex, InsertMode mode)
     mode_ = mode;
     const CommandList list = commandsList();
     const CommandEntry* entry = commandEntry(list, number);
-    request.list = list;
-    request.number = number;
-    request.kind = entry->kind;
+    request.opening = CommandOpening{entry->kind, list, number, entry->option ? entry->option : "", {}};
     switch (entry->kind) {
     case K::Quit:
     case K::DeletePassword:
     case K::ToggleReports:
-        request.message = buildOrder(entry->kind, {});
-        request.action = request.message.empty() ? CommandRequest::Action::Done : CommandRequest::Action::ShowMessage;
+        if (const Status built = buildOrderOfKind(entry->kind, {}); !built) {
+            request.message = built.error().text();
+        } else {
+            request.action = CommandRequest::Action::Done;
+        }
         break;
     case K::SetOptions: request.action = CommandRequest::Action::OpenOptions; break;
-    case K::Option:
-        request.action = CommandRequest::Action::OpenCommand;
-        request.option = entry->option;
-        break;
     default: request.action = CommandRequest::Action::OpenCommand; break;
     }
     return request;
@@ -264,6 +226,8 @@ CommandRequest MoveEditor::editSelected()
     }
     const auto index = static_cast<std::size_t>(selected_);
     const std::vector<int> blocks = messageBlocks(lines_, moveForm_);
+    CommandOpening& opening = request.opening;
+    opening.list = commandsList();
     if (blocks[index] == static_cast<int>(index)) {
         // A message block: recipients and text.
         const auto [first, last] = unitAt(index);
@@ -281,11 +245,10 @@ CommandRequest MoveEditor::editSelected()
             text += raw[i];
         }
         request.action = CommandRequest::Action::OpenCommand;
-        request.kind = K::Message;
-        request.list = commandsList();
-        request.number = commandNumber(request.list, K::Message);
-        request.fields[0] = std::string(trimmed(std::string_view(raw[1]).substr(1)));
-        request.fields[1] = text;
+        opening.kind = K::Message;
+        opening.number = commandNumber(opening.list, K::Message);
+        opening.start[0] = std::string(trimmed(std::string_view(raw[1]).substr(1)));
+        opening.start[1] = text;
         mode_ = InsertMode::Replace;
         return request;
     }
@@ -294,121 +257,65 @@ CommandRequest MoveEditor::editSelected()
         request.message = msgCannotEditToggle;
         return request;
     }
-    if (order.kind == K::None || order.kind == K::Quit || order.kind == K::DeletePassword) {
+    const OrderForm* form = orderForm(order.kind, game_.gametype);
+    if (!form) {
         request.message = msgCannotEdit;
         return request;
     }
     request.action = CommandRequest::Action::OpenCommand;
-    request.kind = order.kind;
-    request.list = commandsList();
-    if (order.kind == K::Option) request.option = std::string(order.arg(0));
-    request.number = commandNumber(request.list, listKind(order.kind), request.option);
-    request.fields = fieldsOf(order);
+    opening.kind = order.kind;
+    if (order.kind == K::Option) opening.option = std::string(order.arg(0));
+    // The command list's entry of the line: its form's (a group leaving its fleet is entered in
+    // the form of breaking off, an erased status in that of the status).
+    opening.number = commandNumber(opening.list, form->kind, opening.option);
+    opening.start = formFieldsOf(*form, order);
     mode_ = InsertMode::Replace;
     return request;
 }
 
-std::string MoveEditor::BuildOrder(CommandList list, int number, const OrderFields& fields)
+Status MoveEditor::BuildOrder(CommandList list, int number, const OrderFields& fields)
 {
     const CommandEntry* entry = commandEntry(list, number);
     if (!entry) return {};
-    return buildOrder(entry->kind, fields);
+    return buildOrderOfKind(entry->kind, fields);
 }
 
-std::string MoveEditor::buildOrder(OrderKind kind, const OrderFields& input)
+Status MoveEditor::buildOrderOfKind(OrderKind kind, const OrderFields& fields)
 {
-    if (kind == K::Message) {
-        if (trimmed(input[0]).empty() && input[1].empty()) return {};
-        return addMessage(input[0], input[1]);
+    // Orders without values.
+    if (kind == K::Quit) return addOrder(Order{K::Quit, {context().ownRace()}});
+    if (kind == K::DeletePassword || kind == K::ToggleReports) return addOrder(Order{kind, {}});
+    const OrderForm* form = orderForm(kind, game_.gametype);
+    if (!form) return {};
+    if (form->shape == FormShape::Message) {
+        if (trimmed(fields[0]).empty() && fields[1].empty()) return {};
+        addMessage(fields[0], fields[1]);
+        return {};
     }
-    OrderFields f;
-    for (std::size_t i = 0; i < f.size(); ++i) f[i] = orderValue(input[i]);
-    const bool withoutValues = kind == K::Quit || kind == K::DeletePassword || kind == K::ToggleReports;
-    if (!withoutValues && f[0].empty() && f[1].empty()) return {};
-
-    auto order = [](OrderKind k, std::initializer_list<std::string> args) {
-        Order o;
-        o.kind = k;
-        o.args = args;
-        return o;
-    };
-    // Group values may come from the own-groups list with their description.
-    const std::string g1 = StripAnnotation(f[0]);
-    const std::string g2 = StripAnnotation(f[1]);
-    switch (kind) {
-    case K::SendGroup: return addOrder(order(K::SendGroup, {g1, f[1], f[2]}));
-    case K::SendFleet: return addOrder(order(K::SendFleet, {f[0], f[1]}));
-    case K::BreakCurrent:
-    case K::BreakFleet:
-        if (f[1].empty()) return addOrder(order(K::BreakCurrent, {g1}));
-        return addOrder(order(K::BreakFleet, {g1, f[1], f[2]}));
-    case K::BreakShips: return addOrder(order(K::BreakShips, {g1, f[1]}));
-    case K::Load:
-        if (f[2].empty() && !f[3].empty()) return std::string(msgAmountNeedsShips);
-        return addOrder(order(K::Load, {g2, f[0], f[2], f[3]}));
-    case K::InterceptGroup: return addOrder(order(K::InterceptGroup, {g2, f[0], f[2]}));
-    case K::InterceptFleet: return addOrder(order(K::InterceptFleet, {f[1], f[0]}));
-    case K::AddToFleet: return addOrder(order(K::AddToFleet, {g1, f[1], f[2]}));
-    case K::MergeFleets: return addOrder(order(K::MergeFleets, {f[0], f[1]}));
-    case K::Production: {
-        if (f[2].empty() && f[3].empty() && f[4].empty() && f[5].empty())
-            return addOrder(order(K::Production, {f[0], f[1]}));
-        Order o = order(K::Production, {f[0], f[1], f[2], f[3], f[4], f[5]});
-        for (std::size_t i = 2; i < 6; ++i)
-            if (o.args[i].empty()) o.args[i] = "0";
-        return addOrder(o);
+    const Result<std::vector<Order>> orders = ordersFromForm(*form, fields);
+    if (!orders) return orders.error();
+    const InsertMode mode = mode_;
+    for (std::size_t i = 0; i < orders->size(); ++i) {
+        // A second order (the send after a load) goes below the first.
+        if (i > 0) mode_ = InsertMode::Below;
+        if (const Status added = addOrder((*orders)[i]); !added) {
+            mode_ = mode;
+            return added;
+        }
     }
-    case K::Upgrade:
-    case K::Unload:
-    case K::Scrap: return addOrder(order(kind, {g1, f[1]}));
-    case K::RenamePlanet:
-    case K::RenameType:
-    case K::RenameFleet: return addOrder(order(kind, {f[0], f[1]}));
-    case K::Design: return addOrder(order(K::Design, {f[0], f[1], f[2], f[3], f[4], f[5]}));
-    case K::MapArea: return addOrder(order(K::MapArea, {f[0], f[1], f[2]}));
-    case K::Option: return addOrder(order(K::Option, {f[1], f[0] == "off" ? "off" : "on"}));
-    case K::Forecast:
-        if (f[1].empty()) return addOrder(order(K::Option, {"FORECAST", f[0] == "off" ? "off" : "on"}));
-        return addOrder(order(K::Forecast, {"FORECAST", f[0] == "off" ? "off" : "on", f[1]}));
-    case K::SetRoute:
-    case K::DeleteRoute:
-        if (f[2].empty()) return addOrder(order(K::DeleteRoute, {f[0], f[1]}));
-        return addOrder(order(K::SetRoute, {f[0], f[1], f[2]}));
-    case K::Status:
-    case K::EraseStatus:
-        if (f[1].empty() && f[2].empty()) return addOrder(order(K::EraseStatus, {f[0]}));
-        return addOrder(order(K::Status, {f[0], f[1], f[2]}));
-    case K::Quit: return addOrder(order(K::Quit, {context().ownRace()}));
-    case K::DeletePassword:
-    case K::ToggleReports: return addOrder(order(kind, {}));
-    case K::LoadAndSend: {
-        // The load, then the send of the loaded ships: of the part that the load splits off
-        // ("MAX") when only some ships load.
-        const std::string message = addOrder(order(K::Load, {g2, f[0], f[3]}));
-        if (!message.empty()) return message;
-        const InsertMode mode = mode_;
-        mode_ = InsertMode::Below;
-        const std::string sent = f[3].empty() ? addOrder(order(K::SendGroup, {g2, f[2]}))
-                                              : addOrder(order(K::SendGroup, {"MAX", f[2]}));
-        mode_ = mode;
-        return sent;
-    }
-    case K::SetOptions:
-    case K::None:
-    case K::Message: return {};
-    default: return addOrder(order(kind, {f[0]}));
-    }
+    mode_ = mode;
+    return {};
 }
 
-std::string MoveEditor::addOrder(const Order& order, bool windowWording)
+Status MoveEditor::addOrder(const Order& order, bool windowWording)
 {
     std::string line = orderLine(order, moveForm_, windowWording);
-    if (line.empty()) return unrecognizedMessage(naturalOrderLine(order, windowWording));
+    if (line.empty()) return Failure(unrecognizedMessage(naturalOrderLine(order, windowWording)));
     insertLines({line}, &order);
     return {};
 }
 
-std::string MoveEditor::addMessage(std::string_view recipients, std::string_view text)
+void MoveEditor::addMessage(std::string_view recipients, std::string_view text)
 {
     const std::string to(trimmed(recipients));
     std::vector<std::string> block;
@@ -430,7 +337,6 @@ std::string MoveEditor::addMessage(std::string_view recipients, std::string_view
     }
     block.emplace_back(raw ? "@" : "End of message");
     insertLines(block, nullptr);
-    return {};
 }
 
 std::pair<std::size_t, std::size_t> MoveEditor::unitAt(std::size_t index) const
@@ -500,7 +406,8 @@ void MoveEditor::insertLines(const std::vector<std::string>& block, const Order*
     pos = std::max<std::size_t>(pos, 1);
     lines_.insert(lines_.begin() + static_cast<long>(std::min(pos, lines_.size())), block.begin(), block.end());
     selected_ = static_cast<int>(pos);
-    recalculateIfAuto(pos);
+    // A new order and the orders after it may arrive at other times now.
+    RecalculateEtas(pos);
 }
 
 void MoveEditor::InsertOrderLine(std::string_view text) { insertLines({std::string(text)}, nullptr); }
@@ -529,9 +436,9 @@ void MoveEditor::insertOptionLines(const optiontype& edited)
         InsertOrderLine((raw ? "O YCENTER " : "Set option YCENTER ") + formatFixed(edited.ycenter, 5, 2));
 }
 
-std::string MoveEditor::deleteSelected()
+Status MoveEditor::deleteSelected()
 {
-    if (!isOrderLine(selected_)) return std::string(msgSelectLine);
+    if (!isOrderLine(selected_)) return Failure(std::string(msgSelectLine));
     const auto [first, last] = unitAt(static_cast<std::size_t>(selected_));
     lines_.erase(lines_.begin() + static_cast<long>(first), lines_.begin() + static_cast<long>(last) + 1);
     selected_ = -1;
@@ -539,9 +446,9 @@ std::string MoveEditor::deleteSelected()
     return {};
 }
 
-std::string MoveEditor::moveSelectedUp()
+Status MoveEditor::moveSelectedUp()
 {
-    if (!isOrderLine(selected_)) return std::string(msgSelectLine);
+    if (!isOrderLine(selected_)) return Failure(std::string(msgSelectLine));
     const auto [first, last] = unitAt(static_cast<std::size_t>(selected_));
     const auto begin = lines_.begin();
     std::size_t newFirst;
@@ -560,13 +467,13 @@ std::string MoveEditor::moveSelectedUp()
                     begin + static_cast<long>(last) + 1);
     }
     selected_ = static_cast<int>(newFirst);
-    recalculateIfAuto(std::min(first, newFirst));
+    RecalculateEtas(std::min(first, newFirst));
     return {};
 }
 
-std::string MoveEditor::moveSelectedDown()
+Status MoveEditor::moveSelectedDown()
 {
-    if (!isOrderLine(selected_)) return std::string(msgSelectLine);
+    if (!isOrderLine(selected_)) return Failure(std::string(msgSelectLine));
     const auto [first, last] = unitAt(static_cast<std::size_t>(selected_));
     const auto begin = lines_.begin();
     std::size_t newFirst;
@@ -583,7 +490,7 @@ std::string MoveEditor::moveSelectedDown()
         newFirst = first + (neighbourLast - last);
     }
     selected_ = static_cast<int>(newFirst);
-    recalculateIfAuto(std::min(first, newFirst));
+    RecalculateEtas(std::min(first, newFirst));
     return {};
 }
 
@@ -602,12 +509,12 @@ void MoveEditor::recalculateIfAuto(std::size_t first)
     if (autoEtas_) RecalculateEtas(first);
 }
 
-std::string MoveEditor::readInto(std::string_view text)
+Status MoveEditor::readInto(std::string_view text)
 {
     // Read into a copy: a text that is no move, or that has a line neither form recognises,
     // leaves the move as it was.
     RawMove read = readMove(text, moveForm_, context());
-    if (!read.ok) return read.message;
+    if (!read.ok) return Failure(read.message);
     lines_ = std::move(read.lines);
     gameName_ = std::move(read.game);
     raceName_ = std::move(read.race);
@@ -617,26 +524,25 @@ std::string MoveEditor::readInto(std::string_view text)
     return {};
 }
 
-std::string MoveEditor::readText(std::string_view text) { return readInto(text); }
+Status MoveEditor::readText(std::string_view text) { return readInto(text); }
 
-std::string MoveEditor::getFromClipboard(const std::optional<std::string>& plainText)
+Status MoveEditor::getFromClipboard(const std::optional<std::string>& plainText)
 {
-    if (!plainText) return std::string(msgNoPlainText);
+    if (!plainText) return Failure(std::string(msgNoPlainText));
     return readInto(*plainText);
 }
 
-std::string MoveEditor::loadFile(const std::string& path)
+Status MoveEditor::loadFile(const std::string& path)
 {
     const Result<std::string> content = readFile(path);
-    if (!content) return content.error().text();
-    std::string message = readInto(*content);
-    if (!message.empty()) return message;
+    if (!content) return content.error();
+    if (Status read = readInto(*content); !read) return Failure(read.error().message, path, read.error().line);
     fileName_ = path;
     initialDir_ = std::filesystem::path(path).parent_path().string();
     return {};
 }
 
-std::string MoveEditor::loadMostRecentFile()
+Status MoveEditor::loadMostRecentFile()
 {
     namespace fs = std::filesystem;
     std::error_code ec;
@@ -654,51 +560,47 @@ std::string MoveEditor::loadMostRecentFile()
             newestTime = time;
         }
     }
-    if (newest.empty()) return std::string(msgNoFileFound);
+    if (newest.empty()) return Failure(std::string(msgNoFileFound));
     return loadFile(newest);
 }
 
-std::string MoveEditor::reload()
+Status MoveEditor::reload()
 {
     if (fileName_.empty()) return {};
     return loadFile(fileName_);
 }
 
-std::string MoveEditor::save()
+Status MoveEditor::save()
 {
-    if (fileName_.empty()) return "The move has no file name yet.";
+    if (fileName_.empty()) return Failure("The move has no file name yet.");
     if (!autoEtas_) RecalculateEtas(1);
-    std::vector<std::string> raw;
-    std::string message;
-    if (!rawLines(raw, &message)) return message;
-    if (const Status written = writeFileAtomic(fileName_, moveFileText(raw)); !written) return written.error().text();
-    return {};
+    const Result<std::vector<std::string>> raw = rawLines();
+    if (!raw) return raw.error();
+    return writeFileAtomic(fileName_, moveFileText(*raw));
 }
 
-std::string MoveEditor::saveAs(const std::string& path)
+Status MoveEditor::saveAs(const std::string& path)
 {
-    if (trimmed(gameName_).empty() || trimmed(raceName_).empty()) return saveAsNamesMessage();
+    if (trimmed(gameName_).empty() || trimmed(raceName_).empty()) return Failure(saveAsNamesMessage());
     const std::string previous = fileName_;
     fileName_ = path;
-    std::string message = save();
-    if (!message.empty()) {
+    if (Status saved = save(); !saved) {
         fileName_ = previous;
-        return message;
+        return saved;
     }
     initialDir_ = std::filesystem::path(path).parent_path().string();
     return {};
 }
 
-bool MoveEditor::clipboardText(std::string& text, std::string* message)
+Result<std::string> MoveEditor::clipboardText()
 {
     if (!autoEtas_) RecalculateEtas(1);
-    std::vector<std::string> raw;
-    if (!rawLines(raw, message)) return false;
-    text = moveClipboardText(raw);
-    return true;
+    const Result<std::vector<std::string>> raw = rawLines();
+    if (!raw) return raw.error();
+    return moveClipboardText(*raw);
 }
 
-std::string MoveEditor::checkMove()
+std::string MoveEditor::checkCurrentMove()
 {
     if (!autoEtas_) RecalculateEtas(1);
     std::vector<std::string> raw;

@@ -4,10 +4,12 @@
 // and insertion mode, the header fields, the commands list, adding, editing, deleting and moving
 // orders, the ETAs, reading and writing files and clipboard text, and the move check. The editor
 // window and the command windows only call it and show what it answers; every operation that can
-// fail returns the message to show (empty when it succeeded) and leaves the move as it was.
+// fail returns a Status whose message is the one to show, and leaves the move as it was.
 
 #include "commands.h"
 #include "orderformat.h"
+#include "orderforms.h"
+#include "result.h"
 
 #include <array>
 #include <optional>
@@ -23,9 +25,6 @@ struct optiontype;
 // Where the next order goes: above or below the selected line, or in place of it (editing).
 enum class InsertMode : std::uint8_t { Above, Below, Replace };
 
-// The values a command window hands over, field 1 first.
-using OrderFields = std::array<std::string, 6>;
-
 // Messages of the editor.
 inline constexpr std::string_view msgSelectCommand = "Please select a command from the 'Commands'-list first";
 inline constexpr std::string_view msgSelectLineToEdit = "Please select a command in the 'Your Move'-section first";
@@ -36,8 +35,6 @@ inline constexpr std::string_view msgClearQuestion = "Are you sure you want to c
 inline constexpr std::string_view msgReloadQuestion = "Really want to discard your edits and reload the move?";
 inline constexpr std::string_view msgNoFileFound = "No file found.";
 inline constexpr std::string_view msgNoPlainText = "Clipboard contains no plain text!";
-inline constexpr std::string_view msgAmountNeedsShips =
-    "If you specify \"Ammount of cargo\", you have to specify \"Number of ships\" also!";
 std::string fileExistsQuestion();
 std::string saveAsNamesMessage();
 
@@ -47,15 +44,11 @@ struct CommandRequest {
         ShowMessage,  // show message
         Done,         // an order without values was added
         OpenOptions,  // open the game options window for editing
-        OpenCommand,  // open the command window of kind with fields as start values
+        OpenCommand,  // open the command window of the opening
     };
     Action action = Action::ShowMessage;
     std::string message;
-    OrderKind kind = OrderKind::None;
-    CommandList list = CommandList::Names;
-    int number = -1;     // the command's number in list; -1 when the list has no entry for it
-    std::string option;  // the option of the on/off window
-    OrderFields fields;  // start values (editing)
+    CommandOpening opening;
 };
 
 class MoveEditor {
@@ -68,7 +61,7 @@ public:
     MoveForm moveForm() const { return moveForm_; }
     // The move in raw form (converted when the natural form is shown). Lines that cannot be
     // written in raw form make it fail with the unrecognised-command message.
-    bool rawLines(std::vector<std::string>& out, std::string* message = nullptr) const;
+    Result<std::vector<std::string>> rawLines() const;
     // Index of the end line, or the number of lines when the move has none.
     std::size_t endIndex() const;
 
@@ -92,7 +85,7 @@ public:
     void newMove();
 
     // Display of the move and of the commands list.
-    std::string setMoveForm(MoveForm form);
+    Status setMoveForm(MoveForm form);
     MoveForm commandsForm() const { return commandsForm_; }
     void setCommandsForm(MoveForm form) { commandsForm_ = form; }
     CommandList commandsList() const { return listFor(commandsForm_); }
@@ -106,11 +99,12 @@ public:
     // "Edit command": the selected line's command and values; OK of the window then replaces it.
     CommandRequest editSelected();
 
-    // Builds the order of a command from the fields of its window, removes the orders it
-    // supersedes, inserts it and recalculates the ETAs. Returns a message when the order cannot
-    // be built, else empty (also when the fields were empty and nothing happened).
-    std::string BuildOrder(CommandList list, int number, const OrderFields& fields);
-    std::string buildOrder(OrderKind kind, const OrderFields& fields);
+    // Builds the order of a command (by its number in a command list) from the fields of its
+    // form, removes the orders it supersedes, inserts it and recalculates the ETAs from it on.
+    // Fails when the order cannot be built; fields left empty build nothing.
+    Status BuildOrder(CommandList list, int number, const OrderFields& fields);
+    // The same for a command given by its kind (the command windows know the kind).
+    Status buildOrderOfKind(OrderKind kind, const OrderFields& fields);
     // Inserts a finished line (or, for "@" / "Message" lines, nothing special) per the insertion
     // mode; it becomes the selected line. Supersedes nothing.
     void InsertOrderLine(std::string_view text);
@@ -119,9 +113,9 @@ public:
     void insertOptionLines(const optiontype& edited);
 
     // Deleting and moving the selected line (a message block moves and goes as a whole).
-    std::string deleteSelected();
-    std::string moveSelectedUp();
-    std::string moveSelectedDown();
+    Status deleteSelected();
+    Status moveSelectedUp();
+    Status moveSelectedDown();
 
     // ETAs.
     bool autoEtas() const { return autoEtas_; }
@@ -131,23 +125,23 @@ public:
     std::string OrderEta(std::size_t index) const;
 
     // Reading a move. On failure the move stays as it was and the message is returned.
-    std::string readText(std::string_view text);
-    std::string getFromClipboard(const std::optional<std::string>& plainText);
-    std::string loadFile(const std::string& path);
-    std::string loadMostRecentFile();
-    std::string reload();
+    Status readText(std::string_view text);
+    Status getFromClipboard(const std::optional<std::string>& plainText);
+    Status loadFile(const std::string& path);
+    Status loadMostRecentFile();
+    Status reload();
 
     // Writing: the file is written in raw form with CR LF line ends, safely (temporary file and
     // rename); the display stays as it is.
-    std::string save();
+    Status save();
     // Save under a new name (the overwrite question is the window's). The name becomes the
     // current file name when the move was written.
-    std::string saveAs(const std::string& path);
-    // The clipboard text of the move; false with a message when it cannot be written.
-    bool clipboardText(std::string& text, std::string* message = nullptr);
+    Status saveAs(const std::string& path);
+    // The clipboard text of the move.
+    Result<std::string> clipboardText();
 
     // Checks the move against the shown turn: the checker's text, empty when it found nothing.
-    std::string checkMove();
+    std::string checkCurrentMove();
 
     // Files.
     const std::string& fileName() const { return fileName_; }
@@ -163,13 +157,13 @@ private:
     bool isOrderLine(int index) const;
     // First and last line of the unit at index: a message block or a single line.
     std::pair<std::size_t, std::size_t> unitAt(std::size_t index) const;
-    std::string addOrder(const Order& order, bool windowWording = true);
-    std::string addMessage(std::string_view recipients, std::string_view text);
+    Status addOrder(const Order& order, bool windowWording = true);
+    void addMessage(std::string_view recipients, std::string_view text);
     // Deletes the lines that the order supersedes; returns their indices in ascending order.
     std::vector<std::size_t> removeSupersededOrders(const Order& order);
     void insertLines(const std::vector<std::string>& block, const Order* superseding);
     void recalculateIfAuto(std::size_t first);
-    std::string readInto(std::string_view text);
+    Status readInto(std::string_view text);
 
     const Game& game_;
     std::vector<std::string> lines_;

@@ -19,7 +19,8 @@ std::string toStore(const QString& name) { return name.toLocal8Bit().toStdString
 
 } // namespace
 
-TFormConfigurations::TFormConfigurations(TORRegistry& registry, QWidget* parent) : QDialog(parent), registry_(registry)
+TFormConfigurations::TFormConfigurations(TORRegistry& registry, MessageBoxes& boxes, QWidget* parent)
+    : QDialog(parent), registry_(registry), boxes_(boxes)
 {
     setObjectName(QStringLiteral("TFormConfigurations"));
     setWindowModality(Qt::ApplicationModal);
@@ -106,20 +107,20 @@ void TFormConfigurations::saveClicked()
 {
     const QString name = EditName->text();
     if (name.isEmpty()) {
-        showError(this, QStringLiteral("You have to enter the name of the configuration to save!"));
+        boxes_.error(this, QStringLiteral("You have to enter the name of the configuration to save!"));
         return;
     }
     if (!TORRegistry::isAllowedName(toStore(name))) {
-        showError(this, QString::fromLatin1(TORRegistry::nameNotAllowed));
+        boxes_.error(this, QString::fromLatin1(TORRegistry::nameNotAllowed));
         return;
     }
     if (name == QLatin1String(TORRegistry::standardName)) {
-        showError(this, QStringLiteral("You can't name a configuration \"Standard\".\r\n"
+        boxes_.error(this, QStringLiteral("You can't name a configuration \"Standard\".\r\n"
                                        "This name is reserved for the standard configuration."));
         return;
     }
     if (!ListBoxConfigurations->findItems(name, Qt::MatchExactly | Qt::MatchCaseSensitive).isEmpty() &&
-        !askWarningQuestion(this, QStringLiteral("Configuration exists already!\r\nDo you want to overwrite?")))
+        !boxes_.warningQuestion(this, QStringLiteral("Configuration exists already!\r\nDo you want to overwrite?")))
         return;
     accept();
     if (onSave) onSave(toStore(name));
@@ -129,7 +130,7 @@ void TFormConfigurations::loadClicked()
 {
     const QString name = selectedName();
     if (name.isEmpty()) {
-        showError(this, QStringLiteral("Please select the configuration to load first!"));
+        boxes_.error(this, QStringLiteral("Please select the configuration to load first!"));
         return;
     }
     accept();
@@ -140,7 +141,7 @@ void TFormConfigurations::deleteClicked()
 {
     const QString name = selectedName();
     if (name.isEmpty()) {
-        showError(this, QStringLiteral("Please select the configuration to delete first!"));
+        boxes_.error(this, QStringLiteral("Please select the configuration to delete first!"));
         return;
     }
     if (!registry_.deleteConfiguration(toStore(name))) return;

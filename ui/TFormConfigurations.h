@@ -9,6 +9,8 @@
 //    the window stays open until "Close".
 // Clicking an entry copies its name into the name field; double-clicking it is the same as OK.
 
+#include "messages.h"
+
 #include <QDialog>
 #include <functional>
 #include <string>
@@ -28,7 +30,7 @@ class TFormConfigurations : public QDialog {
 public:
     enum class Mode { Save, Load, Delete };
 
-    explicit TFormConfigurations(TORRegistry& registry, QWidget* parent = nullptr);
+    TFormConfigurations(TORRegistry& registry, MessageBoxes& boxes, QWidget* parent = nullptr);
 
     // Sets caption and buttons for the mode, fills the list from the store and shows the window
     // (modal to the application, without blocking the caller).
@@ -55,6 +57,7 @@ private:
     void deleteClicked();
 
     TORRegistry& registry_;
+    MessageBoxes& boxes_;
     Mode mode_ = Mode::Load;
 };
 

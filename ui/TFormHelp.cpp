@@ -3,7 +3,6 @@
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QListWidget>
-#include <QPointer>
 #include <QPushButton>
 #include <QSplitter>
 #include <QTextBrowser>
@@ -18,28 +17,26 @@ namespace orrery {
 namespace {
 
 struct Topic {
+    HelpTopic topic;
     const char* keyword;
     const char* title;
 };
 
-// Contents order. The reminder after creating a configuration (topic 930) is the page
-// "newconfiguration".
+// Contents order.
 const Topic topics[] = {
-    {"introduction", "Introduction"},
-    {"maindisplay", "The main display"},
-    {"buttons", "Buttons"},
-    {"menus", "Menus"},
-    {"tools", "Tools"},
-    {"information", "Information formulars"},
-    {"configurations", "Configurations"},
-    {"newconfiguration", "After creating a configuration"},
-    {"tips", "Tips"},
-    {"author", "Contacting the author"},
+    {HelpTopic::Introduction, "introduction", "Introduction"},
+    {HelpTopic::MainDisplay, "maindisplay", "The main display"},
+    {HelpTopic::Buttons, "buttons", "Buttons"},
+    {HelpTopic::Menus, "menus", "Menus"},
+    {HelpTopic::Tools, "tools", "Tools"},
+    {HelpTopic::Information, "information", "Information formulars"},
+    {HelpTopic::Configurations, "configurations", "Configurations"},
+    {HelpTopic::NewConfiguration, "newconfiguration", "After creating a configuration"},
+    {HelpTopic::Tips, "tips", "Tips"},
+    {HelpTopic::Author, "author", "Contacting the author"},
 };
 
 const QString pagePrefix = QStringLiteral("qrc:/help/");
-
-QPointer<TFormHelp> installedHelp;
 
 QString keywordOf(const QUrl& page) { return QFileInfo(page.path()).completeBaseName(); }
 
@@ -88,10 +85,7 @@ TFormHelp::TFormHelp(QWidget* parent) : QDialog(parent)
     connect(ButtonClose, &QPushButton::clicked, this, &QDialog::close);
 }
 
-TFormHelp::~TFormHelp()
-{
-    if (installedHelp == this) installedHelp = nullptr;
-}
+TFormHelp::~TFormHelp() = default;
 
 QStringList TFormHelp::keywords()
 {
@@ -118,11 +112,15 @@ bool TFormHelp::showTopic(const QString& keyword)
     return known;
 }
 
-bool TFormHelp::showTopic(int number)
+void TFormHelp::showTopic(HelpTopic topic)
 {
-    if (number == createdConfigurationTopic) return showTopic(QStringLiteral("newconfiguration"));
+    for (const Topic& t : topics) {
+        if (t.topic == topic) {
+            showTopic(QString::fromLatin1(t.keyword));
+            return;
+        }
+    }
     showTopic(QStringLiteral("introduction"));
-    return false;
 }
 
 void TFormHelp::showPage(const QString& keyword) { TextBrowserHelp->setSource(QUrl(pageOf(keyword))); }
@@ -137,20 +135,6 @@ void TFormHelp::pageChanged(const QUrl& page)
     for (int i = 0; i < ListBoxTopics->count(); ++i)
         if (ListBoxTopics->item(i)->data(Qt::UserRole).toString() == keyword) ListBoxTopics->setCurrentRow(i);
     setWindowTitle(QStringLiteral("Orrery Help - ") + TextBrowserHelp->documentTitle());
-}
-
-void TFormHelp::install(TFormHelp* help) { installedHelp = help; }
-
-TFormHelp* TFormHelp::installed() { return installedHelp; }
-
-bool openHelp(const QString& keyword)
-{
-    return installedHelp && installedHelp->showTopic(keyword);
-}
-
-bool openHelp(int topic)
-{
-    return installedHelp && installedHelp->showTopic(topic);
 }
 
 } // namespace orrery

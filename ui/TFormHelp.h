@@ -1,13 +1,11 @@
 #pragma once
 
-// TFormHelp: the help viewer. The pages are HTML compiled into the program (help/*.html); a topic
-// is opened by its keyword ("introduction", "maindisplay", "buttons", "menus", "tools",
-// "information", "tips", "author", "configurations") or by its number (930: what to do after
-// creating a configuration). The contents list on the left opens every page; links inside the
-// pages move between them.
-//
-// The program installs its one help window with install(); F1 in other windows and the help
-// button of message boxes go through openHelp(), which does nothing while none is installed.
+// TFormHelp: the help viewer. The pages are HTML compiled into the program (help/*.html), one per
+// topic; a page's keyword is its file name ("introduction", "maindisplay", ...). The contents list
+// on the left opens every page; links inside the pages move between them. The main window owns the
+// one help window and hands it to the windows that open help (F1, the help button of a message).
+
+#include "session.h"
 
 #include <QDialog>
 #include <QStringList>
@@ -25,12 +23,11 @@ public:
     explicit TFormHelp(QWidget* parent = nullptr);
     ~TFormHelp() override;
 
-    // The topic number of the reminder shown after a configuration was created.
-    static constexpr int createdConfigurationTopic = 930;
-
-    // Shows the window at the topic. An unknown topic shows the introduction and gives false.
+    // Shows the window at the topic (HelpTopic::None: the introduction).
+    void showTopic(HelpTopic topic);
+    // Shows the window at the page of a keyword. An unknown keyword shows the introduction and
+    // gives false.
     bool showTopic(const QString& keyword);
-    bool showTopic(int number);
 
     // The keyword of the page shown (also after following a link).
     QString currentKeyword() const;
@@ -42,9 +39,6 @@ public:
     static QStringList keywords();
     static QString pageOf(const QString& keyword);
 
-    static void install(TFormHelp* help);
-    static TFormHelp* installed();
-
     QListWidget* ListBoxTopics = nullptr;
     QTextBrowser* TextBrowserHelp = nullptr;
     QPushButton* ButtonBack = nullptr;
@@ -54,9 +48,5 @@ private:
     void showPage(const QString& keyword);
     void pageChanged(const QUrl& page);
 };
-
-// Opens the installed help window at a topic; false when there is none or the topic is unknown.
-bool openHelp(const QString& keyword);
-bool openHelp(int topic);
 
 } // namespace orrery

@@ -38,56 +38,23 @@ namespace orrery {
 
 namespace {
 
-// A display toggle: its bar button, hint, menu entry and place in the first row of the bar.
-struct ToggleButton {
-    ToggleIndex toggle;
-    const char* button;
-    const char* hint;
-    const char* menu;
-    int left;
-    const char* glyph;
-};
-
-// In the order of the "Display" menu.
-const ToggleButton toggleButtons[] = {
-    {tgCircles, "SpeedButtonCircles", "show distance circles", "Show distance circles", 195, "\u25CE"},
-    {tgDistance, "SpeedButtonDistance", "show distance", "Show distance", 220, "\u2194"},
-    {tgShowIncoming, "SpeedButtonShowIncoming", "show incoming groups", "Show incoming groups", 245, "\u21E5"},
-    {tgShowShips, "SpeedButtonShowShips", "show ships in hyperspace", "Show ships in hyperspace", 270, "\u00B7-"},
-    {tgShowShips2, "SpeedButtonShowShips2", "show ships at planet", "Show ships at planet", 295, "+"},
-    {tgShowIntelligence, "SpeedButtonShowIntelligence", "show planet owners from intelligence ",
-     "Show intelligence", 320, "?"},
-    {tgShowBattles, "SpeedButtonShowBattles", "show battles", "Show battles", 345, "\u2694"},
-    {tgShowBombings, "SpeedButtonShowBombings", "show bombings (from intelligence)", "Show bombings", 370, "\u2739"},
-    {tgCAP, "SpeedButtonCAP", "show capital routes", "Show capital routes", 395, "$"},
-    {tgMAT, "SpeedButtonMAT", "show material routes", "Show material routes", 420, "M"},
-    {tgCOL, "SpeedButtonCOL", "show colonist routes", "Show colonist routes", 445, "C"},
-    {tgEMP, "SpeedButtonEMP", "show empty routes", "Show empty routes", 470, "E"},
-    {tgNames, "SpeedButtonNames", "show planet names", "Show planet names", 495, "Ab"},
-    {tgShowInfo, "SpeedButtonShowInfo", "show planet information", "Show planet information", 520, "i"},
-    {tgShowInfo2, "SpeedButtonShowInfo2", "show planet defence/weapons/num. of ships",
-     "Show planet defence/weapons/num. of ships", 545, "\u2261"},
-    {tgPlanetSize, "SpeedButtonPlanetSize", "show size of planets", "Show size of planets", 570, "\u25CF"},
-    {tgBattleSize, "SpeedButtonBattleSize", "show size of battles", "Show size of battles", 595, "\u25C9"},
-    {tgGroupDistance, "SpeedButtonGroupDistance", "show group range circles", "Show groups range", 620, "G"},
-    {tgFleetDistance, "SpeedButtonFleetDistance", "show fleet range circles", "Show fleets range", 645, "F"},
-};
-
-constexpr int barOneRow = 37;
-constexpr int barTwoRows = 66;
-constexpr int barWideEnough = 1048;
-constexpr int secondRowShift = 670;
-
 } // namespace
 
-TFormMain::TFormMain(QSettings& settings, QWidget* parent)
+TFormMain::TFormMain(QSettings& settings, MessageBoxes* boxes, QWidget* parent)
     : QMainWindow(parent), settings_(settings), session_(*this)
 {
+    // The help window is the main window's; message boxes open it from their help button.
+    FormHelp = new TFormHelp(this);
+    if (!boxes) {
+        ownBoxes_ = std::make_unique<DialogBoxes>([this](HelpTopic topic) { FormHelp->showTopic(topic); });
+        boxes = ownBoxes_.get();
+    }
+    boxes_ = boxes;
     setObjectName(QStringLiteral("FormMain"));
     setWindowTitle(QStringLiteral("Orrery"));
     resize(800, 607);
     registry_ = std::make_unique<TORRegistry>(settings_, [this](MessageKind kind, const std::string& text) {
-        return message(kind, text, 0);
+        return message(kind, text, HelpTopic::None);
     });
 
     TimerFilm = new QTimer(this);
@@ -122,7 +89,7 @@ TFormMain::TFormMain(QSettings& settings, QWidget* parent)
     connect(PaintBoxMap, &MapView::viewportResized, this, [this] { fitCanvas(); });
 
     // The windows of this part of the program, created once and shown on demand.
-    FormConfigurations = new TFormConfigurations(*registry_, this);
+    FormConfigurations = new TFormConfigurations(*registry_, *boxes_, this);
     FormConfigurations->onSave = [this](const std::string& name) { saveConfiguration(name); };
     FormConfigurations->onLoad = [this](const std::string& name) {
         loadAndStartConfiguration(QString::fromLocal8Bit(name.c_str()));
@@ -135,8 +102,9 @@ TFormMain::TFormMain(QSettings& settings, QWidget* parent)
     FormNoConfiguration = new TFormNoConfiguration(this);
     FormNoConfiguration->onCreateConfiguration = [this] { createConfiguration(); };
     FormNoConfiguration->onLoadConfiguration = [this] { openLoadWindow(); };
+    FormNoConfiguration->openHelp = [this](HelpTopic topic) { FormHelp->showTopic(topic); };
     FormGameInfo = new TFormGameInfo(this);
-    FormOptions = new TFormOptions(this);
+    FormOptions = new TFormOptions(*boxes_, this);
     FormOptions->onOK = [this](const ProgramOptions& options) {
         options.applyTo(session_.settings());
         TimerFilm->setInterval(std::max(1, options.filmDelay));
@@ -146,8 +114,6 @@ TFormMain::TFormMain(QSettings& settings, QWidget* parent)
     };
     AboutBox = new TAboutBox(this);
     FormDebug = new TFormDebug(this);
-    FormHelp = new TFormHelp(this);
-    TFormHelp::install(FormHelp);
     // The orders editor with its command windows and the game options window.
     installOrderWindows(*this);
     connect(Splitter, &QSplitter::splitterMoved, this, [this] {
@@ -159,165 +125,104 @@ TFormMain::TFormMain(QSettings& settings, QWidget* parent)
 
     // The settings of a fresh main window.
     Configuration& c = session_.settings();
-    for (std::size_t i = 0; i < toggles_.size(); ++i) toggles_[i]->setChecked(c.toggles[i]);
+    for (std::size_t i = 0; i < toggleCount; ++i) toggleAction(static_cast<ToggleIndex>(i))->setChecked(c.toggles[i]);
     session_.view().zoomfactor = -1;
     session_.view().savedzoom = -1;
     stepCommandsChanged(StepState{});
-    setZoom(1);
+    applyZoom(1);
     session_.view().zoomfactor = -1;
 }
 
 TFormMain::~TFormMain() = default;
 
-QAction* TFormMain::makeAction(const QString& name, const QString& text, const QString& hint, bool checkable)
-{
-    auto* a = new QAction(text, this);
-    a->setObjectName(name);
-    a->setToolTip(hint.isEmpty() ? text : hint);
-    a->setCheckable(checkable);
-    actions_[name] = a;
-    return a;
-}
+QAction* TFormMain::action(MainCommand command) const { return actions_[static_cast<std::size_t>(command)]; }
 
-QAction* TFormMain::action(const QString& objectName) const
-{
-    const auto it = actions_.find(objectName);
-    return it == actions_.end() ? nullptr : it->second;
-}
+QToolButton* TFormMain::barButton(MainCommand command) const { return buttons_[static_cast<std::size_t>(command)]; }
 
-QToolButton* TFormMain::barButton(const QString& objectName) const
-{
-    const auto it = buttons_.find(objectName);
-    return it == buttons_.end() ? nullptr : it->second;
-}
+QAction* TFormMain::toggleAction(ToggleIndex t) const { return action(toggleCommand(t)); }
 
 void TFormMain::createActions()
 {
-    // Turn steps.
-    connect(makeAction("SpeedButtonMinus10", "10 reports back", "ten reports back"), &QAction::triggered, this,
-            [this] { session_.tenReportsBack(); });
-    connect(makeAction("SpeedButtonminus", "Previous report", "previous report"), &QAction::triggered, this,
-            [this] { session_.previousReport(); });
-    connect(makeAction("SpeedButtonplus", "Next report", "next report"), &QAction::triggered, this,
-            [this] { session_.nextReport(); });
-    connect(makeAction("SpeedButtonPlus10", "10 reports further", "ten reports further"), &QAction::triggered, this,
-            [this] { session_.tenReportsFurther(); });
-    // Zoom.
-    connect(makeAction("SpeedButtonZoomminus", "Zoom out", "zoom out"), &QAction::triggered, this,
-            [this] { zoomStep(-1); });
-    connect(makeAction("SpeedButtonZoomplus", "Zoom in", "zoom in"), &QAction::triggered, this,
-            [this] { zoomStep(1); });
-    makeAction("SpeedButtonZoom", "Zoom in on mouse position", "zoom in on mouse position", true);
-    connect(makeAction("menuItemZoomSaved", "Zoom to saved position", ""), &QAction::triggered, this,
-            [this] { mapResized(true); });
-    // The zoom-on-mouse toggle: the menu entry and the button share their state.
-    // Toggles: one action serves the bar button and the menu entry, so both stay in step.
-    for (const ToggleButton& t : toggleButtons) {
-        QAction* a = makeAction(t.button, t.menu, t.hint, true);
-        toggles_[static_cast<std::size_t>(t.toggle)] = a;
-        const ToggleIndex index = t.toggle;
-        connect(a, &QAction::triggered, this, [this, index] { toggleClicked(index); });
+    for (const MainCommandEntry& entry : mainCommands()) {
+        auto* a = new QAction(QString::fromLatin1(entry.caption), this);
+        a->setObjectName(QString::fromLatin1(entry.name));
+        a->setToolTip(entry.hint ? QString::fromLatin1(entry.hint) : QString());
+        a->setCheckable(entry.checkable);
+        if (entry.defaultEntry) {
+            QFont bold = a->font();
+            bold.setBold(true);
+            a->setFont(bold);
+        }
+        // The windows of these commands come with later steps: visible, but not yet usable.
+        if (entry.laterStep) {
+            a->setEnabled(false);
+            a->setProperty("laterStep", true);
+        }
+        actions_[static_cast<std::size_t>(entry.command)] = a;
+        if (entry.toggle) {
+            const ToggleIndex index = *entry.toggle;
+            connect(a, &QAction::triggered, this, [this, index] { toggleClicked(index); });
+        }
+        if (entry.help != HelpTopic::None) {
+            const HelpTopic topic = entry.help;
+            connect(a, &QAction::triggered, this, [this, topic] { FormHelp->showTopic(topic); });
+        }
     }
-    // Search, tools and information windows.
-    makeAction("SpeedButtonFindPlanet", "Find planet by name", "find planet by name");
-    makeAction("SpeedButtonFindRace", "Find race by name", "find race by name");
-    makeAction("SpeedButtonPlanet", "Planet view", "planet view", true);
-    makeAction("SpeedButtonShips", "Ship design", "ship design");
-    makeAction("SpeedButtonMove", "Move Editor", "Move Editor");
-    makeAction("SpeedButtonBattle", "Battle Simulator", "Battle Simulator");
-    makeAction("SpeedButtonTextEditor", "Text Editor", "");
-    connect(makeAction("SpeedButtonFilm", "Show film", "play all reports like a film", true), &QAction::triggered,
-            this, [this] {
-                // The button shows the film's state; the session decides it.
-                action("SpeedButtonFilm")->setChecked(session_.filmRunning());
-                session_.startFilm();
-            });
-    makeAction("SpeedButtonRaces", "Show races", "show races");
-    makeAction("SpeedButtonYourPlanets", "Show planets", "show planets");
-    makeAction("SpeedButtonNews", "Show news", "show news");
-    makeAction("SpeedButtonTurnOverview", "Show turn overview", "show turn overview");
-    makeAction("SpeedButtonShowOptions", "Show game options", "show game options");
-    makeAction("SpeedButtonShowChart", "Show chart", "show chart");
-    // The windows of these commands come with later steps: visible, but not yet usable.
-    for (const char* name : {"SpeedButtonFindPlanet", "SpeedButtonFindRace", "SpeedButtonPlanet", "SpeedButtonShips",
-                             "SpeedButtonMove", "SpeedButtonBattle", "SpeedButtonTextEditor", "SpeedButtonRaces",
-                             "SpeedButtonYourPlanets", "SpeedButtonNews", "SpeedButtonTurnOverview",
-                             "SpeedButtonShowOptions", "SpeedButtonShowChart"})
-        laterStep(action(name));
-    // System.
-    connect(makeAction("menuItemCreate", "Create configuration...", ""), &QAction::triggered, this,
-            [this] { createConfiguration(); });
-    connect(makeAction("menuItemLoad", "Load configuration...", ""), &QAction::triggered, this,
-            [this] { openLoadWindow(); });
-    connect(makeAction("menuItemSave", "Save configuration...", ""), &QAction::triggered, this,
-            [this] { openSaveWindow(); });
-    connect(makeAction("menuItemDelete", "Delete configuration...", ""), &QAction::triggered, this,
-            [this] { openDeleteWindow(); });
-    connect(makeAction("menuItemOptions", "Change options...", ""), &QAction::triggered, this,
-            [this] { openOptions(); });
-    laterStep(makeAction("menuItemLoadText", "Load text file...", ""));
-    connect(makeAction("menuItemExit", "Exit", ""), &QAction::triggered, this, [this] { close(); });
-    // Help.
-    const std::pair<const char*, const char*> helpTopics[] = {
-        {"Introduction", "introduction"}, {"The main display", "maindisplay"}, {"Buttons", "buttons"},
-        {"Menus", "menus"}, {"Tools", "tools"}, {"Information formulars", "information"}, {"Tips", "tips"},
-        {"Contacting the author", "author"}};
-    for (const auto& [caption, topic] : helpTopics) {
-        const QString keyword = QString::fromLatin1(topic);
-        connect(makeAction(QStringLiteral("menuItemHelp_") + keyword, QString::fromLatin1(caption), ""),
-                &QAction::triggered, this, [this, keyword] { showHelp(keyword); });
-    }
-    connect(makeAction("menuItemAbout", "About", ""), &QAction::triggered, this, [this] { showAbout(); });
+    using C = MainCommand;
+    const std::pair<MainCommand, void (TFormMain::*)()> handlers[] = {
+        {C::TenReportsBack, &TFormMain::tenReportsBackClick},
+        {C::PreviousReport, &TFormMain::previousReportClick},
+        {C::NextReport, &TFormMain::nextReportClick},
+        {C::TenReportsFurther, &TFormMain::tenReportsFurtherClick},
+        {C::ZoomOut, &TFormMain::zoomOutClick},
+        {C::ZoomIn, &TFormMain::zoomInClick},
+        {C::ZoomToSaved, &TFormMain::zoomToSavedClick},
+        {C::Film, &TFormMain::filmClick},
+        {C::CreateConfiguration, &TFormMain::createConfiguration},
+        {C::LoadConfiguration, &TFormMain::openLoadWindow},
+        {C::SaveConfiguration, &TFormMain::openSaveWindow},
+        {C::DeleteConfiguration, &TFormMain::openDeleteWindow},
+        {C::ChangeOptions, &TFormMain::openOptions},
+        {C::About, &TFormMain::showAbout},
+    };
+    for (const auto& [command, handler] : handlers) connect(action(command), &QAction::triggered, this, handler);
+    connect(action(C::Exit), &QAction::triggered, this, [this] { close(); });
     // The debug window has no menu entry: Ctrl+Alt+D shows it.
-    QAction* debug = makeAction("menuItemDebug", "Debug window", "");
+    QAction* debug = action(C::DebugWindow);
     debug->setShortcut(QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_D));
     debug->setShortcutContext(Qt::ApplicationShortcut);
     addAction(debug);
     connect(debug, &QAction::triggered, this, [this] { FormDebug->show(); });
 }
 
-void TFormMain::laterStep(QAction* a)
+void TFormMain::tenReportsBackClick() { session_.tenReportsBack(); }
+void TFormMain::previousReportClick() { session_.previousReport(); }
+void TFormMain::nextReportClick() { session_.nextReport(); }
+void TFormMain::tenReportsFurtherClick() { session_.tenReportsFurther(); }
+void TFormMain::zoomOutClick() { zoomStep(-1); }
+void TFormMain::zoomInClick() { zoomStep(1); }
+void TFormMain::zoomToSavedClick() { zoomToSavedPosition(); }
+
+void TFormMain::filmClick()
 {
-    a->setEnabled(false);
-    a->setProperty("laterStep", true);
+    // The button shows the film's state; the session decides it.
+    action(MainCommand::Film)->setChecked(session_.filmRunning());
+    session_.startFilm();
 }
 
 void TFormMain::createMenus()
 {
     QMenuBar* bar = menuBar();
-    QMenu* system = bar->addMenu(QStringLiteral("System"));
-    for (const char* name : {"menuItemCreate", "menuItemLoad", "menuItemSave", "menuItemDelete"})
-        system->addAction(action(name));
-    system->addSeparator();
-    system->addAction(action("menuItemOptions"));
-    system->addAction(action("menuItemLoadText"));
-    system->addSeparator();
-    system->addAction(action("menuItemExit"));
-    QMenu* turn = bar->addMenu(QStringLiteral("Turn"));
-    for (const char* name : {"SpeedButtonminus", "SpeedButtonplus", "SpeedButtonMinus10", "SpeedButtonPlus10"})
-        turn->addAction(action(name));
-    QMenu* zoom = bar->addMenu(QStringLiteral("Zoom"));
-    for (const char* name : {"SpeedButtonZoomplus", "SpeedButtonZoomminus", "SpeedButtonZoom", "menuItemZoomSaved"})
-        zoom->addAction(action(name));
-    QMenu* display = bar->addMenu(QStringLiteral("Display"));
-    for (const ToggleButton& t : toggleButtons) display->addAction(action(t.button));
-    QMenu* search = bar->addMenu(QStringLiteral("Search"));
-    search->addAction(action("SpeedButtonFindPlanet"));
-    search->addAction(action("SpeedButtonFindRace"));
-    QMenu* tools = bar->addMenu(QStringLiteral("Tools"));
-    for (const char* name : {"SpeedButtonPlanet", "SpeedButtonShips", "SpeedButtonMove", "SpeedButtonBattle",
-                             "SpeedButtonTextEditor", "SpeedButtonFilm"})
-        tools->addAction(action(name));
-    QMenu* information = bar->addMenu(QStringLiteral("Information"));
-    for (const char* name : {"SpeedButtonRaces", "SpeedButtonYourPlanets", "SpeedButtonNews",
-                             "SpeedButtonTurnOverview", "SpeedButtonShowOptions", "SpeedButtonShowChart"})
-        information->addAction(action(name));
-    QMenu* help = bar->addMenu(QStringLiteral("Help"));
-    for (const char* topic : {"introduction", "maindisplay", "buttons", "menus", "tools", "information", "tips",
-                              "author"})
-        help->addAction(action(QStringLiteral("menuItemHelp_") + QString::fromLatin1(topic)));
-    help->addSeparator();
-    help->addAction(action("menuItemAbout"));
+    for (const MainMenuEntry& m : mainMenus()) {
+        QMenu* menu = bar->addMenu(QString::fromLatin1(m.caption));
+        for (const MainCommandEntry& entry : mainCommands()) {
+            if (entry.menu != m.menu) continue;
+            if (entry.separatorBefore) menu->addSeparator();
+            QAction* a = action(entry.command);
+            menu->addAction(a);
+            if (entry.defaultEntry) menu->setDefaultAction(a);
+        }
+    }
 }
 
 namespace {
@@ -339,58 +244,43 @@ QIcon glyphIcon(const QString& glyph)
 
 } // namespace
 
-QToolButton* TFormMain::makeButton(QAction* a, int left, int top, const QString& glyph)
-{
-    auto* b = new QToolButton(PanelButtonBar);
-    b->setObjectName(a->objectName());
-    a->setIcon(glyphIcon(glyph));
-    a->setIconVisibleInMenu(false);
-    b->setDefaultAction(a);
-    b->setToolButtonStyle(Qt::ToolButtonIconOnly);
-    b->setToolTip(a->toolTip());
-    b->setGeometry(left, top, 25, 25);
-    b->setAutoRaise(false);
-    buttons_[a->objectName()] = b;
-    return b;
-}
-
 void TFormMain::createButtonBar()
 {
     PanelButtonBar = new QWidget(this);
     PanelButtonBar->setObjectName(QStringLiteral("PanelButtonBar"));
-    PanelButtonBar->setFixedHeight(barTwoRows);
+    PanelButtonBar->setFixedHeight(ButtonBarLayout().height);
     PanelButtonBar->setAutoFillBackground(true);
     QPalette p = PanelButtonBar->palette();
     p.setColor(QPalette::Window, QColor(0xC0, 0xC0, 0xC0));
     PanelButtonBar->setPalette(p);
-    const int top = 6;
-    makeButton(action("SpeedButtonMinus10"), 8, top, QStringLiteral("\u00AB"));
-    makeButton(action("SpeedButtonminus"), 33, top, QStringLiteral("\u2039"));
-    makeButton(action("SpeedButtonplus"), 58, top, QStringLiteral("\u203A"));
-    makeButton(action("SpeedButtonPlus10"), 83, top, QStringLiteral("\u00BB"));
-    makeButton(action("SpeedButtonZoomminus"), 114, top, QStringLiteral("\u2212"));
-    makeButton(action("SpeedButtonZoomplus"), 139, top, QStringLiteral("+"));
-    makeButton(action("SpeedButtonZoom"), 164, top, QStringLiteral("\u2295"));
-    for (const ToggleButton& t : toggleButtons)
-        makeButton(action(t.button), t.left, top, QString::fromUtf8(t.glyph));
-    // The second row; beside the first one when the bar is wide enough.
-    const std::pair<const char*, int> second[] = {
-        {"SpeedButtonFindPlanet", 8},    {"SpeedButtonFindRace", 33},  {"SpeedButtonPlanet", 64},
-        {"SpeedButtonShips", 89},        {"SpeedButtonMove", 114},     {"SpeedButtonBattle", 139},
-        {"SpeedButtonTextEditor", 164},  {"SpeedButtonFilm", 189},     {"SpeedButtonRaces", 220},
-        {"SpeedButtonYourPlanets", 245}, {"SpeedButtonNews", 270},     {"SpeedButtonShowChart", 295},
-        {"SpeedButtonTurnOverview", 320}, {"SpeedButtonShowOptions", 345}};
-    const char* glyphs[] = {"\u2315", "R?", "P", "S", "\u270E", "\u2694", "T", "\u25B6", "R", "Y", "N", "\u2197",
-                            "O", "\u2699"};
-    int g = 0;
-    for (const auto& [name, left] : second) secondRow_.push_back(makeButton(action(name), left, 36, QString::fromUtf8(glyphs[g++])));
+    for (const MainCommandEntry& entry : mainCommands()) {
+        if (entry.barRow < 0) continue;
+        QAction* a = action(entry.command);
+        auto* b = new QToolButton(PanelButtonBar);
+        b->setObjectName(a->objectName());
+        a->setIcon(glyphIcon(QString::fromUtf8(entry.glyph)));
+        a->setIconVisibleInMenu(false);
+        b->setDefaultAction(a);
+        b->setToolButtonStyle(Qt::ToolButtonIconOnly);
+        b->setAutoRaise(false);
+        // A button without a hint shows none (not even its menu caption).
+        if (!entry.hint) b->installEventFilter(this);
+        buttons_[static_cast<std::size_t>(entry.command)] = b;
+    }
+    layoutButtonBar();
 }
 
 void TFormMain::layoutButtonBar()
 {
-    if (const auto layout = orrery::layoutButtonBar(PanelButtonBar->width(), PanelButtonBar->height())) {
-        PanelButtonBar->setFixedHeight(layout->height);
-        for (QToolButton* b : secondRow_) b->move(b->x() + layout->shift, layout->top);
+    const ButtonBarLayout layout = buttonBarLayout(PanelButtonBar->width());
+    PanelButtonBar->setFixedHeight(layout.height);
+    for (const MainCommandEntry& entry : mainCommands()) {
+        QToolButton* b = barButton(entry.command);
+        if (!b) continue;
+        if (entry.barRow == 0)
+            b->setGeometry(entry.barLeft, firstRowTop, barButtonSize, barButtonSize);
+        else
+            b->setGeometry(entry.barLeft + layout.secondRowShift, layout.secondRowTop, barButtonSize, barButtonSize);
     }
 }
 
@@ -498,17 +388,17 @@ void TFormMain::toggleClicked(ToggleIndex t)
     if (t == tgShowInfo && toggleAction(tgShowInfo)->isChecked()) toggleAction(tgShowInfo2)->setChecked(false);
     if (t == tgShowInfo2 && toggleAction(tgShowInfo2)->isChecked()) toggleAction(tgShowInfo)->setChecked(false);
     Configuration& c = session_.settings();
-    for (std::size_t i = 0; i < toggles_.size(); ++i) c.toggles[i] = toggles_[i]->isChecked();
+    for (std::size_t i = 0; i < toggleCount; ++i) c.toggles[i] = toggleAction(static_cast<ToggleIndex>(i))->isChecked();
     if (t == tgPlanetSize || t == tgBattleSize) turnRead();
     repaintMap();
 }
 
-void TFormMain::setZoom(int zoom)
+void TFormMain::applyZoom(int zoom)
 {
     const ZoomButtons states = SetZoom(session_.view(), std::clamp(zoom, minimumZoom, maximumZoom));
-    action("SpeedButtonZoomplus")->setEnabled(states.zoomIn);
-    action("SpeedButtonZoom")->setEnabled(states.zoomInOnMouse);
-    action("SpeedButtonZoomminus")->setEnabled(states.zoomOut);
+    action(MainCommand::ZoomIn)->setEnabled(states.zoomIn);
+    action(MainCommand::ZoomOnMouse)->setEnabled(states.zoomInOnMouse);
+    action(MainCommand::ZoomOut)->setEnabled(states.zoomOut);
 }
 
 MapScroll TFormMain::scrollState() const
@@ -533,7 +423,7 @@ void TFormMain::zoomStep(int delta)
     MapScroll scroll = scrollState();
     // A disabled zoom command does nothing, also from the menu.
     if (!orrery::zoomStep(session_.view(), session_.game(), scroll, delta)) return;
-    setZoom(session_.view().zoomfactor);
+    applyZoom(session_.view().zoomfactor);
     applyScroll(scroll);
     repaintMap();
 }
@@ -557,7 +447,7 @@ void TFormMain::CentreMapOn(double x, double y)
 MapDisplay TFormMain::mapDisplay() const
 {
     MapDisplay display = MapDisplay::from(session_.settings());
-    for (std::size_t i = 0; i < toggles_.size(); ++i) display.toggles[i] = toggles_[i]->isChecked();
+    for (std::size_t i = 0; i < toggleCount; ++i) display.toggles[i] = toggleAction(static_cast<ToggleIndex>(i))->isChecked();
     return display;
 }
 
@@ -576,21 +466,27 @@ void TFormMain::mapPressed(QPoint pixel)
 {
     Game& g = session_.game();
     ViewState& view = session_.view();
-    QAction* zoomMode = action("SpeedButtonZoom");
+    QAction* zoomMode = action(MainCommand::ZoomOnMouse);
     if (zoomMode->isChecked() && zoomMode->isEnabled()) {
+        // Zoom mode zooms instead of selecting; what follows a selection still follows.
         MapScroll scroll = scrollState();
         if (zoomOnMousePosition(view, g, scroll, pixel.x(), pixel.y())) {
-            setZoom(view.zoomfactor);
+            applyZoom(view.zoomfactor);
             applyScroll(scroll);
             repaintMap();
         }
-        return;
+    } else {
+        const bool black = !canvas_ || !canvas_->area().contains(pixel) || canvas_->isBlack(pixel.x(), pixel.y());
+        const PressResult result = mapPress(g, view, session_.planetSizesShown(), pixel.x(), pixel.y(), black);
+        for (const PanelRequest& r : result.panels) ShowPlanetPanel(r.mode, r.planet, r.name, r.x, r.y);
+        repaintMap();
     }
-    const bool black = !canvas_ || !canvas_->area().contains(pixel) || canvas_->isBlack(pixel.x(), pixel.y());
-    const PressResult result = mapPress(g, view, session_.planetSizesShown(), pixel.x(), pixel.y(), black);
-    for (const PanelRequest& r : result.panels) ShowPlanetPanel(r.mode, r.planet, r.name, r.x, r.y);
-    repaintMap();
+    // The windows that take a map position from a press (the scan area, the planet view waiting
+    // for a planet) see every press, also one that zoomed.
+    for (const auto& followUp : pressFollowUps_) followUp();
 }
+
+void TFormMain::addPressFollowUp(std::function<void()> followUp) { pressFollowUps_.push_back(std::move(followUp)); }
 
 void TFormMain::mapMoved(QPoint pixel)
 {
@@ -642,6 +538,9 @@ void TFormMain::FillGroupsAtPlanet()
             for (std::size_t c = 0; c < groups.rows[r].cells.size(); ++c)
                 grid.setCell(static_cast<int>(c), static_cast<int>(r) + 1, groups.rows[r].cells[c]);
     });
+    // The rows are other groups now: no command may act on a group chosen before.
+    StringGridGroups->clearSelection();
+    StringGridGroups->setCurrentIndex(QModelIndex());
     ImageYellowMarker->setVisible(groups.hasGroups);
 }
 
@@ -656,13 +555,13 @@ void TFormMain::SelectPlanet(const QString& text)
 // ------------------------------------------------------------------------------------------
 // What the session asks.
 
-bool TFormMain::message(MessageKind kind, const std::string& text, int helpTopic)
+bool TFormMain::message(MessageKind kind, const std::string& text, HelpTopic help)
 {
     if (quiet_) {
         if (kind == MessageKind::Error) qWarning("%s", text.c_str());
         return true;
     }
-    return MessageBoxes::current().show(this, kind, fromGame(text), helpTopic);
+    return boxes_->show(this, kind, fromGame(text), help);
 }
 
 GameTypeChoice TFormMain::confirmGameType(std::int32_t detected, const std::string& details)
@@ -676,7 +575,7 @@ int TFormMain::mapViewportWidth() { return PaintBoxMap->viewportSize().width(); 
 
 void TFormMain::zoomChanged()
 {
-    if (session_.view().zoomfactor > 0) setZoom(session_.view().zoomfactor);
+    if (session_.view().zoomfactor > 0) applyZoom(session_.view().zoomfactor);
 }
 
 void TFormMain::mapResized(bool restoreScroll)
@@ -686,7 +585,8 @@ void TFormMain::mapResized(bool restoreScroll)
     if (g.mapwidth <= 0 || g.mapheight <= 0) return;
     MapScroll scroll = scrollState();
     if (restoreScroll) {
-        zoomToSavedPosition(v, g, scroll);
+        // A start keeps the zoom it has: a stale saved zoom is for "Zoom to saved position" only.
+        scrollToSavedPosition(v, g, scroll);
     } else {
         if (v.zoomfactor < minimumZoom) {
             if (const auto fit = fitToWidthZoom(scroll.h.viewport, g.mapwidth)) v.zoomfactor = *fit;
@@ -694,7 +594,19 @@ void TFormMain::mapResized(bool restoreScroll)
         setCanvasSize(scroll, g, v.zoomfactor);
         resizeViewport(scroll);
     }
-    setZoom(v.zoomfactor);
+    applyZoom(v.zoomfactor);
+    applyScroll(scroll);
+    repaintMap();
+}
+
+void TFormMain::zoomToSavedPosition()
+{
+    const Game& g = session_.game();
+    ViewState& v = session_.view();
+    if (g.mapwidth <= 0 || g.mapheight <= 0) return;
+    MapScroll scroll = scrollState();
+    orrery::zoomToSavedPosition(v, g, scroll);
+    applyZoom(v.zoomfactor);
     applyScroll(scroll);
     repaintMap();
 }
@@ -703,13 +615,13 @@ void TFormMain::repaintMap() { PaintBoxMap->viewport()->update(); }
 
 void TFormMain::stepCommandsChanged(const StepState& steps)
 {
-    action("SpeedButtonminus")->setEnabled(steps.previous);
-    action("SpeedButtonMinus10")->setEnabled(steps.tenBack);
-    action("SpeedButtonplus")->setEnabled(steps.next);
-    action("SpeedButtonPlus10")->setEnabled(steps.tenFurther);
+    action(MainCommand::PreviousReport)->setEnabled(steps.previous);
+    action(MainCommand::TenReportsBack)->setEnabled(steps.tenBack);
+    action(MainCommand::NextReport)->setEnabled(steps.next);
+    action(MainCommand::TenReportsFurther)->setEnabled(steps.tenFurther);
 }
 
-void TFormMain::showPlanetPanel(const std::string& label)
+void TFormMain::showPanelForLabel(const std::string& label)
 {
     if (label.empty()) {
         ShowPlanetPanel(0, nullptr, std::string(), unknownposition, unknownposition);
@@ -719,36 +631,25 @@ void TFormMain::showPlanetPanel(const std::string& label)
     ShowPlanetPanel(1, p, label, unknownposition, unknownposition);
 }
 
-const QStringList& TFormMain::refreshOrder()
-{
-    static const QStringList order = {QStringLiteral("ShipDesign"),  QStringLiteral("ShowRaces"),
-                                      QStringLiteral("PlanetView"),  QStringLiteral("YourPlanets"),
-                                      QStringLiteral("News"),        QStringLiteral("Battle"),
-                                      QStringLiteral("ShowOptions"), QStringLiteral("TurnInfo"),
-                                      QStringLiteral("Chart")};
-    return order;
-}
-
 void TFormMain::refreshOpenViews(const std::string& planet)
 {
-    for (const QString& window : refreshOrder()) {
-        const auto it = refreshHooks_.find(window);
-        if (it != refreshHooks_.end()) it->second(planet);
-    }
+    // In the order of OpenView: ship designer, races, planet view, your planets, news, battle
+    // simulator, game options, turn overview, chart.
+    for (const auto& hook : refreshHooks_)
+        if (hook) hook(planet);
 }
 
-void TFormMain::enableCommand(const QString& actionName, std::function<void()> run)
+void TFormMain::enableCommand(MainCommand command, std::function<void()> run)
 {
-    QAction* a = action(actionName);
-    if (!a) return;
+    QAction* a = action(command);
     a->setProperty("laterStep", false);
     a->setEnabled(true);
     connect(a, &QAction::triggered, this, [run = std::move(run)] { run(); });
 }
 
-void TFormMain::setRefreshHook(const QString& window, std::function<void(const std::string&)> hook)
+void TFormMain::setRefreshHook(OpenView view, std::function<void(const std::string&)> hook)
 {
-    refreshHooks_[window] = std::move(hook);
+    refreshHooks_[static_cast<std::size_t>(view)] = std::move(hook);
 }
 
 void TFormMain::filmTimer(bool on, int interval)
@@ -760,7 +661,7 @@ void TFormMain::filmTimer(bool on, int interval)
         TimerFilm->stop();
 }
 
-void TFormMain::filmButton(bool down) { action("SpeedButtonFilm")->setChecked(down); }
+void TFormMain::filmButton(bool down) { action(MainCommand::Film)->setChecked(down); }
 
 void TFormMain::reportLabelChanged(int turn)
 {
@@ -771,9 +672,9 @@ void TFormMain::reportLabelChanged(int turn)
 
 void TFormMain::turnButtonsVisible(bool visible)
 {
-    for (const char* name : {"SpeedButtonTurnOverview", "SpeedButtonShowChart"}) {
-        if (QToolButton* b = barButton(name)) b->setVisible(visible);
-        action(name)->setVisible(visible);
+    for (MainCommand command : {MainCommand::TurnOverview, MainCommand::Chart}) {
+        barButton(command)->setVisible(visible);
+        action(command)->setVisible(visible);
     }
 }
 
@@ -783,8 +684,8 @@ void TFormMain::turnRead()
     SetPlanetBattleSize(g, toggleAction(tgBattleSize)->isChecked());
     correctBecauseOfPlanetSizeButton(g, session_.view(), toggleAction(tgPlanetSize)->isChecked());
     const bool blind = session_.game().gametype == gtBlind;
-    if (QToolButton* b = barButton("SpeedButtonShowOptions")) b->setVisible(blind);
-    action("SpeedButtonShowOptions")->setVisible(blind);
+    barButton(MainCommand::GameOptions)->setVisible(blind);
+    action(MainCommand::GameOptions)->setVisible(blind);
 }
 
 // ------------------------------------------------------------------------------------------
@@ -853,7 +754,7 @@ Configuration TFormMain::currentConfiguration() const
     c.reportName = g.reportname;
     c.reportExt = g.reportext;
     c.filmDelay = TimerFilm->interval();
-    for (std::size_t i = 0; i < toggles_.size(); ++i) c.toggles[i] = toggles_[i]->isChecked();
+    for (std::size_t i = 0; i < toggleCount; ++i) c.toggles[i] = toggleAction(static_cast<ToggleIndex>(i))->isChecked();
     return c;
 }
 
@@ -875,7 +776,7 @@ void TFormMain::applyConfiguration(const Configuration& values, const std::vecto
             move(values.windowPosLeft, y());
         } else if (key == "WindowPosTop") {
             move(x(), values.windowPosTop);
-            if (v.savedzoom > 0) setZoom(std::clamp(v.savedzoom, minimumZoom, maximumZoom));
+            if (v.savedzoom > 0) applyZoom(std::clamp(v.savedzoom, minimumZoom, maximumZoom));
         } else if (key == "WindowWidth") {
             resize(values.windowWidth, height());
         } else if (key == "WindowHeight") {
@@ -894,7 +795,7 @@ void TFormMain::applyConfiguration(const Configuration& values, const std::vecto
             c.showButtonBar = values.showButtonBar;
             PanelButtonBar->setVisible(values.showButtonBar);
         } else if (const int t = toggleIndex(key); t >= 0) {
-            toggles_[static_cast<std::size_t>(t)]->setChecked(values.toggles[static_cast<std::size_t>(t)]);
+            toggleAction(static_cast<ToggleIndex>(t))->setChecked(values.toggles[static_cast<std::size_t>(t)]);
             c.toggles[static_cast<std::size_t>(t)] = values.toggles[static_cast<std::size_t>(t)];
             // The size toggles recompute the symbol and battle sizes at once.
             if (t == tgPlanetSize || t == tgBattleSize) turnRead();
@@ -926,7 +827,6 @@ void TFormMain::openOptions()
     FormOptions->showOptions(ProgramOptions::of(session_.settings(), TimerFilm->interval()));
 }
 
-void TFormMain::showHelp(const QString& topic) { FormHelp->showTopic(topic); }
 
 void TFormMain::showAbout() { AboutBox->show(); }
 
@@ -947,6 +847,8 @@ void TFormMain::resizeEvent(QResizeEvent* event)
 
 bool TFormMain::eventFilter(QObject* watched, QEvent* event)
 {
+    // Bar buttons without a hint (the filter is on them only) show no tool tip.
+    if (event->type() == QEvent::ToolTip && qobject_cast<QToolButton*>(watched)) return true;
     // The "Mouse pos." box keeps to the planet panel's right edge.
     if (watched == PanelInfo && event->type() == QEvent::Resize)
         GroupBoxMousePos->move(std::max(0, PanelInfo->width() - GroupBoxMousePos->width() - 2), 0);

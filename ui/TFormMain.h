@@ -6,6 +6,8 @@
 
 #include "MapView.h"
 #include "configuration.h"
+#include "maincommands.h"
+#include "messages.h"
 #include "mapgeometry.h"
 #include "maprenderer.h"
 #include "planetpanel.h"
@@ -44,11 +46,26 @@ class TFormSaveConfiguration;
 class TORRegistry;
 class TStringGridOR;
 
+// The windows that show the shown turn and are refreshed after a change of turn, in the order
+// they are refreshed.
+enum class OpenView : std::uint8_t {
+    ShipDesign,
+    ShowRaces,
+    PlanetView,
+    YourPlanets,
+    News,
+    Battle,
+    ShowOptions,
+    TurnInfo,
+    Chart,
+};
+
 class TFormMain : public QMainWindow, public SessionUi {
     Q_OBJECT
 public:
-    // settings: the per-user store of the configurations.
-    explicit TFormMain(QSettings& settings, QWidget* parent = nullptr);
+    // settings: the per-user store of the configurations; boxes: the message boxes of every
+    // window (nullptr: the program's dialogs).
+    explicit TFormMain(QSettings& settings, MessageBoxes* boxes = nullptr, QWidget* parent = nullptr);
     ~TFormMain() override;
 
     Session& session() { return session_; }
@@ -71,22 +88,24 @@ public:
     // Answers the game type question instead of the game type window (tests, scripts).
     std::function<GameTypeChoice(std::int32_t detected, const std::string& details)> gameTypeAnswer;
 
-    // The toggle actions by configuration key order, the step and film actions.
-    QAction* toggleAction(ToggleIndex t) const { return toggles_[static_cast<std::size_t>(t)]; }
-    QAction* action(const QString& objectName) const;
-    QToolButton* barButton(const QString& objectName) const;
+    // The actions of the commands (the bar button and the menu entry share one) and the bar's
+    // buttons (nullptr for commands without one).
+    QAction* action(MainCommand command) const;
+    QAction* toggleAction(ToggleIndex t) const;
+    QToolButton* barButton(MainCommand command) const;
     QWidget* buttonBar() const { return PanelButtonBar; }
     QString reportLabelText() const;
+    MessageBoxes& messageBoxes() { return *boxes_; }
 
     // SessionUi
-    bool message(MessageKind kind, const std::string& text, int helpTopic) override;
+    bool message(MessageKind kind, const std::string& text, HelpTopic help) override;
     GameTypeChoice confirmGameType(std::int32_t detected, const std::string& details) override;
     int mapViewportWidth() override;
     void zoomChanged() override;
     void mapResized(bool restoreScroll) override;
     void repaintMap() override;
     void stepCommandsChanged(const StepState& steps) override;
-    void showPlanetPanel(const std::string& label) override;
+    void showPanelForLabel(const std::string& label) override;
     void refreshOpenViews(const std::string& planet) override;
     void filmTimer(bool on, int interval) override;
     void filmButton(bool down) override;
@@ -95,13 +114,14 @@ public:
     void turnRead() override;
 
     // The windows that show the shown turn register how they are refreshed after a change of
-    // turn; they are refreshed in the fixed order of refreshOrder() (a visible window rebuilds
-    // its content, the planet view shows the given planet).
-    void setRefreshHook(const QString& window, std::function<void(const std::string&)> hook);
-    static const QStringList& refreshOrder();
+    // turn; the open ones are refreshed in the order of OpenView (a visible window rebuilds its
+    // content, the planet view shows the given planet).
+    void setRefreshHook(OpenView view, std::function<void(const std::string&)> hook);
     // Makes a command of a later window usable: enables its action (bar button and menu entry)
     // and runs `run` when it is chosen.
-    void enableCommand(const QString& actionName, std::function<void()> run);
+    void enableCommand(MainCommand command, std::function<void()> run);
+    // What a window does after every press on the map (after the selection, or the zoom).
+    void addPressFollowUp(std::function<void()> followUp);
 
     // The map: its scroll state as the geometry sees it, a press and a move at a canvas pixel.
     MapScroll scrollState() const;
@@ -144,25 +164,33 @@ private:
     void createMenus();
     void createButtonBar();
     void createPlanetPanel();
-    QAction* makeAction(const QString& name, const QString& text, const QString& hint, bool checkable = false);
-    QToolButton* makeButton(QAction* action, int left, int top, const QString& glyph);
     void layoutButtonBar();
     void toggleClicked(ToggleIndex t);
-    void setZoom(int zoom);
+    // The zoom as the window shows it (the zoom commands enabled as far as it allows).
+    void applyZoom(int zoom);
     void zoomStep(int delta);
+    void zoomToSavedPosition();
     void fitCanvas();
+    void tenReportsBackClick();
+    void previousReportClick();
+    void nextReportClick();
+    void tenReportsFurtherClick();
+    void zoomOutClick();
+    void zoomInClick();
+    void zoomToSavedClick();
+    void filmClick();
     void createConfiguration();
     void openLoadWindow();
     void openSaveWindow();
     void openDeleteWindow();
     void openOptions();
-    void showHelp(const QString& topic);
     void showAbout();
-    void laterStep(QAction* action);
     void saveConfiguration(const std::string& name);
     void paintMap(QImage& image, QPoint origin);
 
     QSettings& settings_;
+    std::unique_ptr<DialogBoxes> ownBoxes_;
+    MessageBoxes* boxes_ = nullptr;
     std::unique_ptr<TORRegistry> registry_;
     Session session_;
     bool quiet_ = false;
@@ -199,11 +227,10 @@ private:
     TFormDebug* FormDebug = nullptr;
     TFormHelp* FormHelp = nullptr;
 
-    std::array<QAction*, toggleCount> toggles_{};
-    std::map<QString, QAction*> actions_;
-    std::map<QString, QToolButton*> buttons_;
-    std::vector<QToolButton*> secondRow_;
-    std::map<QString, std::function<void(const std::string&)>> refreshHooks_;
+    std::array<QAction*, mainCommandCount> actions_{};
+    std::array<QToolButton*, mainCommandCount> buttons_{};
+    std::array<std::function<void(const std::string&)>, static_cast<std::size_t>(OpenView::Chart) + 1> refreshHooks_;
+    std::vector<std::function<void()>> pressFollowUps_;
 };
 
 } // namespace orrery

@@ -63,8 +63,8 @@ public:
 
 } // namespace
 
-TFormMove::TFormMove(const Game& game, Configuration& settings, QWidget* parent)
-    : QWidget(parent, Qt::Window), game_(game), settings_(settings), editor_(game)
+TFormMove::TFormMove(const Game& game, Configuration& settings, MessageBoxes& boxes, QWidget* parent)
+    : QWidget(parent, Qt::Window), game_(game), settings_(settings), boxes_(boxes), editor_(game)
 {
     setObjectName(QStringLiteral("FormMove"));
     setWindowTitle(QStringLiteral("Move Editor"));
@@ -72,26 +72,33 @@ TFormMove::TFormMove(const Game& game, Configuration& settings, QWidget* parent)
     createMenu();
 
     commandWindows_ = {
-        {CommandWindowId::C1, new TFormMoveC1(this)},           {CommandWindowId::C2, new TFormMoveC2(this)},
-        {CommandWindowId::C3, new TFormMoveC3(this)},           {CommandWindowId::C4, new TFormMoveC4(this)},
-        {CommandWindowId::C5, new TFormMoveC5(this)},           {CommandWindowId::C6, new TFormMoveC6(this)},
-        {CommandWindowId::C7, new TFormMoveC7(this)},           {CommandWindowId::C8, new TFormMoveC8(this)},
-        {CommandWindowId::C10, new TFormMoveC10(this)},         {CommandWindowId::C11, new TFormMoveC11(this)},
-        {CommandWindowId::C12, new TFormMoveC12(this)},         {CommandWindowId::C1toggle, new TFormMoveC1toggle(this)},
-        {CommandWindowId::C2c4e, new TFormMoveC2c4e(this)},     {CommandWindowId::C3c1e, new TFormMoveC3c1e(this)},
+        {CommandWindowId::C1, new TFormMoveC1(boxes_, this)},
+        {CommandWindowId::C2, new TFormMoveC2(boxes_, this)},
+        {CommandWindowId::C3, new TFormMoveC3(boxes_, this)},
+        {CommandWindowId::C4, new TFormMoveC4(boxes_, this)},
+        {CommandWindowId::C5, new TFormMoveC5(boxes_, this)},
+        {CommandWindowId::C6, new TFormMoveC6(boxes_, this)},
+        {CommandWindowId::C7, new TFormMoveC7(boxes_, this)},
+        {CommandWindowId::C8, new TFormMoveC8(boxes_, this)},
+        {CommandWindowId::C10, new TFormMoveC10(boxes_, this)},
+        {CommandWindowId::C11, new TFormMoveC11(boxes_, this)},
+        {CommandWindowId::C12, new TFormMoveC12(boxes_, this)},
+        {CommandWindowId::C1toggle, new TFormMoveC1toggle(boxes_, this)},
+        {CommandWindowId::C2c4e, new TFormMoveC2c4e(boxes_, this)},
+        {CommandWindowId::C3c1e, new TFormMoveC3c1e(boxes_, this)},
     };
     for (auto& [id, window] : commandWindows_) {
         window->builder = [this](OrderKind kind, const OrderFields& fields) {
-            std::string message = editor_.buildOrder(kind, fields);
+            const Status built = editor_.buildOrderOfKind(kind, fields);
             showMove();
-            return message;
+            return built;
         };
         // An edit given up must not leave the next order to replace the selected line.
         connect(window, &QDialog::rejected, this, [this] {
             if (editor_.insertMode() == InsertMode::Replace) editor_.setInsertMode(InsertMode::Below);
         });
     }
-    FormShowOptions = new TFormShowOptions(this);
+    FormShowOptions = new TFormShowOptions(boxes_, this);
     FormShowOptions->onOK = [this](const optiontype& edited) {
         editor_.insertOptionLines(edited);
         showMove();
@@ -143,8 +150,6 @@ void TFormMove::createControls()
     RadioButtonCommandsRaw = radio("RadioButtonCommandsRaw", "raw text");
     RadioButtonMoveNatural = radio("RadioButtonMoveNatural", "natural text");
     RadioButtonMoveRaw = radio("RadioButtonMoveRaw", "raw text");
-    RadioButtonCommandsNatural->setChecked(true);
-    RadioButtonMoveNatural->setChecked(true);
     auto* commandsGroup = new QGroupBox(QStringLiteral("Display commands as"), this);
     auto* commandsLayout = new QVBoxLayout(commandsGroup);
     commandsLayout->addWidget(RadioButtonCommandsNatural);
@@ -160,6 +165,10 @@ void TFormMove::createControls()
     auto* moveButtons = new QButtonGroup(this);
     moveButtons->addButton(RadioButtonMoveNatural);
     moveButtons->addButton(RadioButtonMoveRaw);
+    // Both displays start as natural text (checked once each button is in its own group: before,
+    // the four were one group and the second check took the first one back).
+    RadioButtonCommandsNatural->setChecked(true);
+    RadioButtonMoveNatural->setChecked(true);
 
     EditGameName = edit("EditGameName");
     EditRaceName = edit("EditRaceName");
@@ -344,9 +353,9 @@ void TFormMove::refreshFromSettings()
     showMove();
 }
 
-void TFormMove::report(const std::string& message)
+void TFormMove::report(const Status& status)
 {
-    if (!message.empty()) showError(this, fromGame(message));
+    if (!status) boxes_.error(this, fromGame(status.error().text()));
 }
 
 // ------------------------------------------------------------------------------------------
@@ -392,12 +401,10 @@ void TFormMove::openWindow(const CommandOpening& opening, bool editing)
 void TFormMove::handle(const CommandRequest& request, bool editing)
 {
     switch (request.action) {
-    case CommandRequest::Action::ShowMessage: report(request.message); break;
+    case CommandRequest::Action::ShowMessage: boxes_.error(this, fromGame(request.message)); break;
     case CommandRequest::Action::Done: break;
     case CommandRequest::Action::OpenOptions: FormShowOptions->open(game_.gameoptions, true); break;
-    case CommandRequest::Action::OpenCommand:
-        openWindow({request.kind, request.list, request.number, request.option, request.fields}, editing);
-        break;
+    case CommandRequest::Action::OpenCommand: openWindow(request.opening, editing); break;
     }
     showMove();
 }
@@ -410,7 +417,7 @@ void TFormMove::openCommand(CommandList list, int number, const OrderFields& sta
     // Orders from elsewhere are new orders, never the edit of the selected line.
     if (editor_.insertMode() == InsertMode::Replace) editor_.setInsertMode(InsertMode::Below);
     if (commandWindowFor(entry->kind, game_.gametype) == CommandWindowId::None) {
-        report(editor_.buildOrder(entry->kind, start));
+        report(editor_.buildOrderOfKind(entry->kind, start));
         showMove();
         return;
     }
@@ -455,12 +462,12 @@ void TFormMove::ListBoxMoveClick(int row)
 void TFormMove::RadioGroupMoveClick()
 {
     const MoveForm form = RadioButtonMoveRaw->isChecked() ? MoveForm::Raw : MoveForm::Natural;
-    const std::string message = editor_.setMoveForm(form);
-    if (!message.empty()) {
+    const Status converted = editor_.setMoveForm(form);
+    if (!converted) {
         // The move stays in the form it is shown in, and so does the choice.
         const QSignalBlocker blocker(RadioButtonMoveRaw);
         (editor_.moveForm() == MoveForm::Raw ? RadioButtonMoveRaw : RadioButtonMoveNatural)->setChecked(true);
-        report(message);
+        report(converted);
     }
     showMove();
 }
@@ -497,7 +504,7 @@ void TFormMove::EditPasswordChange()
 
 void TFormMove::menuItemNewClick()
 {
-    if (!askQuestion(this, fromGame(msgClearQuestion))) return;
+    if (!boxes_.question(this, fromGame(msgClearQuestion))) return;
     editor_.newMove();
     fileItems();
     showMove();
@@ -521,11 +528,11 @@ void TFormMove::menuItemAutoEtasClick()
     showMove();
 }
 
-void TFormMove::afterRead(const std::string& message)
+void TFormMove::afterRead(const Status& read)
 {
-    if (!message.empty()) {
+    if (!read) {
         // The move is kept as it was.
-        report(message);
+        report(read);
         return;
     }
     settings_.moveEditorGameName = editor_.gameName();
@@ -547,13 +554,12 @@ void TFormMove::menuItemGetClipboardClick()
 
 void TFormMove::menuItemPutClipboardClick()
 {
-    std::string text;
-    std::string message;
-    if (!editor_.clipboardText(text, &message)) {
-        report(message);
+    const Result<std::string> text = editor_.clipboardText();
+    if (!text) {
+        report(text.error());
         return;
     }
-    QApplication::clipboard()->setText(fromGame(text));
+    QApplication::clipboard()->setText(fromGame(*text));
     showMove();
 }
 
@@ -567,18 +573,18 @@ void TFormMove::menuItemLoadClick()
 void TFormMove::menuItemLoadRecentClick()
 {
     editor_.setInitialDir(settings_.moveEditorInitialDir);
-    const std::string message = editor_.loadMostRecentFile();
-    if (message == msgNoFileFound) {
-        showInformation(this, fromGame(message));
+    const Status loaded = editor_.loadMostRecentFile();
+    if (!loaded && loaded.error().message == msgNoFileFound) {
+        boxes_.information(this, fromGame(msgNoFileFound));
         return;
     }
-    afterRead(message);
+    afterRead(loaded);
 }
 
 void TFormMove::menuItemReloadClick()
 {
     if (!editor_.hasFile()) return;
-    if (!askQuestion(this, fromGame(msgReloadQuestion))) return;
+    if (!boxes_.question(this, fromGame(msgReloadQuestion))) return;
     afterRead(editor_.reload());
 }
 
@@ -587,11 +593,11 @@ void TFormMove::menuItemCheckClick()
     std::string findings;
     {
         const BusyCursor busy;
-        findings = editor_.checkMove();
+        findings = editor_.checkCurrentMove();
     }
     showMove();
     if (findings.empty())
-        showInformation(this, fromGame(msgMoveSeemsCorrect));
+        boxes_.information(this, fromGame(msgMoveSeemsCorrect));
     else
         FormBattleResult->showResult(fromGame(findings), fromGame(checkResultCaption));
 }
@@ -599,24 +605,24 @@ void TFormMove::menuItemCheckClick()
 void TFormMove::menuItemSaveClick()
 {
     if (!editor_.hasFile()) return;
-    const std::string message = editor_.save();
+    const Status saved = editor_.save();
     showMove();
-    report(message);
+    report(saved);
 }
 
 void TFormMove::menuItemSaveAsClick()
 {
     if (trimmed(editor_.gameName()).empty() || trimmed(editor_.raceName()).empty()) {
-        report(saveAsNamesMessage());
+        boxes_.error(this, fromGame(saveAsNamesMessage()));
         return;
     }
     const QString name = chooseSaveFile ? chooseSaveFile(fromGame(settings_.moveEditorInitialDir)) : QString();
     if (name.isEmpty()) return;
-    if (fileExists(name.toStdString()) && !askWarningQuestion(this, fromGame(fileExistsQuestion()))) return;
-    const std::string message = editor_.saveAs(name.toStdString());
+    if (fileExists(name.toStdString()) && !boxes_.warningQuestion(this, fromGame(fileExistsQuestion()))) return;
+    const Status saved = editor_.saveAs(name.toStdString());
     showMove();
-    if (!message.empty()) {
-        report(message);
+    if (!saved) {
+        report(saved);
         return;
     }
     settings_.moveEditorInitialDir = editor_.initialDir();

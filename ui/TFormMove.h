@@ -8,7 +8,7 @@
 // The header fields start from the configuration's values and every change is written back to
 // it, as is the folder of the last move read or written.
 
-#include "commandrules.h"
+#include "messages.h"
 #include "moveeditor.h"
 
 #include <QWidget>
@@ -32,14 +32,13 @@ struct Configuration;
 struct Game;
 class TFormBattleResult;
 class TFormMoveCommand;
-struct CommandOpening;
 class TFormSelectFromList;
 class TFormShowOptions;
 
 class TFormMove : public QWidget {
     Q_OBJECT
 public:
-    TFormMove(const Game& game, Configuration& settings, QWidget* parent = nullptr);
+    TFormMove(const Game& game, Configuration& settings, MessageBoxes& boxes, QWidget* parent = nullptr);
     ~TFormMove() override;
 
     MoveEditor& editor() { return editor_; }
@@ -141,14 +140,15 @@ private:
     void handle(const CommandRequest& request, bool editing);
     void openWindow(const CommandOpening& opening, bool editing);
     void addCommand(InsertMode mode);
-    // After a read: the message of a failure, or the fields, folder and file items of the move read.
-    void afterRead(const std::string& message);
+    // After a read: the failure, or the fields, folder and file items of the move read.
+    void afterRead(const Status& read);
     void showFields();
     void fileItems();
-    void report(const std::string& message);
+    void report(const Status& status);
 
     const Game& game_;
     Configuration& settings_;
+    MessageBoxes& boxes_;
     MoveEditor editor_;
     std::map<CommandWindowId, TFormMoveCommand*> commandWindows_;
     TFormShowOptions* FormShowOptions = nullptr;

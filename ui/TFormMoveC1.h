@@ -1,8 +1,8 @@
 #pragma once
 
-// TFormMoveC1: the group orders with two choices and a number of ships: send group, intercept
-// with a group, add group to fleet, load cargo (not Blind Galaxy) and break off a group from a
-// fleet (Blind Galaxy).
+// TFormMoveC1: the group orders with two choices and a number of ships: send group, intercept with a
+// group, add group to fleet, load cargo (not Blind Galaxy) and break off a group from a fleet
+// (Blind Galaxy).
 
 #include "TFormMoveCommand.h"
 
@@ -11,19 +11,10 @@ namespace orrery {
 class TFormMoveC1 : public TFormMoveCommand {
     Q_OBJECT
 public:
-    explicit TFormMoveC1(QWidget* parent = nullptr);
-    OrderFields fields() const override;
-
-    QLabel* Label1 = nullptr;
-    QComboBox* ComboBox1 = nullptr;
-    QLabel* Label2 = nullptr;
-    QComboBox* ComboBox2 = nullptr;
-    QLabel* Label3 = nullptr;
-    QLineEdit* EditNumber = nullptr;
-
-protected:
-    void setUp(const CommandOpening& opening, const CommandChoices& choices) override;
-    QWidget* focusAfterFailure() const override;
+    explicit TFormMoveC1(MessageBoxes& boxes, QWidget* parent = nullptr)
+        : TFormMoveCommand("FormMoveC1", CommandWindowId::C1, boxes, parent)
+    {
+    }
 };
 
 } // namespace orrery

@@ -1,7 +1,6 @@
 #pragma once
 
-// TFormMoveC11: loading cargo in Blind Galaxy: cargo type, group, and optionally the number of
-// ships and the amount of cargo.
+// TFormMoveC11: loading cargo in Blind Galaxy: cargo type, group, number of ships and amount of cargo.
 
 #include "TFormMoveCommand.h"
 
@@ -10,16 +9,10 @@ namespace orrery {
 class TFormMoveC11 : public TFormMoveCommand {
     Q_OBJECT
 public:
-    explicit TFormMoveC11(QWidget* parent = nullptr);
-    OrderFields fields() const override;
-
-    QComboBox* ComboBoxCargo = nullptr;
-    QComboBox* ComboBoxGroup = nullptr;
-    QLineEdit* EditNumber = nullptr;
-    QLineEdit* EditAmount = nullptr;
-
-protected:
-    void setUp(const CommandOpening& opening, const CommandChoices& choices) override;
+    explicit TFormMoveC11(MessageBoxes& boxes, QWidget* parent = nullptr)
+        : TFormMoveCommand("FormMoveC11", CommandWindowId::C11, boxes, parent)
+    {
+    }
 };
 
 } // namespace orrery

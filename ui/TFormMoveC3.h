@@ -1,7 +1,7 @@
 #pragma once
 
-// TFormMoveC3: one choice: declare peace or war, guard, break a group off its fleet (not Blind
-// Galaxy), erase a fleet or a ship type, give a player's address, claim a planet.
+// TFormMoveC3: one choice: declare peace or war, guard, break a group off its fleet (not Blind Galaxy),
+// erase a fleet or a ship type, give a player's address, claim a planet.
 
 #include "TFormMoveCommand.h"
 
@@ -10,14 +10,10 @@ namespace orrery {
 class TFormMoveC3 : public TFormMoveCommand {
     Q_OBJECT
 public:
-    explicit TFormMoveC3(QWidget* parent = nullptr);
-    OrderFields fields() const override;
-
-    QLabel* Label1 = nullptr;
-    QComboBox* ComboBox1 = nullptr;
-
-protected:
-    void setUp(const CommandOpening& opening, const CommandChoices& choices) override;
+    explicit TFormMoveC3(MessageBoxes& boxes, QWidget* parent = nullptr)
+        : TFormMoveCommand("FormMoveC3", CommandWindowId::C3, boxes, parent)
+    {
+    }
 };
 
 } // namespace orrery

@@ -1,6 +1,6 @@
 #pragma once
 
-// TFormMoveC3c1e: load cargo onto a group and send it to a planet in one go.
+// TFormMoveC3c1e: load cargo onto a group and send the loaded ships to a planet.
 
 #include "TFormMoveCommand.h"
 
@@ -9,16 +9,10 @@ namespace orrery {
 class TFormMoveC3c1e : public TFormMoveCommand {
     Q_OBJECT
 public:
-    explicit TFormMoveC3c1e(QWidget* parent = nullptr);
-    OrderFields fields() const override;
-
-    QComboBox* ComboBoxCargo = nullptr;
-    QComboBox* ComboBoxGroup = nullptr;
-    QComboBox* ComboBoxPlanet = nullptr;
-    QLineEdit* EditNumber = nullptr;
-
-protected:
-    void setUp(const CommandOpening& opening, const CommandChoices& choices) override;
+    explicit TFormMoveC3c1e(MessageBoxes& boxes, QWidget* parent = nullptr)
+        : TFormMoveCommand("FormMoveC3c1e", CommandWindowId::C3c1e, boxes, parent)
+    {
+    }
 };
 
 } // namespace orrery

@@ -1,7 +1,7 @@
 #pragma once
 
-// TFormMoveC4: a choice and a text: rename a planet, break off ships, scrap, upgrade or unload a
-// group, new name for a fleet or a ship type.
+// TFormMoveC4: a choice and a text: rename a planet, break off ships, scrap, upgrade or unload a group,
+// new name for a fleet or a ship type.
 
 #include "TFormMoveCommand.h"
 
@@ -10,16 +10,10 @@ namespace orrery {
 class TFormMoveC4 : public TFormMoveCommand {
     Q_OBJECT
 public:
-    explicit TFormMoveC4(QWidget* parent = nullptr);
-    OrderFields fields() const override;
-
-    QLabel* Label1 = nullptr;
-    QComboBox* ComboBox1 = nullptr;
-    QLabel* Label2 = nullptr;
-    QLineEdit* Edit2 = nullptr;
-
-protected:
-    void setUp(const CommandOpening& opening, const CommandChoices& choices) override;
+    explicit TFormMoveC4(MessageBoxes& boxes, QWidget* parent = nullptr)
+        : TFormMoveCommand("FormMoveC4", CommandWindowId::C4, boxes, parent)
+    {
+    }
 };
 
 } // namespace orrery

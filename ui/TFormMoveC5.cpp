@@ -1,35 +1,30 @@
 #include "TFormMoveC5.h"
 
 #include "fileio.h"
-#include "messages.h"
+#include "textrules.h"
 
 #include <QFileDialog>
 #include <QGridLayout>
-#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
 #include <QPlainTextEdit>
-#include <QRegularExpression>
 #include <QVBoxLayout>
 
 namespace orrery {
 
-TFormMoveC5::TFormMoveC5(QWidget* parent) : TFormMoveCommand("FormMoveC5", parent)
+namespace {
+constexpr int recipientsField = 0;
+constexpr int textField = 1;
+} // namespace
+
+TFormMoveC5::TFormMoveC5(MessageBoxes& boxes, QWidget* parent)
+    : TFormMoveCommand("FormMoveC5", CommandWindowId::C5, boxes, parent)
 {
-    EditRecipients = addEdit("EditRecipients", LabelRecipients);
-    LabelRecipients->setText(QStringLiteral("Player(s), to send message to\n(left blank for message to all players):"));
     ListBoxRaces = new QListWidget(this);
     ListBoxRaces->setObjectName(QStringLiteral("ListBoxRaces"));
     ListBoxRaces->setMaximumHeight(90);
-    rows()->addWidget(ListBoxRaces, rows()->rowCount(), 1);
-    LabelText = new QLabel(QStringLiteral("Message text:"), this);
-    MemoText = new QPlainTextEdit(this);
-    MemoText->setObjectName(QStringLiteral("MemoText"));
-    MemoText->setMinimumSize(360, 160);
-    const int row = rows()->rowCount();
-    rows()->addWidget(LabelText, row, 0, 1, 2);
-    rows()->addWidget(MemoText, row + 1, 0, 1, 2);
+    rows()->addWidget(ListBoxRaces, rowOf(recipientsField) + 1, 1);
 
     auto* menu = new QMenuBar(this);
     QAction* load = menu->addMenu(QStringLiteral("File"))->addAction(QStringLiteral("Load text file..."));
@@ -44,20 +39,19 @@ TFormMoveC5::TFormMoveC5(QWidget* parent) : TFormMoveCommand("FormMoveC5", paren
     };
 }
 
-void TFormMoveC5::setUp(const CommandOpening& o, const CommandChoices& c)
+void TFormMoveC5::opened()
 {
-    EditRecipients->setText(fromGame(o.start[0]));
     ListBoxRaces->clear();
-    for (const std::string& race : c.races) ListBoxRaces->addItem(fromGame(race));
-    MemoText->setPlainText(fromGame(o.start[1]));
-    MemoText->setFocus();
+    for (const std::string& race : choices_.races) ListBoxRaces->addItem(fromGame(race));
+    textBox(textField)->setFocus();
 }
 
 void TFormMoveC5::ListBoxRacesClick(QListWidgetItem* item)
 {
     if (!item) return;
-    const QString text = EditRecipients->text();
-    EditRecipients->setText(text.isEmpty() ? item->text() : text + u' ' + item->text());
+    QLineEdit* recipients = edit(recipientsField);
+    const QString text = recipients->text();
+    recipients->setText(text.isEmpty() ? item->text() : text + u' ' + item->text());
 }
 
 void TFormMoveC5::menuItemLoadTextClick()
@@ -66,15 +60,11 @@ void TFormMoveC5::menuItemLoadTextClick()
     if (name.isEmpty()) return;
     const Result<std::string> content = readFile(name.toStdString());
     if (!content) {
-        showError(this, fromGame(content.error().text()));
+        boxes_.error(this, fromGame(content.error().text()));
         return;
     }
-    QStringList lines = fromGame(*content).split(QRegularExpression(QStringLiteral("\r\n|\r|\n")));
-    // The line break after the last line ends it; it adds no empty line.
-    if (!lines.isEmpty() && lines.back().isEmpty()) lines.removeLast();
-    for (const QString& line : lines) MemoText->appendPlainText(line);
+    // Lines end at CR LF, LF or CR alike; the break after the last line adds no empty line.
+    for (std::string_view line : splitLines(*content)) textBox(textField)->appendPlainText(fromGame(line));
 }
-
-OrderFields TFormMoveC5::fields() const { return {textOf(EditRecipients), toGame(MemoText->toPlainText())}; }
 
 } // namespace orrery

@@ -7,15 +7,13 @@
 
 class QListWidget;
 class QListWidgetItem;
-class QPlainTextEdit;
 
 namespace orrery {
 
 class TFormMoveC5 : public TFormMoveCommand {
     Q_OBJECT
 public:
-    explicit TFormMoveC5(QWidget* parent = nullptr);
-    OrderFields fields() const override;
+    explicit TFormMoveC5(MessageBoxes& boxes, QWidget* parent = nullptr);
 
     // The file chooser of "Load text file..." (a file dialog unless replaced); empty: cancelled.
     std::function<QString()> chooseTextFile;
@@ -23,14 +21,10 @@ public:
     void ListBoxRacesClick(QListWidgetItem* item);
     void menuItemLoadTextClick();
 
-    QLabel* LabelRecipients = nullptr;
-    QLineEdit* EditRecipients = nullptr;
     QListWidget* ListBoxRaces = nullptr;
-    QLabel* LabelText = nullptr;
-    QPlainTextEdit* MemoText = nullptr;
 
 protected:
-    void setUp(const CommandOpening& opening, const CommandChoices& choices) override;
+    void opened() override;
 };
 
 } // namespace orrery

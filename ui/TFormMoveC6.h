@@ -1,7 +1,6 @@
 #pragma once
 
-// TFormMoveC6: one text: the race's new name, a new fleet, a new password, a new address, the
-// map centre's X or Y.
+// TFormMoveC6: one text: new race name, new fleet, password, address, map centre.
 
 #include "TFormMoveCommand.h"
 
@@ -10,14 +9,10 @@ namespace orrery {
 class TFormMoveC6 : public TFormMoveCommand {
     Q_OBJECT
 public:
-    explicit TFormMoveC6(QWidget* parent = nullptr);
-    OrderFields fields() const override;
-
-    QLabel* Label1 = nullptr;
-    QLineEdit* Edit1 = nullptr;
-
-protected:
-    void setUp(const CommandOpening& opening, const CommandChoices& choices) override;
+    explicit TFormMoveC6(MessageBoxes& boxes, QWidget* parent = nullptr)
+        : TFormMoveCommand("FormMoveC6", CommandWindowId::C6, boxes, parent)
+    {
+    }
 };
 
 } // namespace orrery

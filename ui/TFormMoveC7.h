@@ -5,35 +5,25 @@
 
 #include "TFormMoveCommand.h"
 
-#include <array>
+#include <QGridLayout>
+#include <QPushButton>
 
 namespace orrery {
 
 class TFormMoveC7 : public TFormMoveCommand {
     Q_OBJECT
 public:
-    explicit TFormMoveC7(QWidget* parent = nullptr);
-    OrderFields fields() const override;
+    explicit TFormMoveC7(MessageBoxes& boxes, QWidget* parent = nullptr)
+        : TFormMoveCommand("FormMoveC7", CommandWindowId::C7, boxes, parent)
+    {
+        ButtonTakeFromDesigner = new QPushButton(QStringLiteral("Take values from ship designer"), this);
+        ButtonTakeFromDesigner->setObjectName(QStringLiteral("ButtonTakeFromDesigner"));
+        ButtonTakeFromDesigner->setEnabled(false);
+        rows()->addWidget(ButtonTakeFromDesigner, rows()->rowCount(), 1);
+    }
 
-    // Leaving a number field (also run by the focus leaving it); false when it was refused.
-    bool EditExit(QLineEdit* edit);
-
-    QLineEdit* EditName = nullptr;
-    QLineEdit* EditDrive = nullptr;
-    QLineEdit* EditAttacks = nullptr;
-    QLineEdit* EditWeapons = nullptr;
-    QLineEdit* EditShields = nullptr;
-    QLineEdit* EditCargo = nullptr;
     // Stays disabled until the ship designer offers its values.
     QPushButton* ButtonTakeFromDesigner = nullptr;
-
-protected:
-    void setUp(const CommandOpening& opening, const CommandChoices& choices) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
-private:
-    std::array<QLineEdit*, 5> numbers() const { return {EditDrive, EditAttacks, EditWeapons, EditShields, EditCargo}; }
-    bool reporting_ = false;
 };
 
 } // namespace orrery

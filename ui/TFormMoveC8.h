@@ -1,6 +1,6 @@
 #pragma once
 
-// TFormMoveC8: the area covered by the turn map: X, Y and size.
+// TFormMoveC8: the map area: x, y and size.
 
 #include "TFormMoveCommand.h"
 
@@ -9,15 +9,10 @@ namespace orrery {
 class TFormMoveC8 : public TFormMoveCommand {
     Q_OBJECT
 public:
-    explicit TFormMoveC8(QWidget* parent = nullptr);
-    OrderFields fields() const override;
-
-    QLineEdit* EditX = nullptr;
-    QLineEdit* EditY = nullptr;
-    QLineEdit* EditSize = nullptr;
-
-protected:
-    void setUp(const CommandOpening& opening, const CommandChoices& choices) override;
+    explicit TFormMoveC8(MessageBoxes& boxes, QWidget* parent = nullptr)
+        : TFormMoveCommand("FormMoveC8", CommandWindowId::C8, boxes, parent)
+    {
+    }
 };
 
 } // namespace orrery

@@ -1,14 +1,17 @@
 #pragma once
 
-// The common part of the command windows: the caption "Command", the command's entry as the first
-// label, OK and Cancel. A window is opened for one command with its start values; OK runs the
-// window's checks (first failure shown, the window stays open) and hands the fields to the
-// builder, which builds the order in the move editor; then the window closes.
+// The command windows: one small window per kind of order, laid out from its order form (the
+// field rows, their labels and choice lists). A window is opened for one command with its start
+// values; OK runs the form's checks (the first failure is shown and its field takes the focus,
+// the window stays open) and hands the fields to the builder, which builds the order in the move
+// editor; then the window closes. Fields whose number is checked as they are left are checked
+// here too. The windows of the order forms are thin classes over this one.
 //
-//     window->builder = [&](OrderKind kind, const OrderFields& f) { return editor.buildOrder(kind, f); };
+//     window->builder = [&](OrderKind kind, const OrderFields& f) { return editor.buildOrderOfKind(kind, f); };
 //     window->open(opening, game, CommandChoices::of(game, editor.lines(), editor.moveForm()));
 
-#include "commandrules.h"
+#include "messages.h"
+#include "orderforms.h"
 
 #include <QDialog>
 
@@ -16,80 +19,85 @@
 #include <string>
 #include <vector>
 
+class QCheckBox;
 class QComboBox;
 class QGridLayout;
 class QLabel;
 class QLineEdit;
+class QPlainTextEdit;
 class QPushButton;
-class QVBoxLayout;
 
 namespace orrery {
 
 struct Game;
 
-// What a command window is opened for.
-struct CommandOpening {
-    OrderKind kind = OrderKind::None;
-    CommandList list = CommandList::Names;
-    int number = -1;     // the command's number in list; -1 when the list has no entry for it
-    std::string option;  // the option of the on/off windows
-    OrderFields start;   // start values, field 1 first (empty: none)
-};
-
-// The first label of a command window: the command's entry of its list, or for an option without
-// entry "Set option X" / "O (Set option X)".
-std::string commandCaption(const CommandOpening& opening);
-
 class TFormMoveCommand : public QDialog {
     Q_OBJECT
 public:
-    // Builds the order from a window's fields; answers a message when it could not be built.
-    using Builder = std::function<std::string(OrderKind, const OrderFields&)>;
+    // Builds the order from a window's fields; fails with the message to show.
+    using Builder = std::function<Status(OrderKind, const OrderFields&)>;
 
-    TFormMoveCommand(const char* objectName, QWidget* parent);
+    // The window's field rows are made for the forms of the window id.
+    TFormMoveCommand(const char* objectName, CommandWindowId id, MessageBoxes& boxes, QWidget* parent);
 
     // Sets the labels and lists for the command, puts the start values in and shows the window.
     void open(const CommandOpening& opening, const Game& game, const CommandChoices& choices);
 
     OrderKind kind() const { return opening_.kind; }
     const CommandOpening& opening() const { return opening_; }
-    // The fields in BuildOrder order, as the controls hold them.
-    virtual OrderFields fields() const = 0;
-    // The first failing check of OK, or empty.
-    virtual std::string check() const;
+    // The form shown (nullptr before the window was opened).
+    const OrderForm* form() const { return form_; }
+    // The fields in form order, as the controls hold them.
+    OrderFields fields() const;
+    // The first failing check of OK.
+    Status check() const;
 
     void ButtonOKClick();
 
     Builder builder;
+
+    // The controls of a field row (nullptr where the row has no such control).
+    QLabel* label(int field) const;
+    QComboBox* choiceBox(int field) const;
+    QLineEdit* edit(int field) const;
+    QCheckBox* checkBox(int field) const;
+    QPlainTextEdit* textBox(int field) const;
+    QWidget* control(int field) const;
 
     QLabel* LabelCommand = nullptr;
     QPushButton* ButtonOK = nullptr;
     QPushButton* ButtonCancel = nullptr;
 
 protected:
-    // Labels, lists and start values for opening_.
-    virtual void setUp(const CommandOpening& opening, const CommandChoices& choices) = 0;
-    // Runs after the window is shown (notes about the command).
-    virtual void shown() {}
-    // The control that takes the focus when a check fails.
-    virtual QWidget* focusAfterFailure() const { return nullptr; }
+    // Runs when the window was filled, before it is shown (what a window adds to its form).
+    virtual void opened() {}
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    // The grid of the field rows: field i is in row rowOf(i); the row after it is free for what a
+    // window shows below a field.
+    QGridLayout* rows() const { return grid_; }
+    static int rowOf(int field) { return 2 * field; }
+    // Shows a failure and puts the focus into its field (its line, from 1).
+    void report(const Failure& failure);
 
-    // The field rows between the first label and the buttons.
-    QGridLayout* rows() const { return rows_; }
-    QComboBox* addChoice(const char* name, QLabel*& label);
-    QLineEdit* addEdit(const char* name, QLabel*& label);
-    // A choice box's entries and text (the start value, which need not be an entry).
-    static void fill(QComboBox* box, const std::vector<std::string>& entries, const std::string& text);
-    static std::string textOf(const QComboBox* box);
-    static std::string textOf(const QLineEdit* edit);
-    static void setLabel(QLabel* label, const char* text);
-
+    MessageBoxes& boxes_;
     const Game* game_ = nullptr;
     CommandChoices choices_;
     CommandOpening opening_;
+    const OrderForm* form_ = nullptr;
 
 private:
-    QGridLayout* rows_ = nullptr;
+    struct Row {
+        QLabel* label = nullptr;
+        QWidget* control = nullptr;
+        FieldInput input = FieldInput::Text;
+    };
+    void name(const OrderForm& form);
+    // The check of a field that is left; false when it failed (the field keeps the focus).
+    bool fieldExit(int field);
+
+    std::vector<Row> rows_;
+    QGridLayout* grid_ = nullptr;
+    bool reporting_ = false;
 };
 
 } // namespace orrery

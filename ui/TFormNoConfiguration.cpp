@@ -1,6 +1,5 @@
 #include "TFormNoConfiguration.h"
 
-#include "TFormHelp.h"
 
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -50,7 +49,7 @@ TFormNoConfiguration::TFormNoConfiguration(QWidget* parent) : QDialog(parent)
 void TFormNoConfiguration::keyPressEvent(QKeyEvent* event)
 {
     if (event->key() == Qt::Key_F1) {
-        openHelp(QString::fromLatin1(helpKeyword));
+        if (openHelp) openHelp(HelpTopic::Configurations);
         return;
     }
     QDialog::keyPressEvent(event);

@@ -5,6 +5,8 @@
 // configuration..."); "Load configuration" closes it and calls onLoadConfiguration (the caller
 // opens the configurations window in load mode). F1 opens the help on configurations.
 
+#include "session.h"
+
 #include <QDialog>
 #include <functional>
 
@@ -20,9 +22,8 @@ public:
 
     std::function<void()> onCreateConfiguration;
     std::function<void()> onLoadConfiguration;
-
-    // The help topic F1 opens.
-    static constexpr const char* helpKeyword = "configurations";
+    // Opens the help (F1 asks for the page on configurations).
+    std::function<void(HelpTopic)> openHelp;
 
     QLabel* LabelNoConfiguration = nullptr;
     QLabel* LabelHelp1 = nullptr;

@@ -36,7 +36,7 @@ void ProgramOptions::applyTo(Configuration& c) const
     c.showButtonBar = showButtonBar;
 }
 
-TFormOptions::TFormOptions(QWidget* parent) : QDialog(parent)
+TFormOptions::TFormOptions(MessageBoxes& boxes, QWidget* parent) : QDialog(parent), boxes_(boxes)
 {
     setObjectName(QStringLiteral("TFormOptions"));
     setWindowTitle(QStringLiteral("Options"));
@@ -135,7 +135,7 @@ void TFormOptions::refuse(QLineEdit* field, const QString& fieldName)
 {
     // The box takes the focus away from the field; that is not another leave to check.
     reporting_ = true;
-    showError(this, QStringLiteral("Please enter a number in the field \"%1\"!").arg(fieldName));
+    boxes_.error(this, QStringLiteral("Please enter a number in the field \"%1\"!").arg(fieldName));
     reporting_ = false;
     field->setFocus();
 }

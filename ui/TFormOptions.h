@@ -12,6 +12,7 @@
 // closes without change.
 
 #include "configuration.h"
+#include "messages.h"
 
 #include <QDialog>
 #include <functional>
@@ -44,7 +45,7 @@ public:
     // Largest number of distance circles accepted.
     static constexpr int maxCircles = 1000;
 
-    explicit TFormOptions(QWidget* parent = nullptr);
+    explicit TFormOptions(MessageBoxes& boxes, QWidget* parent = nullptr);
 
     // Fills the window from the current options and shows it.
     void showOptions(const ProgramOptions& current);
@@ -77,6 +78,8 @@ private:
     void EditRangeChange();
     void EditFilmDelayChange();
     void refuse(QLineEdit* field, const QString& fieldName);
+
+    MessageBoxes& boxes_;
 
     ProgramOptions current_;
     bool filling_ = false;

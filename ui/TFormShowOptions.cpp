@@ -1,6 +1,7 @@
 #include "TFormShowOptions.h"
 
 #include "messages.h"
+#include "orderforms.h"
 #include "orderwords.h"
 #include "textrules.h"
 
@@ -51,7 +52,8 @@ QString centreText(double value) { return QString::fromStdString(formatFixed(val
 
 } // namespace
 
-TFormShowOptions::TFormShowOptions(QWidget* parent) : QWidget(parent, Qt::Window | Qt::WindowStaysOnTopHint)
+TFormShowOptions::TFormShowOptions(MessageBoxes& boxes, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::WindowStaysOnTopHint), boxes_(boxes)
 {
     setObjectName(QStringLiteral("FormShowOptions"));
     setWindowTitle(QStringLiteral("Game options"));
@@ -210,13 +212,11 @@ void TFormShowOptions::ButtonStandardClick()
     EditYCenter->setText(centreText(standard.ycenter));
 }
 
-std::string TFormShowOptions::check() const
+Status TFormShowOptions::check() const
 {
     if (!isNumber(trimmed(toGame(EditXCenter->text()))) || !isNumber(trimmed(toGame(EditYCenter->text()))))
-        return "Please enter a number!";
-    const std::string turn(trimmed(toGame(EditForecastTurn->text())));
-    if (!turn.empty() && !isWholeNumber(turn)) return "Please enter a number!";
-    return {};
+        return Failure("Please enter a number!");
+    return checkFieldNumber(NumberRule::TurnNumber, toGame(EditForecastTurn->text()));
 }
 
 optiontype TFormShowOptions::options() const
@@ -232,8 +232,8 @@ optiontype TFormShowOptions::options() const
 
 void TFormShowOptions::ButtonOKClick()
 {
-    if (const std::string message = check(); !message.empty()) {
-        showError(this, fromGame(message));
+    if (const Status checked = check(); !checked) {
+        boxes_.error(this, fromGame(checked.error().message));
         // The first field that does not hold a number takes the focus.
         for (QLineEdit* e : {EditXCenter, EditYCenter}) {
             if (!isNumber(trimmed(toGame(e->text())))) {

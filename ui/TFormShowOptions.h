@@ -6,6 +6,8 @@
 // hands the edited options to onOK, which turns the changes into option orders.
 
 #include "gamedata.h"
+#include "messages.h"
+#include "result.h"
 
 #include <QWidget>
 
@@ -22,7 +24,7 @@ namespace orrery {
 class TFormShowOptions : public QWidget {
     Q_OBJECT
 public:
-    explicit TFormShowOptions(QWidget* parent = nullptr);
+    explicit TFormShowOptions(MessageBoxes& boxes, QWidget* parent = nullptr);
 
     // Fills the window from options and shows it for viewing or editing.
     void open(const optiontype& options, bool editable);
@@ -30,8 +32,8 @@ public:
     void fill(const optiontype& options);
     bool editable() const { return editable_; }
 
-    // The checks of the number fields: the first failure's message, or empty.
-    std::string check() const;
+    // The checks of the number fields: the first failure.
+    Status check() const;
     // The window read back: the options it was opened with, with every flag and field as shown.
     optiontype options() const;
 
@@ -64,6 +66,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    MessageBoxes& boxes_;
     struct Row {
         const OptionFlag* flag;
         QCheckBox* box;

@@ -1,12 +1,15 @@
 #pragma once
 
-// Every message box of the program goes through this seam: the program shows QMessageBox
-// dialogs, tests install a recorder that keeps the texts and answers questions without a modal
-// loop.
+// The message boxes of the program. Every window that shows messages is handed the boxes it uses:
+// the program shows QMessageBox dialogs (DialogBoxes), tests hand over a recorder that keeps the
+// texts and answers questions without a modal loop.
 
 #include "session.h"
 
 #include <QString>
+
+#include <functional>
+#include <string_view>
 
 class QWidget;
 
@@ -15,22 +18,26 @@ namespace orrery {
 class MessageBoxes {
 public:
     virtual ~MessageBoxes() = default;
-    // Shows a message of the given kind; returns true for "Yes" (questions) or OK. helpTopic 0:
-    // no help button.
-    virtual bool show(QWidget* parent, MessageKind kind, const QString& text, int helpTopic = 0) = 0;
+    // Shows a message of the given kind; returns true for "Yes" (questions) or OK. An information
+    // with a help topic offers that page of the help beside OK.
+    virtual bool show(QWidget* parent, MessageKind kind, const QString& text, HelpTopic help = HelpTopic::None) = 0;
 
-    // The boxes in use (QMessageBox dialogs unless another was installed).
-    static MessageBoxes& current();
-    // Installs other boxes (nullptr: the dialogs again). The caller keeps ownership.
-    static void install(MessageBoxes* boxes);
+    bool error(QWidget* parent, const QString& text) { return show(parent, MessageKind::Error, text); }
+    bool information(QWidget* parent, const QString& text) { return show(parent, MessageKind::Information, text); }
+    bool question(QWidget* parent, const QString& text) { return show(parent, MessageKind::Question, text); }
+    // A question in a warning box (Yes and No), such as before overwriting.
+    bool warningQuestion(QWidget* parent, const QString& text) { return show(parent, MessageKind::Warning, text); }
 };
 
-// Shorthands.
-bool showError(QWidget* parent, const QString& text);
-bool showWarning(QWidget* parent, const QString& text);
-bool showInformation(QWidget* parent, const QString& text, int helpTopic = 0);
-bool askQuestion(QWidget* parent, const QString& text);
-bool askWarningQuestion(QWidget* parent, const QString& text);
+// The program's boxes: QMessageBox dialogs. The help button of an information opens the help.
+class DialogBoxes : public MessageBoxes {
+public:
+    explicit DialogBoxes(std::function<void(HelpTopic)> openHelp) : openHelp_(std::move(openHelp)) {}
+    bool show(QWidget* parent, MessageKind kind, const QString& text, HelpTopic help) override;
+
+private:
+    std::function<void(HelpTopic)> openHelp_;
+};
 
 // Game texts are Latin-1 bytes.
 inline QString fromGame(std::string_view text) { return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())); }

@@ -12,19 +12,19 @@ TFormMove& installOrderWindows(TFormMain& main)
 {
     if (TFormMove* installed = installedMoveEditor(main)) return *installed;
     Session& session = main.session();
-    auto* move = new TFormMove(session.game(), session.settings(), &main);
+    auto* move = new TFormMove(session.game(), session.settings(), main.messageBoxes(), &main);
     move->hide();
     move->onShownChanged = [&main](bool shown) {
-        if (QAction* a = main.action(QStringLiteral("SpeedButtonMove"))) a->setEnabled(!shown);
+        main.action(MainCommand::MoveEditor)->setEnabled(!shown);
     };
-    main.enableCommand(QStringLiteral("SpeedButtonMove"), [move] {
+    main.enableCommand(MainCommand::MoveEditor, [move] {
         move->show();
         move->raise();
         move->activateWindow();
     });
-    main.enableCommand(QStringLiteral("SpeedButtonShowOptions"),
+    main.enableCommand(MainCommand::GameOptions,
                        [move, &session] { move->optionsWindow().open(session.game().gameoptions, false); });
-    main.setRefreshHook(QStringLiteral("ShowOptions"), [move, &session](const std::string&) {
+    main.setRefreshHook(OpenView::ShowOptions, [move, &session](const std::string&) {
         TFormShowOptions& options = move->optionsWindow();
         // Options being edited are the player's; only the viewed options follow the turn.
         if (options.isVisible() && !options.editable()) options.fill(session.game().gameoptions);

@@ -327,7 +327,7 @@ namespace {
 class QuietUi : public SessionUi {
 public:
     std::vector<std::string> errors;
-    bool message(MessageKind kind, const std::string& text, int) override
+    bool message(MessageKind kind, const std::string& text, HelpTopic) override
     {
         if (kind == MessageKind::Error) errors.push_back(text);
         return true;

@@ -23,7 +23,7 @@ public:
     GameTypeChoice answer{gtGalaxyNG, false};
     bool timerOn = false;
 
-    bool message(MessageKind, const std::string& text, int) override
+    bool message(MessageKind, const std::string& text, HelpTopic) override
     {
         messages.push_back(text);
         return true;
