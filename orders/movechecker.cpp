@@ -86,7 +86,8 @@ public:
 private:
     // Lines inside message blocks are no orders; the opening line is tested for its races only.
     bool isOrder(std::size_t i) const { return !eta_.inMessage(i); }
-    char letter(std::size_t i) const { return raw_[i].empty() ? '\0' : raw_[i].front(); }
+    // Lower-case letters are orders too: the server reads "s 12 Mars" as "S 12 Mars".
+    char letter(std::size_t i) const { return commandLetter(raw_[i]); }
     std::string_view word(std::size_t i, int n) const { return words_[i - 1][n]; }
     int wordCount(std::size_t i) const { return words_[i - 1].count(); }
 

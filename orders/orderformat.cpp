@@ -88,10 +88,11 @@ bool isHeaderLine(std::string_view line) { return equalsNoCase(field(line, 1), "
 
 Order parseRawOrder(std::string_view body, const OrderContext& context)
 {
-    if (body.empty() || body.front() < 'A' || body.front() > 'Z') return {};
+    const char letter = commandLetter(body);
+    if (letter < 'A' || letter > 'Z') return {};
     const OrderWords w(body);
     const int n = w.count();
-    switch (body.front()) {
+    switch (letter) {
     case 'A': return make(K::Peace, {w[2]});
     case 'B':
         if (upper(w[3]) == "FLEET") return make(K::BreakCurrent, {w[2]});
@@ -429,8 +430,8 @@ std::string ConvertOrderLine(std::string_view line, const OrderContext& context)
 {
     if (line.empty()) return {};
     if (line.size() == 1) {
-        if (line == "Y") return "Delete password";
-        if (line == "F") return std::string(toggleText);
+        if (commandLetter(line) == 'Y') return "Delete password";
+        if (commandLetter(line) == 'F') return std::string(toggleText);
         return {};
     }
     // Header and end line.
@@ -625,12 +626,11 @@ RawMove readRawMove(std::string_view input)
         if (text.front() == '#' || text.front() == ';' || text.front() == '/') continue;
         std::string_view kept = trimRight(cutComment(text));
         if (kept.empty()) continue;
-        // A long command word is shortened to its first letter: "SEND 12 Mars" -> "S 12 Mars".
+        // A long command word is shortened to its first letter, and the letter is upper-cased
+        // as the server reads it: "SEND 12 Mars" and "send 12 Mars" -> "S 12 Mars". The rest of
+        // the line stays as written.
         const std::string_view command = field(kept, 1);
-        if (command.size() > 1)
-            move.lines.push_back(std::string(1, kept.front()) + std::string(kept.substr(command.size())));
-        else
-            move.lines.emplace_back(kept);
+        move.lines.push_back(std::string(1, commandLetter(kept)) + std::string(kept.substr(command.size())));
     }
     move.ok = true;
     return move;

@@ -44,9 +44,9 @@ bool isEndLine(std::string_view line);
 // First word, upper-cased, is "#GALAXY".
 bool isHeaderLine(std::string_view line);
 
-// Takes one order line apart. The raw reader selects the row by the command letter and tells
-// rows that share a letter apart by their arguments; the natural reader by the fixed words of the
-// sentences. The comment (from the first ";") must be cut off before. None when not recognised.
+// Takes one order line apart. The raw reader selects the row by the command letter (in either
+// case, as the server reads it) and tells rows that share a letter apart by their arguments; the
+// natural reader by the fixed words of the sentences. The comment (from the first ";") must be cut off before. None when not recognised.
 Order parseRawOrder(std::string_view body, const OrderContext& context);
 Order parseNaturalOrder(std::string_view body, const OrderContext& context);
 // The line of an order. Empty when the order cannot be written in that form (a load with an
@@ -80,7 +80,8 @@ bool convertMove(const std::vector<std::string>& lines, MoveForm from, MoveForm 
 std::string unrecognizedMessage(std::string_view line);
 
 // A move text read into raw lines (before conversion): the header's game name, race name and
-// password, and the lines that stay. ok false with the message when the text is no move.
+// password, and the lines that stay, each order with its command word cut to one upper-case letter
+// ("send 12 Mars" -> "S 12 Mars"). ok false with the message when the text is no move.
 struct RawMove {
     bool ok = false;
     std::string message;

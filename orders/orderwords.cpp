@@ -35,6 +35,13 @@ std::string upper(std::string_view text)
     return out;
 }
 
+char commandLetter(std::string_view line)
+{
+    if (line.empty()) return '\0';
+    const char c = line.front();
+    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+}
+
 bool equalsNoCase(std::string_view a, std::string_view b)
 {
     if (a.size() != b.size()) return false;

@@ -35,6 +35,9 @@ private:
 // ASCII upper case (names of the game are plain ASCII; other bytes stay).
 std::string upper(std::string_view text);
 bool equalsNoCase(std::string_view a, std::string_view b);
+// The command letter of a raw line: its first character, upper-cased, because the server takes
+// "s 12 Mars" as "S 12 Mars". NUL for an empty line.
+char commandLetter(std::string_view line);
 // An optional sign followed by at least one digit, nothing else.
 bool isWholeNumber(std::string_view text);
 // The line up to (not including) its first ";".

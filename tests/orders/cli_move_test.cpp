@@ -93,16 +93,16 @@ TEST_F(CliMoveTest, EtaAndCheckAgainstARealTurn)
 TEST_F(CliMoveTest, BadInputExitsWithStatusTwo)
 {
     dir.write("nomove.txt", "Dear game master,\r\nS 1 56\r\n");
-    dir.write("lower.txt", "#GALAXY Lyra Alpha\r\ns 12 Mars\r\n#END\r\n");
+    dir.write("unknown.txt", "#GALAXY Lyra Alpha\r\n= Alice\r\n#END\r\n");
     struct Case {
         std::string arguments;
         std::string err; // empty: only the status is compared
     };
     const Case cases[] = {
         {"convert '" + dir.file("nomove.txt") + "' --to raw", "orrery-cli: This is no galaxy move!\n"},
-        {"convert '" + dir.file("lower.txt") + "' --to natural",
-         "orrery-cli: Error in file: unrecognized command in line s 12 Mars\n"},
-        {"check '" + dir.file("lower.txt") + "' --turn '" + dir.file("none/alpha15.txt") + "'", ""},
+        {"convert '" + dir.file("unknown.txt") + "' --to natural",
+         "orrery-cli: Error in file: unrecognized command in line = Alice\n"},
+        {"check '" + dir.file("unknown.txt") + "' --turn '" + dir.file("none/alpha15.txt") + "'", ""},
         {"check '" + dir.file("move.txt") + "'", ""},
         {"convert '" + dir.file("move.txt") + "' --to latin", ""},
         {"convert '" + dir.file("missing.txt") + "' --to raw", "orrery-cli: Could not read " + dir.file("missing.txt") + ": No such file or directory\n"},

@@ -380,8 +380,8 @@ TEST_F(MoveEditorTest, AFailedReadKeepsTheMove)
     load({"A Zorgons"}, MoveForm::Natural);
     const Lines before = editor.lines();
     EXPECT_EQ(editor.readText("Hello\r\n"), "This is no galaxy move!");
-    EXPECT_EQ(editor.readText("#GALAXY Lyra Orion\r\ns 12 Mars\r\n"),
-              "Error in file: unrecognized command in line\r\ns 12 Mars");
+    EXPECT_EQ(editor.readText("#GALAXY Lyra Orion\r\n= Alice\r\n"),
+              "Error in file: unrecognized command in line\r\n= Alice");
     EXPECT_EQ(editor.getFromClipboard(std::nullopt), "Clipboard contains no plain text!");
     EXPECT_EQ(editor.loadFile("/nonexistent/orrery/move.txt"), "Could not read /nonexistent/orrery/move.txt: No such file or directory");
     EXPECT_EQ(editor.lines(), before);

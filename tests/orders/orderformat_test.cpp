@@ -2,6 +2,7 @@
 // blocks, reading a move text, and the command lists.
 
 #include "commands.h"
+#include "movechecker.h"
 #include "movegame.h"
 #include "orderformat.h"
 #include "orderwords.h"
@@ -124,7 +125,6 @@ TEST(ConvertOrderLine, ListedExceptionsAndOtherWordings)
         {"#end", "#End"},
         {"S 12 Mars all", "Send all ships of group 12 to planet Mars"},
         {"D fleet Delta", "Create fleet Delta"},
-        {"b 12 FLEET", ""}, // commands are upper-case letters
     };
     for (const Row& row : oneWay) {
         SCOPED_TRACE(row.raw);
@@ -149,7 +149,7 @@ TEST(ConvertOrderLine, ListedExceptionsAndOtherWordings)
 TEST(ConvertOrderLine, UnrecognisedLinesGiveNothing)
 {
     const Game game = test::moveGame();
-    for (const char* line : {"", "A", "S", "s 12 Mars", "@ Zorgons", "1 2 3", "Fly to Mars", "Declare love on race X",
+    for (const char* line : {"", "A", "S", "= Alice", "@ Zorgons", "1 2 3", "Fly to Mars", "Declare love on race X",
                              "Set something", "End of message", "Erase everything",
                              // an amount of cargo without a number of ships has no raw form
                              "Load 20 cargo CAP onto all ships of group 12", "Set option MAP maybe"}) {
@@ -219,7 +219,7 @@ TEST(ReadMove, DropsCommentsShortensCommandWordsAndStopsAtTheEnd)
                              "; a comment line\r\n"
                              "# another\r\n"
                              "// and another\r\n"
-                             "   Intercept 1 Mars\r\n"
+                             "   intercept 1 Mars\r\n"
                              "Declare Zorgons\r\n"
                              "#END\r\n"
                              "-- \r\n"
@@ -280,8 +280,8 @@ TEST(ReadMove, FailuresGiveTheirMessages)
         {" #GALAXY Lyra Orion\r\n#END\r\n", "This is no galaxy move!"},
         {"#Galaxy Lyra Orion\r\n#END\r\n", "This is no galaxy move!"},
         {"", "This is no galaxy move!"},
-        {"#GALAXY Lyra Orion\r\ns 12 Mars\r\n#END\r\n", "Error in file: unrecognized command in line\r\ns 12 Mars"},
-        {"#GALAXY Lyra Orion\r\nturns\r\n#END\r\n", "Error in file: unrecognized command in line\r\nt"},
+        {"#GALAXY Lyra Orion\r\n= Alice\r\n#END\r\n", "Error in file: unrecognized command in line\r\n= Alice"},
+        {"#GALAXY Lyra Orion\r\nturns\r\n#END\r\n", "Error in file: unrecognized command in line\r\nT"},
     };
     for (const Row& row : failures) {
         SCOPED_TRACE(row.raw);
@@ -294,6 +294,49 @@ TEST(ReadMove, FailuresGiveTheirMessages)
     readLines("#GALAXY Lyra Orion\r\nL 2 CAP all 20\r\n", MoveForm::Raw, &message);
     EXPECT_EQ(message, "Error in file: unrecognized command in line\r\nLoad 20 cargo CAP onto all ships of group 2");
     EXPECT_EQ(readLines("#GALAXY Lyra Orion\r\nL 2 CAP all 20\r\n", MoveForm::Natural, &message).size(), 2u);
+}
+
+// Real players write command letters in lower case, and the server takes them as upper case.
+// Reading keeps such a line with its letter upper-cased (only the letter); the converter and the
+// checker take the lower-case line as its upper-case form. {line} in a finding stands for the
+// line as the checker was given it.
+TEST(LowerCaseCommands, ReadConvertAndCheckAsTheUpperCaseLine)
+{
+    const Game game = test::moveGame();
+    struct Case {
+        const char* written;
+        const char* kept;
+        const char* natural;
+        const char* finding;
+    };
+    const Case cases[] = {
+        {"s 12 Mars 3", "S 12 Mars 3", "Send 3 ships of group 12 to planet Mars",
+         "Error in line \"{line}\": Group/fleet does not exists."},
+        {"s 5 Venus", "S 5 Venus", "Send group 5 to planet Venus",
+         "Error in send command for group 5: Group can't move."},
+        {"b 12 FLEET", "B 12 FLEET", "Break off group 12 from it's current fleet",
+         "Error in line \"{line}\": Group ID does not exists."},
+        {"n Zorg Home", "N Zorg Home", "Rename planet Zorg to Home", "Error in line \"{line}\": You don't own that planet."},
+        {"e cruiser", "E cruiser", "Erase ship type cruiser", "Error in line \"{line}\": Ships of this type still exist."},
+        {"u 1", "U 1", "Unload all ships of group 1", "Error in unload command for group 1: Group doesn't carry any cargo."},
+        {"y", "Y", "Delete password", ""},
+    };
+    auto quoting = [](std::string finding, std::string_view line) {
+        if (const std::size_t at = finding.find("{line}"); at != std::string::npos) finding.replace(at, 6, line);
+        return finding.empty() ? finding : finding + "\r\n";
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.written);
+        const std::string text = std::string("#GALAXY Lyra Orion\r\n") + c.written + " ; ETA 2 turns\r\n#END\r\n";
+        const RawMove read = readRawMove(text);
+        ASSERT_EQ(read.lines.size(), 3u);
+        EXPECT_EQ(read.lines[1], c.kept);
+        EXPECT_EQ(readLines(text, MoveForm::Natural).at(1), c.natural);
+        EXPECT_EQ(ConvertOrderLine(c.written, game), c.natural);
+        EXPECT_EQ(ConvertOrderLine(c.natural, game), c.kept);
+        EXPECT_EQ(CheckMove({"#GALAXY Lyra Orion", c.written, "#END"}, game), quoting(c.finding, c.written));
+        EXPECT_EQ(CheckMove({"#GALAXY Lyra Orion", c.kept, "#END"}, game), quoting(c.finding, c.kept));
+    }
 }
 
 TEST(MoveText, FilesGetCrLfAfterEveryLineTheClipboardBetweenLines)

@@ -239,7 +239,7 @@ TEST_F(MoveWindow, FailedReadsKeepTheMove)
     };
     const Case cases[] = {
         {"bad.mov", "GALAXY Lyra Orion\r\n#END\r\n", "This is no galaxy move!"},
-        {"lower.mov", header + "s 12 Mars\r\n#END\r\n", "Error in file: unrecognized command in line\r\ns 12 Mars"},
+        {"unknown.mov", header + "= Alice\r\n#END\r\n", "Error in file: unrecognized command in line\r\n= Alice"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -303,11 +303,11 @@ TEST_F(MoveWindow, DisplaySwitchingAndItsFailure)
     setDisplay(MoveForm::Raw);
     EXPECT_EQ(lines(), (Lines{"#GALAXY Lyra Orion pw", "S 1 Venus ; ETA 5 turns", "#END"}));
     // A line that has no natural form stops the switch: the move stays raw and so does the choice.
-    window->editor().InsertOrderLine("s 2 Venus");
+    window->editor().InsertOrderLine("= Alice");
     window->showMove();
     const Lines raw = lines();
     setDisplay(MoveForm::Natural);
-    EXPECT_EQ(messages(), Lines{"Error in file: unrecognized command in line\r\ns 2 Venus ; ETA 5 turns"});
+    EXPECT_EQ(messages(), Lines{"Error in file: unrecognized command in line\r\n= Alice"});
     EXPECT_EQ(lines(), raw);
     EXPECT_TRUE(window->RadioButtonMoveRaw->isChecked());
     EXPECT_EQ(window->editor().moveForm(), MoveForm::Raw);

@@ -1,0 +1,136 @@
+// The order files that were fed to the server of the real game Lyra, one per race and turn
+// (race_N.T: race N's orders for turn T): each reads, survives the natural form, and checks
+// against the report it was written against; every order the server refused gets a finding.
+
+#include "gamedata.h"
+#include "movechecker.h"
+#include "orderformat.h"
+#include "orderwords.h"
+#include "testfiles.h"
+#include "textrules.h"
+#include "turnloader.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <set>
+
+namespace orrery {
+namespace {
+
+// The races' folders in the order of their first names race_1 ... race_6 (players.txt and the
+// turn-0 reports; the races were renamed on turn 1).
+const char* const raceFolders[] = {"alpha", "beta", "gamma", "delta", "epsilon_eridani", "race_6"};
+
+// Lines of the files that the editor does not know; the file is read without them.
+const std::map<std::string, std::string> unknownLines = {
+    // "=" sets the player's real name (the turn-1 report says "Your real name is Alice_Alpha.");
+    // the editor's command set has no such command.
+    {"race_1.1", "= Alice_Alpha"},
+};
+
+// Orders the server refused with an error that the checker does not flag, as echoed, with the
+// reason. None so far: the game's two refusals, a send of a group that does not exist
+// ("s 999 Alcyone") and the erasing of a ship type that still has ships ("e Probe"), are both
+// flagged.
+const std::set<std::string> refusedButNotFlagged = {};
+
+std::string report(const std::string& folder, int turn)
+{
+    return test::corpusDir() + "gng-game1/" + folder + "/" + folder + std::to_string(turn) + ".txt";
+}
+
+// The orders the report's "ORDERS RECEIVED" section echoes ("> s 999 Alcyone") that the server
+// refused: those followed by an error line (">   ERROR: Group or fleet not recognized.").
+std::vector<std::string> refusedOrders(const std::string& path)
+{
+    const std::string text = repairedLineEnds(test::readText(path));
+    std::vector<std::string> refused;
+    bool inOrders = false;
+    std::string_view previous;
+    for (std::string_view line : splitLines(text)) {
+        if (line == "ORDERS RECEIVED") inOrders = true;
+        else if (!line.empty() && line.front() == '\t') inOrders = false;
+        if (!inOrders || !startsWith(line, "> ")) continue;
+        if (field(line, 2) == "ERROR:") refused.emplace_back(previous.substr(2));
+        previous = line;
+    }
+    return refused;
+}
+
+// A finding flags an order when it quotes the order's line or names its group, fleet, ship type
+// or planet (word 2), as "Error in unload command for group 3: ..." does.
+bool flagged(const std::string& findings, const std::string& line)
+{
+    const std::string_view subject = field(line, 2);
+    for (std::string_view finding : splitLines(findings)) {
+        if (finding.find("\"" + line + "\"") != std::string_view::npos) return true;
+        const Fields words(finding);
+        for (int n = 1; n <= words.count(); ++n)
+            if (words[n] == subject || words[n] == std::string(subject) + ":") return true;
+    }
+    return false;
+}
+
+TEST(LyraOrders, EveryRaceMoveReadsConvertsAndChecksAgainstItsTurn)
+{
+    ORRERY_REQUIRE_CORPUS();
+    const std::string folder = test::corpusDir() + "gng-game1/setup/orders/";
+    int files = 0, refusals = 0;
+    for (const std::string& name : test::listFiles(folder)) {
+        if (!startsWith(name, "race_")) continue; // the T.all files hold every race's orders
+        SCOPED_TRACE(name);
+        ++files;
+        const std::string race = raceFolders[std::stoi(name.substr(5)) - 1];
+        const int turn = std::stoi(name.substr(name.find('.') + 1));
+        std::string text = test::readText(folder + name);
+        if (const auto unknown = unknownLines.find(name); unknown != unknownLines.end()) {
+            EXPECT_EQ(readMove(text, MoveForm::Raw, {}).message, unrecognizedMessage(unknown->second));
+            const std::size_t at = text.find(unknown->second + "\n");
+            ASSERT_NE(at, std::string::npos);
+            text.erase(at, unknown->second.size() + 1);
+        }
+        // The header's last word is the turn the orders are for (the file's T). The server carries
+        // them out on the state of report T-1 and echoes them, with its errors, in report T.
+        Game game;
+        std::string error;
+        ASSERT_TRUE(loadTurnFromPath(report(race, turn - 1), game, &error)) << error;
+        const OrderContext context(game);
+        const RawMove move = readMove(text, MoveForm::Raw, context);
+        ASSERT_TRUE(move.ok) << move.message;
+        const RawMove asRead = readRawMove(text);
+        EXPECT_EQ(field(asRead.lines.front(), 5), std::to_string(turn));
+
+        // Through the natural form and back every order line is the line as read (comment cut,
+        // command letter upper-cased); only "D Fleet" gets the converter's "D FLEET". The header
+        // keeps game, race and password, but not the turn number after them: the natural header
+        // has no place for it.
+        std::vector<std::string> expected = asRead.lines, natural, back;
+        expected.front() = headerLine(MoveForm::Raw, asRead.game, asRead.race, asRead.password);
+        for (std::string& line : expected)
+            if (commandLetter(line) == 'D' && equalsNoCase(field(line, 2), "FLEET"))
+                line = "D FLEET" + line.substr(Fields(line).offset(2) + 5);
+        ASSERT_TRUE(convertMove(move.lines, MoveForm::Raw, MoveForm::Natural, context, natural));
+        ASSERT_TRUE(convertMove(natural, MoveForm::Natural, MoveForm::Raw, context, back));
+        EXPECT_EQ(move.lines, expected);
+        EXPECT_EQ(back, expected);
+
+        // Every refused order gets a finding; moves the server carried out in full get none.
+        const std::string findings = CheckMove(move.lines, game);
+        const std::vector<std::string> refused = refusedOrders(report(race, turn));
+        if (refused.empty()) {
+            EXPECT_EQ(findings, "");
+        }
+        for (const std::string& order : refused) {
+            SCOPED_TRACE(order);
+            ++refusals;
+            const std::string line = readRawMove("#GALAXY Lyra " + race + "\n" + order + "\n").lines.at(1);
+            EXPECT_EQ(flagged(findings, line), refusedButNotFlagged.count(order) == 0) << findings;
+        }
+    }
+    EXPECT_EQ(files, 90);
+    EXPECT_EQ(refusals, 2);
+}
+
+} // namespace
+} // namespace orrery
