@@ -45,21 +45,21 @@ std::string speedText(const grouprecord& g, double mass)
 const std::array<PanelLabel, 15>& planetPanelLabels()
 {
     static const std::array<PanelLabel, 15> labels{{
-        {"LabelSelection", 72, 8},
-        {"LabelOwner", 252, 8},
-        {"LabelProducing", 420, 8},
-        {"Labelxpos", 592, 8},
-        {"Labelypos", 664, 8},
-        {"LabelSize", 72, 24},
-        {"LabelPopulation", 160, 24},
-        {"LabelIndustrie", 288, 24},
-        {"LabelResources", 392, 24},
-        {"LabelCAP", 496, 24},
-        {"LabelMAT", 592, 24},
-        {"LabelCOL", 664, 24},
-        {"LabelProduction", 72, 40},
-        {"LabelMaxTech", 288, 40},
-        {"LabelmaxShip", 496, 40},
+        {"LabelSelection", true, "Name: Betelgeuse"},
+        {"LabelOwner", false, "Owner: Betelgeuse"},
+        {"LabelProducing", false, "Producing: Materials"},
+        {"Labelxpos", false, "X: 000.00"},
+        {"Labelypos", false, "Y: 000.00"},
+        {"LabelSize", true, "Size: 0000.00"},
+        {"LabelPopulation", false, "Population: 0000.00"},
+        {"LabelIndustrie", false, "Industrie: 0000.00"},
+        {"LabelResources", false, "Resources: 00.00"},
+        {"LabelCAP", false, "CAP: 000.00"},
+        {"LabelMAT", false, "MAT: 000.00"},
+        {"LabelCOL", false, "COL: 000.00"},
+        {"LabelProduction", true, "max./cur. production: 0000.000 / 0000.000"},
+        {"LabelMaxTech", false, "max./cur. tech: 0.000 / 0.000"},
+        {"LabelmaxShip", false, "max./cur. mass: 000.000 / 000.000"},
     }};
     return labels;
 }

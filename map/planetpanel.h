@@ -13,11 +13,13 @@
 
 namespace orrery {
 
-// A label of the panel and its place (pixels inside the panel).
+// A label of the panel: its name, whether it starts one of the panel's three lines (the planet,
+// its values, what it can produce), and a text as wide as its usual longest one: the label is
+// never narrower, so that the labels keep their places from planet to planet.
 struct PanelLabel {
     const char* name;
-    int x;
-    int y;
+    bool newLine;
+    const char* widest;
 };
 // LabelSelection, LabelOwner, LabelProducing, Labelxpos, Labelypos, LabelSize, LabelPopulation,
 // LabelIndustrie, LabelResources, LabelCAP, LabelMAT, LabelCOL, LabelProduction, LabelMaxTech,

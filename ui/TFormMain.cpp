@@ -1,5 +1,6 @@
 #include "TFormMain.h"
 
+#include "FlowLayout.h"
 #include "TAboutBox.h"
 #include "TFormConfigurations.h"
 #include "TFormDebug.h"
@@ -20,6 +21,7 @@
 #include <QCloseEvent>
 #include <QFileDialog>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPainter>
@@ -27,6 +29,7 @@
 #include <QScrollBar>
 #include <QSettings>
 #include <QSplitter>
+#include <QStyle>
 #include <QTimer>
 #include <QToolButton>
 #include <QHBoxLayout>
@@ -284,12 +287,47 @@ void TFormMain::layoutButtonBar()
     }
 }
 
+namespace {
+
+// Pixels between two labels of a line of the planet panel, and the grid rows the panel shows at
+// least when the window opens.
+constexpr int panelLabelSpacing = 12;
+constexpr int panelGridRows = 4;
+
+// A label (named when a name is given) never narrower than this text.
+QLabel* panelLabel(const QString& name, const QString& widest, QWidget* parent)
+{
+    auto* label = new QLabel(parent);
+    if (!name.isEmpty()) label->setObjectName(name);
+    label->setMinimumWidth(label->fontMetrics().horizontalAdvance(widest));
+    return label;
+}
+
+// Each column of the groups grid as wide as its heading and its longest value, and at least as
+// wide as its usual width.
+void fitGroupColumns(TStringGridOR& grid)
+{
+    const QFontMetrics metrics(grid.font());
+    const int margin = 2 * (grid.style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, &grid) + 1);
+    const auto& columns = groupColumns();
+    for (int c = 0; c < grid.columnCount(); ++c) {
+        int width = std::max(columns[static_cast<std::size_t>(c)].width, grid.horizontalHeader()->sectionSizeHint(c));
+        for (int r = 1; r < grid.rowCount(); ++r)
+            width = std::max(width, metrics.horizontalAdvance(grid.Cells(c, r)) + margin);
+        grid.setColumnWidth(c, width);
+    }
+}
+
+} // namespace
+
 void TFormMain::createPlanetPanel()
 {
     PanelPlanet = new QWidget(Splitter);
     PanelPlanet->setObjectName(QStringLiteral("PanelPlanet"));
     PanelPlanet->setMinimumHeight(1);
     PanelPlanet->setAutoFillBackground(true);
+    // Its height is set once it is shown and its width known (eventFilter).
+    PanelPlanet->installEventFilter(this);
     QPalette p = PanelPlanet->palette();
     p.setColor(QPalette::Window, QColor(0xC0, 0xC0, 0xC0));
     PanelPlanet->setPalette(p);
@@ -297,24 +335,20 @@ void TFormMain::createPlanetPanel()
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(2);
 
-    // The labels of the shown planet, at their places.
+    // The report label and the yellow marker, the labels of the shown planet in their three lines
+    // (each wrapped where the panel is too narrow), and the "Mouse pos." box at the right edge.
     PanelInfo = new QWidget(PanelPlanet);
     PanelInfo->setObjectName(QStringLiteral("PanelInfo"));
-    PanelInfo->setFixedHeight(60);
-    PanelInfo->installEventFilter(this);
-    LabelName = new QLabel(PanelInfo);
-    LabelName->setObjectName(QStringLiteral("LabelName"));
-    LabelName->setGeometry(8, 8, 62, 14);
-    for (const PanelLabel& l : planetPanelLabels()) {
-        auto* label = new QLabel(PanelInfo);
-        label->setObjectName(QString::fromLatin1(l.name));
-        label->setGeometry(l.x, l.y, 200, 14);
-        panelLabels_[label->objectName()] = label;
-    }
-    // The small yellow marker: groups are at the shown planet.
+    auto* info = new QHBoxLayout(PanelInfo);
+    info->setContentsMargins(4, 4, 2, 2);
+    info->setSpacing(panelLabelSpacing);
+    auto* left = new QVBoxLayout();
+    left->setSpacing(2);
+    LabelName = panelLabel(QStringLiteral("LabelName"), QStringLiteral("report: 0000"), PanelInfo);
+    left->addWidget(LabelName);
+    // The small yellow marker: groups are at the shown planet. Its place stays when it is hidden.
     ImageYellowMarker = new QLabel(PanelInfo);
     ImageYellowMarker->setObjectName(QStringLiteral("ImageYellowMarker"));
-    ImageYellowMarker->setGeometry(4, 24, 57, 33);
     QPixmap marker(57, 33);
     marker.fill(Qt::transparent);
     {
@@ -325,24 +359,42 @@ void TFormMain::createPlanetPanel()
         mp.drawText(QRect(2, 8, 52, 20), Qt::AlignCenter, QStringLiteral("groups"));
     }
     ImageYellowMarker->setPixmap(marker);
+    QSizePolicy keepPlace = ImageYellowMarker->sizePolicy();
+    keepPlace.setRetainSizeWhenHidden(true);
+    ImageYellowMarker->setSizePolicy(keepPlace);
     ImageYellowMarker->hide();
+    left->addWidget(ImageYellowMarker);
+    left->addStretch(1);
+    info->addLayout(left);
+    auto* lines = new FlowLayout(panelLabelSpacing, 2);
+    for (const PanelLabel& l : planetPanelLabels()) {
+        QLabel* label = panelLabel(QString::fromLatin1(l.name), QString::fromLatin1(l.widest), PanelInfo);
+        lines->addFlowWidget(label, l.newLine);
+        panelLabels_[label->objectName()] = label;
+    }
+    info->addLayout(lines, 1);
     GroupBoxMousePos = new QGroupBox(QStringLiteral("Mouse pos."), PanelInfo);
     GroupBoxMousePos->setObjectName(QStringLiteral("GroupBoxMousePos"));
-    GroupBoxMousePos->setGeometry(698, 0, 100, 58);
-    LabelMouseX = new QLabel(QStringLiteral("X:"), GroupBoxMousePos);
-    LabelMouseY = new QLabel(QStringLiteral("Y:"), GroupBoxMousePos);
-    LabelMouseDTO = new QLabel(QStringLiteral("DTO:"), GroupBoxMousePos);
-    LabelMouseX->setGeometry(6, 16, 90, 14);
-    LabelMouseY->setGeometry(6, 29, 90, 14);
-    LabelMouseDTO->setGeometry(6, 42, 90, 14);
+    auto* mouse = new QVBoxLayout(GroupBoxMousePos);
+    mouse->setContentsMargins(6, 2, 6, 2);
+    mouse->setSpacing(0);
+    const QString widestMouseText = QStringLiteral("DTO: 0000.00");
+    LabelMouseX = panelLabel(QString(), widestMouseText, GroupBoxMousePos);
+    LabelMouseY = panelLabel(QString(), widestMouseText, GroupBoxMousePos);
+    LabelMouseDTO = panelLabel(QString(), widestMouseText, GroupBoxMousePos);
+    LabelMouseX->setText(QStringLiteral("X:"));
+    LabelMouseY->setText(QStringLiteral("Y:"));
+    LabelMouseDTO->setText(QStringLiteral("DTO:"));
+    for (QLabel* label : {LabelMouseX, LabelMouseY, LabelMouseDTO}) mouse->addWidget(label);
+    info->addWidget(GroupBoxMousePos, 0, Qt::AlignTop);
     layout->addWidget(PanelInfo);
 
     // The groups at the planet, with the filter.
     auto* row = new QHBoxLayout();
-    row->setContentsMargins(4, 0, 4, 0);
+    row->setContentsMargins(4, 0, 2, 0);
     LabelGroupsCaption = new QLabel(QStringLiteral("Groups at planet"), PanelPlanet);
     LabelGroupsCaption->setObjectName(QStringLiteral("LabelGroupsCaption"));
-    row->addWidget(LabelGroupsCaption, 1);
+    row->addWidget(LabelGroupsCaption, 1, Qt::AlignBottom);
     auto* filterBox = new QGroupBox(QStringLiteral("What groups to view?"), PanelPlanet);
     filterBox->setObjectName(QStringLiteral("RadioGroupView"));
     auto* filterLayout = new QHBoxLayout(filterBox);
@@ -363,20 +415,20 @@ void TFormMain::createPlanetPanel()
     row->addWidget(filterBox);
     layout->addLayout(row);
 
+    // The grid takes the rest of the panel.
     StringGridGroups = new TStringGridOR(PanelPlanet);
     StringGridGroups->setObjectName(QStringLiteral("StringGridGroups"));
     QStringList headings;
-    std::vector<int> widths;
-    for (const GridColumn& c : groupColumns()) {
-        headings << QString::fromLatin1(c.heading);
-        widths.push_back(c.width);
-    }
+    for (const GridColumn& c : groupColumns()) headings << QString::fromLatin1(c.heading);
     StringGridGroups->setColumnCount(static_cast<int>(headings.size()));
     StringGridGroups->setRowCount(2);
     StringGridGroups->setHeadings(headings);
-    StringGridGroups->setColumnWidths(widths);
-    StringGridGroups->setRowHeights(18);
+    const int rowHeight = std::max(18, StringGridGroups->fontMetrics().height() + 4);
+    StringGridGroups->setRowHeights(rowHeight);
     StringGridGroups->setRowSelect(true);
+    StringGridGroups->setMinimumHeight((panelGridRows + 1) * rowHeight + 2 * StringGridGroups->frameWidth() +
+                                       StringGridGroups->horizontalScrollBar()->sizeHint().height());
+    fitGroupColumns(*StringGridGroups);
     layout->addWidget(StringGridGroups, 1);
 }
 
@@ -538,6 +590,7 @@ void TFormMain::FillGroupsAtPlanet()
             for (std::size_t c = 0; c < groups.rows[r].cells.size(); ++c)
                 grid.setCell(static_cast<int>(c), static_cast<int>(r) + 1, groups.rows[r].cells[c]);
     });
+    fitGroupColumns(*StringGridGroups);
     // The rows are other groups now: no command may act on a group chosen before.
     StringGridGroups->clearSelection();
     StringGridGroups->setCurrentIndex(QModelIndex());
@@ -849,9 +902,14 @@ bool TFormMain::eventFilter(QObject* watched, QEvent* event)
 {
     // Bar buttons without a hint (the filter is on them only) show no tool tip.
     if (event->type() == QEvent::ToolTip && qobject_cast<QToolButton*>(watched)) return true;
-    // The "Mouse pos." box keeps to the planet panel's right edge.
-    if (watched == PanelInfo && event->type() == QEvent::Resize)
-        GroupBoxMousePos->move(std::max(0, PanelInfo->width() - GroupBoxMousePos->width() - 2), 0);
+    // Once shown, the planet panel gets the height its labels, its filter and some grid rows need
+    // at its width (the player may drag it smaller).
+    if (watched == PanelPlanet && event->type() == QEvent::Show) {
+        PanelPlanet->removeEventFilter(this);
+        const QList<int> sizes = Splitter->sizes();
+        const int wanted = PanelPlanet->layout()->minimumHeightForWidth(PanelPlanet->width());
+        if (sizes.size() == 2 && sizes[1] < wanted) Splitter->setSizes({sizes[0] + sizes[1] - wanted, wanted});
+    }
     return QMainWindow::eventFilter(watched, event);
 }
 
