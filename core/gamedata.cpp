@@ -211,13 +211,16 @@ double defence(const grouprecord& g)
     return g.shieldtech * g.shields / std::cbrt(mass) * std::cbrt(30.0);
 }
 
-int symbolSize(double planetSize, bool planetSizesShown)
+int planetSymbolSize(double planetSize, bool planetSizesShown)
 {
     if (!planetSizesShown) return 5;
-    // Absurd sizes of a broken report must not overflow: no symbol is wider than 65537 pixels.
-    return std::clamp(roundHalfEven(planetSize / 100.0), -65536, 65536) + 1;
+    // A broken size of billions would give a symbol wider than any canvas; 2^16 pixels is plenty.
+    return std::clamp(roundHalfEven(planetSize / 100.0), -1, 1 << 16) + 1;
 }
 
-int symbolRadius(double planetSize, bool planetSizesShown) { return symbolSize(planetSize, planetSizesShown) / 2; }
+int planetSymbolRadius(double planetSize, bool planetSizesShown)
+{
+    return planetSymbolSize(planetSize, planetSizesShown) / 2;
+}
 
 } // namespace orrery

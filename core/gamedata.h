@@ -353,9 +353,10 @@ double attackStrength(const grouprecord& group);
 // Defence of one ship: shield tech x shields / (full mass)^(1/3) x 30^(1/3); 0 without shields.
 double defence(const grouprecord& group);
 
-// Radius in pixels of a planet's map symbol: with planet sizes shown the symbol is
-// round(size / 100) + 1 pixels wide, otherwise 5.
-int symbolSize(double planetSize, bool planetSizesShown);
-int symbolRadius(double planetSize, bool planetSizesShown);
+// The side in pixels of the map symbol of a planet of that size: with planet sizes shown
+// round(size / 100) + 1, otherwise 5; the radius is half of it (the offset from the symbol's
+// corner to its centre).
+int planetSymbolSize(double planetSize, bool planetSizesShown);
+int planetSymbolRadius(double planetSize, bool planetSizesShown);
 
 } // namespace orrery

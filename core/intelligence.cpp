@@ -289,7 +289,7 @@ void completeTurn(Game& game, bool planetSizesShown)
         auto radius = [&](const shortname& name, std::uint8_t* out) {
             for (const planetrecord& p : t.planets) {
                 if (p.name == name) {
-                    const int rr = symbolRadius(p.size, planetSizesShown);
+                    const int rr = planetSymbolRadius(p.size, planetSizesShown);
                     out[0] = out[1] = static_cast<std::uint8_t>(std::clamp(rr, 0, 255));
                     return;
                 }

@@ -323,7 +323,7 @@ void Session::reselectAfterTurnChange()
     for (const planetrecord& p : game_.turn.planets) {
         if (p.x != recent->x || p.y != recent->y) continue;
         recent->ownercode = p.ownercode;
-        recent->radiusx = recent->radiusy = symbolRadius(p.size, planetSizesShown());
+        recent->radiusx = recent->radiusy = planetSymbolRadius(p.size, planetSizesShown());
         recent->name = p.altname.empty() ? p.name : p.altname;
         ui_.showPanelForLabel(recent->name.str());
         return;

@@ -24,18 +24,30 @@ QColor colourOf(QRgb rgb) { return QColor::fromRgb(rgb | 0xFF000000u); }
 // QPainter's outline covers one pixel beyond the rectangle's width and height.
 QRect painterEllipseBox(int x1, int y1, int x2, int y2) { return QRect(x1, y1, x2 - x1 - 1, y2 - y1 - 1); }
 
-constexpr int maxStampSize = 64;
 constexpr std::uint8_t stampOutline = 1;
 constexpr std::uint8_t stampInside = 2;
 
-// The pixels QPainter sets for an ellipse in a w x h box (outline and inside), worked out once
-// per size. The map draws thousands of planet symbols and rings of a few sizes on every paint.
-const std::vector<std::uint8_t>& ellipseStamp(int w, int h)
+} // namespace
+
+// The glyphs of each text drawn so far, for one font at a time: planet names come back on every
+// paint, and shaping them anew each time would cost more than the rest of the map.
+struct CanvasCache::Texts {
+    QString fontKey;
+    std::unique_ptr<QFontMetrics> metrics;
+    std::unordered_map<std::string, TextSprite> sprites;
+};
+
+CanvasCache::CanvasCache() : texts_(std::make_unique<Texts>()) {}
+CanvasCache::~CanvasCache() = default;
+
+std::size_t CanvasCache::textCount() const { return texts_->sprites.size(); }
+
+const std::vector<std::uint8_t>& CanvasCache::ellipse(int w, int h)
 {
-    static std::unordered_map<int, std::vector<std::uint8_t>> stamps;
+    // Sizes are at most maxStampSize, so there are at most 65 x 65 stamps.
     const int key = w * (maxStampSize + 1) + h;
-    auto it = stamps.find(key);
-    if (it != stamps.end()) return it->second;
+    auto it = stamps_.find(key);
+    if (it != stamps_.end()) return it->second;
     QImage image(w, h, QImage::Format_RGB32);
     image.fill(0xFF000000u);
     {
@@ -53,22 +65,12 @@ const std::vector<std::uint8_t>& ellipseStamp(int w, int h)
             stamp[static_cast<std::size_t>(y) * w + x] = v == 0xFFFFFFu ? stampOutline : v == 0xFF0000u ? stampInside : 0;
         }
     }
-    return stamps.emplace(key, std::move(stamp)).first->second;
+    return stamps_.emplace(key, std::move(stamp)).first->second;
 }
 
-} // namespace
-
-// The glyphs of each text drawn so far, for one font at a time: planet names come back on every
-// paint, and shaping them anew each time would cost more than the rest of the map. The map is
-// painted from one thread only.
-const MapCanvas::TextSprite& MapCanvas::textSprites(const QFont& font, const QString& fontKey, std::string_view s)
+const CanvasCache::TextSprite& CanvasCache::text(const QFont& font, const QString& fontKey, std::string_view s)
 {
-    struct Cache {
-        QString fontKey;
-        std::unique_ptr<QFontMetrics> metrics;
-        std::unordered_map<std::string, TextSprite> sprites;
-    };
-    static Cache cache;
+    Texts& cache = *texts_;
     if (!cache.metrics || cache.fontKey != fontKey) {
         cache.fontKey = fontKey;
         cache.metrics = std::make_unique<QFontMetrics>(font);
@@ -77,7 +79,7 @@ const MapCanvas::TextSprite& MapCanvas::textSprites(const QFont& font, const QSt
     std::string key(s);
     auto it = cache.sprites.find(key);
     if (it != cache.sprites.end()) return it->second;
-    if (cache.sprites.size() >= 50000) cache.sprites.clear();
+    if (cache.sprites.size() >= maxTexts) cache.sprites.clear();
 
     TextSprite t;
     const QString text = latin1(s);
@@ -116,10 +118,14 @@ const MapCanvas::TextSprite& MapCanvas::textSprites(const QFont& font, const QSt
     return cache.sprites.emplace(std::move(key), std::move(t)).first->second;
 }
 
-MapCanvas::MapCanvas(const QRect& area)
+MapCanvas::MapCanvas(const QRect& area, CanvasCache* cache)
     : area_(area.normalized()), image_(std::max(1, area_.width()), std::max(1, area_.height()), QImage::Format_RGB32),
-      font_(defaultFont())
+      cache_(cache), font_(defaultFont())
 {
+    if (!cache_) {
+        ownCache_ = std::make_unique<CanvasCache>();
+        cache_ = ownCache_.get();
+    }
     if (area_.width() < 1) area_.setWidth(1);
     if (area_.height() < 1) area_.setHeight(1);
     image_.fill(0xFF000000u);
@@ -306,9 +312,9 @@ void MapCanvas::ellipse(int x1, int y1, int x2, int y2)
         fillBox(x1, y1, x2, y2, pen_);
         return;
     }
-    if (w <= maxStampSize && h <= maxStampSize) {
+    if (w <= CanvasCache::maxStampSize && h <= CanvasCache::maxStampSize) {
         // Planet symbols and battle rings: the painter's pixels for this box, drawn once.
-        const std::vector<std::uint8_t>& stamp = ellipseStamp(w, h);
+        const std::vector<std::uint8_t>& stamp = cache_->ellipse(w, h);
         const int top = std::max(y1, area_.top()), bottom = std::min(y2, area_.top() + area_.height());
         const int left = std::max(x1, area_.left()), right = std::min(x2, area_.left() + area_.width());
         const QRgb pen = 0xFF000000u | pen_, brush = 0xFF000000u | brush_;
@@ -363,7 +369,7 @@ void MapCanvas::triangle(int x1, int y1, int x2, int y2, int x3, int y3)
 
 const MapCanvas::TextSprite& MapCanvas::sprite(std::string_view s) const
 {
-    return textSprites(font_, fontKey_, s);
+    return cache_->text(font_, fontKey_, s);
 }
 
 int MapCanvas::textWidth(std::string_view s) const { return sprite(s).width; }

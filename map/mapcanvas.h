@@ -14,9 +14,10 @@
 // - there is no antialiasing, so every pixel has exactly one of the colours used.
 // QPainter draws lines and outlines one pixel longer than these rules, so lines, rectangles,
 // fills and triangles are rasterised here directly into the image. Ellipses and text are QPainter's
-// own pixels: small ellipses and every text are drawn once into a cache and copied from there
-// (the map draws thousands of them per paint), large ellipses go through a QPainter on the image.
-// All coordinates are canvas coordinates. Painting happens on one thread.
+// own pixels: small ellipses and every text are drawn once into a CanvasCache and copied from
+// there (the map draws thousands of them per paint), large ellipses go through a QPainter on the
+// image. The cache outlives the canvases of single paints: the map view owns it. All coordinates
+// are canvas coordinates. Painting happens on one thread.
 
 #include <QFont>
 #include <QImage>
@@ -28,6 +29,7 @@
 #include <cstdint>
 #include <memory>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 class QPainter;
@@ -54,10 +56,45 @@ constexpr QRgb maroon = 0x800000;
 constexpr QRgb navy = 0x000080;
 } // namespace mapcolour
 
+// The pixels of small ellipses and of texts, worked out once and copied onto every canvas that
+// draws them. Bounded: beyond maxTexts different texts it starts afresh.
+class CanvasCache {
+public:
+    CanvasCache();
+    ~CanvasCache();
+    CanvasCache(const CanvasCache&) = delete;
+    CanvasCache& operator=(const CanvasCache&) = delete;
+
+    static constexpr std::size_t maxTexts = 20000;
+    static constexpr int maxStampSize = 64; // ellipses up to this size in both directions
+
+    // The pixels of one text in one font, relative to the top-left corner of its cell.
+    struct TextSprite {
+        int width = 0;  // the cell: advance and line height
+        int height = 0;
+        int inkLeft = 0; // the glyph pixels
+        int inkTop = 0;
+        int inkWidth = 0;
+        int inkHeight = 0;
+        std::vector<std::uint8_t> ink;
+    };
+    // fontKey: the font's key (QFont::key), worked out once by the caller.
+    const TextSprite& text(const QFont& font, const QString& fontKey, std::string_view s);
+    // The pixels QPainter sets for an ellipse in a w x h box: 1 outline, 2 inside, 0 outside.
+    const std::vector<std::uint8_t>& ellipse(int w, int h);
+    std::size_t textCount() const;
+
+private:
+    struct Texts;
+    std::unique_ptr<Texts> texts_;
+    std::unordered_map<int, std::vector<std::uint8_t>> stamps_;
+};
+
 class MapCanvas {
 public:
-    // A black canvas whose image covers area (in canvas coordinates).
-    explicit MapCanvas(const QRect& area);
+    // A black canvas whose image covers area (in canvas coordinates), drawing its ellipses and
+    // texts through the cache (a cache of its own when none is given).
+    explicit MapCanvas(const QRect& area, CanvasCache* cache = nullptr);
     ~MapCanvas();
     MapCanvas(const MapCanvas&) = delete;
     MapCanvas& operator=(const MapCanvas&) = delete;
@@ -107,17 +144,7 @@ public:
     }
 
 private:
-    // The pixels of one text in one font, relative to the top-left corner of its cell.
-    struct TextSprite {
-        int width = 0;  // the cell: advance and line height
-        int height = 0;
-        int inkLeft = 0; // the glyph pixels
-        int inkTop = 0;
-        int inkWidth = 0;
-        int inkHeight = 0;
-        std::vector<std::uint8_t> ink;
-    };
-    static const TextSprite& textSprites(const QFont& font, const QString& fontKey, std::string_view s);
+    using TextSprite = CanvasCache::TextSprite;
     const TextSprite& sprite(std::string_view s) const;
     QPainter& painter();
     bool enclosesImage(int x1, int y1, int x2, int y2) const;
@@ -135,6 +162,8 @@ private:
     QRgb* bits_ = nullptr;
     std::size_t stride_ = 0; // pixels per image row
     std::unique_ptr<QPainter> painter_;
+    std::unique_ptr<CanvasCache> ownCache_;
+    CanvasCache* cache_ = nullptr;
     QFont font_;
     QString fontKey_;
     int lineHeight_ = 0;

@@ -255,9 +255,7 @@ bool IsNearView(const MapScroll& scroll, int X, int Y)
 
 int SymbolSize(const planetrecord& planet, bool planetSizesShown)
 {
-    if (!planetSizesShown) return symbolSize(planet.size, false);
-    // A broken size of billions would give a symbol wider than any canvas; 2^16 pixels is plenty.
-    return std::clamp(roundHalfEven(planet.size / 100.0), -1, 1 << 16) + 1;
+    return planetSymbolSize(planet.size, planetSizesShown);
 }
 
 int SymbolRadius(const planetrecord& planet, bool planetSizesShown) { return SymbolSize(planet, planetSizesShown) / 2; }

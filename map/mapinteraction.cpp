@@ -37,7 +37,7 @@ PressResult mapPress(const Game& game, ViewState& view, bool planetSizesShown, i
         const int y0 = geometry.MapToScreenY(planet.y);
         const int w = SymbolSize(planet, planetSizesShown);
         if (X < x0 || X >= x0 + w || Y < y0 || Y >= y0 + w) continue;
-        result.panels.push_back(PanelRequest{1, &planet, planet.name.str(), planet.x, planet.y});
+        result.panels.push_back(PanelRequest{PanelShows::Planet, &planet, planet.name.str(), planet.x, planet.y});
         mapselection s;
         s.x = planet.x;
         s.y = planet.y;
@@ -51,7 +51,7 @@ PressResult mapPress(const Game& game, ViewState& view, bool planetSizesShown, i
         const int x0 = geometry.markToScreenX(mark.x);
         const int y0 = geometry.markToScreenY(mark.y);
         if (X < x0 || X >= x0 + markBox || Y < y0 || Y >= y0 + markBox) continue;
-        result.panels.push_back(PanelRequest{2, nullptr, mark.kind == 1 ? "Enemy ship" : "Your ship", mark.x, mark.y});
+        result.panels.push_back(PanelRequest{PanelShows::MapMark, nullptr, mark.kind == 1 ? "Enemy ship" : "Your ship", mark.x, mark.y});
         mapselection s;
         s.x = mark.x;
         s.y = mark.y;

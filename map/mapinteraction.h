@@ -10,6 +10,7 @@
 // "zoom in on mouse position" (zoomOnMousePosition) before a press, and repaints.
 
 #include "gamedata.h"
+#include "planetpanel.h"
 #include "viewstate.h"
 
 #include <optional>
@@ -19,10 +20,10 @@
 
 namespace orrery {
 
-// A call of ShowPlanetPanel the press asks for: mode 1 a planet, mode 2 a map mark.
+// A call of ShowPlanetPanel the press asks for: a planet or a map mark.
 struct PanelRequest {
-    int mode = 1;
-    const planetrecord* planet = nullptr; // mode 1 only
+    PanelShows what = PanelShows::Planet;
+    const planetrecord* planet = nullptr; // a planet only
     std::string name;                      // planet name, or "Your ship" / "Enemy ship"
     double x = unknownposition;
     double y = unknownposition;

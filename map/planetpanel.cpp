@@ -78,12 +78,12 @@ ProductionFigures productionFigures(const planetrecord& p)
     return f;
 }
 
-PlanetPanelTexts ShowPlanetPanel(const Game& game, int mode, const planetrecord* planet, std::string_view name,
-                                 double x, double y)
+PlanetPanelTexts planetPanelTexts(const Game& game, PanelShows what, const planetrecord* planet,
+                                  std::string_view name, double x, double y)
 {
     PlanetPanelTexts t;
     t.panelobject = std::string(name);
-    if (mode == 1 && planet) {
+    if (what == PanelShows::Planet && planet) {
         const ProductionFigures f = productionFigures(*planet);
         const std::string label = PlanetLabel(game, name);
         t.selection = label == name ? "Name: " + label : "Name: " + label + " (" + std::string(name) + ")";
@@ -101,7 +101,7 @@ PlanetPanelTexts ShowPlanetPanel(const Game& game, int mode, const planetrecord*
         t.production = pairText("max./cur. production: ", f.maxProduction, f.currentProduction);
         t.maxShip = pairText("max./cur. mass: ", f.maxMass, f.currentMass);
         t.maxTech = pairText("max./cur. tech: ", f.maxTech, f.currentTech);
-    } else if (mode == 2) {
+    } else if (what == PanelShows::MapMark) {
         t.selection = "Selected: " + std::string(name);
         if (x != unknownposition) t.xpos = "X: " + formatFixed(x, 3, 2);
         if (y != unknownposition) t.ypos = "Y: " + formatFixed(y, 3, 2);

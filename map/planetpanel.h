@@ -60,12 +60,14 @@ struct ProductionFigures {
 };
 ProductionFigures productionFigures(const planetrecord& planet);
 
-// ShowPlanetPanel(mode, planet, name, x, y): mode 1 shows a planet (planet must be given), mode
-// 2 a ship mark (name "Your ship" or "Enemy ship"), any other mode clears the name and the
-// position. x or y of -99999.0 leaves that label alone. The groups grid is to be refilled for
-// panelobject afterwards.
-PlanetPanelTexts ShowPlanetPanel(const Game& game, int mode, const planetrecord* planet, std::string_view name,
-                                 double x, double y);
+// What the panel shows: a planet (which must be given), a ship mark of the text map (named "Your
+// ship" or "Enemy ship"), or nothing (the name and the position are cleared).
+enum class PanelShows { Nothing, Planet, MapMark };
+
+// The texts of the main window's ShowPlanetPanel(what, planet, name, x, y). x or y of -99999.0
+// leaves that label alone. The groups grid is to be refilled for panelobject afterwards.
+PlanetPanelTexts planetPanelTexts(const Game& game, PanelShows what, const planetrecord* planet,
+                                  std::string_view name, double x, double y);
 
 // The groups grid.
 enum class GroupFilter { All, Military, Transport };

@@ -104,10 +104,7 @@ OrderContext MoveEditor::context() const
 
 Result<std::vector<std::string>> MoveEditor::rawLines() const
 {
-    std::vector<std::string> out;
-    std::string bad;
-    if (convertMove(lines_, moveForm_, MoveForm::Raw, context(), out, &bad)) return out;
-    return Failure(unrecognizedMessage(bad));
+    return convertMove(lines_, moveForm_, MoveForm::Raw, context());
 }
 
 std::size_t MoveEditor::endIndex() const
@@ -165,11 +162,10 @@ void MoveEditor::newMove()
 Status MoveEditor::setMoveForm(MoveForm form)
 {
     if (form == moveForm_) return {};
-    std::vector<std::string> converted;
-    std::string bad;
     // Converted into a copy: a line that cannot be converted leaves the move as it was.
-    if (!convertMove(lines_, moveForm_, form, context(), converted, &bad)) return Failure(unrecognizedMessage(bad));
-    lines_ = std::move(converted);
+    Result<std::vector<std::string>> converted = convertMove(lines_, moveForm_, form, context());
+    if (!converted) return converted.error();
+    lines_ = std::move(*converted);
     moveForm_ = form;
     return {};
 }
@@ -231,11 +227,11 @@ CommandRequest MoveEditor::editSelected()
     if (blocks[index] == static_cast<int>(index)) {
         // A message block: recipients and text.
         const auto [first, last] = unitAt(index);
-        std::vector<std::string> raw;
         std::vector<std::string> block(lines_.begin() + static_cast<long>(first),
                                        lines_.begin() + static_cast<long>(last) + 1);
         block.insert(block.begin(), lines_[0]);
-        convertMove(block, moveForm_, MoveForm::Raw, context(), raw, nullptr, true);
+        const std::vector<std::string> raw =
+            convertMove(block, moveForm_, MoveForm::Raw, context(), true).valueOr({});
         std::string text;
         // An unclosed block (at the end of a move read without its closing line) is all text.
         const bool closed = raw.size() > 2 && !raw.back().empty() && raw.back().front() == '@';
@@ -513,12 +509,12 @@ Status MoveEditor::readInto(std::string_view text)
 {
     // Read into a copy: a text that is no move, or that has a line neither form recognises,
     // leaves the move as it was.
-    RawMove read = readMove(text, moveForm_, context());
-    if (!read.ok) return Failure(read.message);
-    lines_ = std::move(read.lines);
-    gameName_ = std::move(read.game);
-    raceName_ = std::move(read.race);
-    password_ = std::move(read.password);
+    Result<RawMove> read = readMove(text, moveForm_, context());
+    if (!read) return read.error();
+    lines_ = std::move(read->lines);
+    gameName_ = std::move(read->game);
+    raceName_ = std::move(read->race);
+    password_ = std::move(read->password);
     selected_ = -1;
     RecalculateEtas(1);
     return {};
@@ -603,8 +599,7 @@ Result<std::string> MoveEditor::clipboardText()
 std::string MoveEditor::checkCurrentMove()
 {
     if (!autoEtas_) RecalculateEtas(1);
-    std::vector<std::string> raw;
-    convertMove(lines_, moveForm_, MoveForm::Raw, context(), raw, nullptr, true);
+    const std::vector<std::string> raw = convertMove(lines_, moveForm_, MoveForm::Raw, context(), true).valueOr({});
     return CheckMove(raw, lines_, game_);
 }
 

@@ -513,13 +513,10 @@ std::string unrecognizedMessage(std::string_view line)
     return std::string(msgUnrecognizedCommand) + std::string(lineBreak) + std::string(line);
 }
 
-bool convertMove(const std::vector<std::string>& lines, MoveForm from, MoveForm to, const OrderContext& context,
-                 std::vector<std::string>& out, std::string* badLine, bool keepUnrecognized)
+Result<std::vector<std::string>> convertMove(const std::vector<std::string>& lines, MoveForm from, MoveForm to,
+                                             const OrderContext& context, bool keepUnrecognized)
 {
-    if (from == to) {
-        out = lines;
-        return true;
-    }
+    if (from == to) return lines;
     std::vector<std::string> result;
     result.reserve(lines.size());
     bool inBlock = false;
@@ -569,24 +566,21 @@ bool convertMove(const std::vector<std::string>& lines, MoveForm from, MoveForm 
                 result.push_back(line);
                 continue;
             }
-            if (badLine) *badLine = line;
-            return false;
+            return Failure(unrecognizedMessage(line), {}, static_cast<int>(i) + 1);
         }
         result.push_back(std::move(converted));
     }
-    out = std::move(result);
-    return true;
+    return result;
 }
 
-RawMove readRawMove(std::string_view input)
+Result<RawMove> readRawMove(std::string_view input)
 {
     RawMove move;
     // Lines end at CR LF, LF or CR alike: moves come from every kind of mail program.
     LineReader reader(input);
     std::string_view first;
     if (!reader.next(first) || !(startsWith(first, "#GALAXY ") || startsWith(first, "#galaxy "))) {
-        move.message = msgNoGalaxyMove;
-        return move;
+        return Failure(std::string(msgNoGalaxyMove), {}, 1);
     }
     // Game name, race name and password: runs of characters from the ninth on, separated by
     // characters below code 33.
@@ -600,14 +594,20 @@ RawMove readRawMove(std::string_view input)
     move.game = nextRun();
     move.race = nextRun();
     move.password = nextRun();
-    move.lines.emplace_back(first);
+    int fileLine = 1;
+    auto keep = [&](std::string text) {
+        move.lines.push_back(std::move(text));
+        move.fileLines.push_back(fileLine);
+    };
+    keep(std::string(first));
 
     bool inBlock = false;
     std::string_view line;
     while (reader.next(line)) {
+        ++fileLine;
         if (inBlock) {
             if (!line.empty() && line.front() == '@') inBlock = false;
-            move.lines.emplace_back(line);
+            keep(std::string(line));
             continue;
         }
         // Lines that begin with blanks are taken without them.
@@ -615,12 +615,12 @@ RawMove readRawMove(std::string_view input)
         if (text.empty()) continue;
         if (text.front() == '@') {
             inBlock = true;
-            move.lines.emplace_back(text);
+            keep(std::string(text));
             continue;
         }
         if (text == "#end" || text == "#END") {
             // The server reads nothing after the end line (mail programs add signatures there).
-            move.lines.emplace_back(text);
+            keep(std::string(text));
             break;
         }
         if (text.front() == '#' || text.front() == ';' || text.front() == '/') continue;
@@ -630,39 +630,38 @@ RawMove readRawMove(std::string_view input)
         // as the server reads it: "SEND 12 Mars" and "send 12 Mars" -> "S 12 Mars". The rest of
         // the line stays as written.
         const std::string_view command = field(kept, 1);
-        move.lines.push_back(std::string(1, commandLetter(kept)) + std::string(kept.substr(command.size())));
+        keep(std::string(1, commandLetter(kept)) + std::string(kept.substr(command.size())));
     }
-    move.ok = true;
     return move;
 }
 
-RawMove readMove(std::string_view text, MoveForm form, const OrderContext& givenContext)
+namespace {
+
+// A failure at a line of the kept lines, moved to the line of the text it was read from.
+Failure atTextLine(const Failure& failure, const std::vector<int>& fileLines)
 {
-    RawMove move = readRawMove(text);
-    if (!move.ok) return move;
+    const std::size_t kept = static_cast<std::size_t>(failure.line - 1);
+    return Failure(failure.message, failure.file, kept < fileLines.size() ? fileLines[kept] : 0);
+}
+
+} // namespace
+
+Result<RawMove> readMove(std::string_view text, MoveForm form, const OrderContext& givenContext)
+{
+    Result<RawMove> move = readRawMove(text);
+    if (!move) return move;
     // Without a turn the own race is the one the header names ("Quit the game" needs it).
     OrderContext context = givenContext;
-    if (context.ownRace().empty()) context.setOwnRace(move.race);
-    std::vector<std::string> natural;
-    std::string bad;
-    if (!convertMove(move.lines, MoveForm::Raw, MoveForm::Natural, context, natural, &bad)) {
-        move.ok = false;
-        move.message = unrecognizedMessage(bad);
-        move.lines.clear();
-        return move;
-    }
+    if (context.ownRace().empty()) context.setOwnRace(move->race);
+    Result<std::vector<std::string>> natural = convertMove(move->lines, MoveForm::Raw, MoveForm::Natural, context);
+    if (!natural) return atTextLine(natural.error(), move->fileLines);
     if (form == MoveForm::Natural) {
-        move.lines = std::move(natural);
+        move->lines = std::move(*natural);
         return move;
     }
-    std::vector<std::string> raw;
-    if (!convertMove(natural, MoveForm::Natural, MoveForm::Raw, context, raw, &bad)) {
-        move.ok = false;
-        move.message = unrecognizedMessage(bad);
-        move.lines.clear();
-        return move;
-    }
-    move.lines = std::move(raw);
+    Result<std::vector<std::string>> raw = convertMove(*natural, MoveForm::Natural, MoveForm::Raw, context);
+    if (!raw) return atTextLine(raw.error(), move->fileLines);
+    move->lines = std::move(*raw);
     return move;
 }
 

@@ -5,6 +5,7 @@
 // move from a file or the clipboard, and writing it.
 
 #include "commands.h"
+#include "result.h"
 
 #include <optional>
 #include <string>
@@ -70,31 +71,30 @@ std::string ConvertOrderLine(std::string_view line, const Game& game);
 std::vector<int> messageBlocks(const std::vector<std::string>& lines, MoveForm form);
 bool opensMessage(std::string_view line, MoveForm form);
 
-// A whole move from one form into the other, message blocks as blocks. On failure returns false,
-// leaves out untouched and sets badLine to the line that neither form recognises; with
-// keepUnrecognized such a line is taken over unchanged instead.
-bool convertMove(const std::vector<std::string>& lines, MoveForm from, MoveForm to, const OrderContext& context,
-                 std::vector<std::string>& out, std::string* badLine = nullptr, bool keepUnrecognized = false);
+// A whole move from one form into the other, message blocks as blocks. Fails at the first line
+// that neither form recognises (the failure's line is its number, from 1); with keepUnrecognized
+// such a line is taken over unchanged instead.
+Result<std::vector<std::string>> convertMove(const std::vector<std::string>& lines, MoveForm from, MoveForm to,
+                                             const OrderContext& context, bool keepUnrecognized = false);
 
 // The message for a line that cannot be converted.
 std::string unrecognizedMessage(std::string_view line);
 
 // A move text read into raw lines (before conversion): the header's game name, race name and
-// password, and the lines that stay, each order with its command word cut to one upper-case letter
-// ("send 12 Mars" -> "S 12 Mars"). ok false with the message when the text is no move.
+// password, and the lines that stay.
 struct RawMove {
-    bool ok = false;
-    std::string message;
     std::string game;
     std::string race;
     std::string password;
     std::vector<std::string> lines;
+    std::vector<int> fileLines; // the line of the text each of lines was read from (from 1)
 };
-RawMove readRawMove(std::string_view text);
+// Fails with msgNoGalaxyMove when the text is no move.
+Result<RawMove> readRawMove(std::string_view text);
 
 // Reads a move and converts it into the given form (every line through the natural form, so that
 // a line that is not recognised stops the reading). ETAs are not touched here.
-RawMove readMove(std::string_view text, MoveForm form, const OrderContext& context);
+Result<RawMove> readMove(std::string_view text, MoveForm form, const OrderContext& context);
 
 // The text of a move as it is written to files: every line with a CR LF line end.
 std::string moveFileText(const std::vector<std::string>& rawLines);

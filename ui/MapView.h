@@ -5,6 +5,8 @@
 // the view keeps the canvas size and the scroll position and paints only what is visible.
 // When the canvas is smaller than the viewport it is centred (the canvas offset).
 
+#include "mapcanvas.h"
+
 #include <QAbstractScrollArea>
 
 #include <functional>
@@ -34,6 +36,8 @@ public:
     QPoint canvasPixel(QPoint viewportPosition) const;
     // The image last painted, for tests and screenshots of the map alone.
     const QImage& lastImage() const { return image_; }
+    // The pixels of ellipses and texts every paint of this map reuses.
+    CanvasCache& canvasCache() { return cache_; }
 
 signals:
     void mousePressedOnCanvas(QPoint canvasPixel, Qt::MouseButton button);
@@ -54,6 +58,7 @@ private:
     QSize canvas_{0, 0};
     QPoint offset_{0, 0};
     QImage image_;
+    CanvasCache cache_;
 };
 
 } // namespace orrery

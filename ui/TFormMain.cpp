@@ -508,7 +508,7 @@ void TFormMain::paintMap(QImage& image, QPoint origin)
     const Game& g = session_.game();
     if (session_.view().zoomfactor < minimumZoom || g.mapwidth <= 0) return;
     const MapScroll scroll = scrollState();
-    canvas_ = std::make_unique<MapCanvas>(visibleCanvasArea(scroll));
+    canvas_ = std::make_unique<MapCanvas>(visibleCanvasArea(scroll), &PaintBoxMap->canvasCache());
     MapRenderer(g, session_.view(), mapDisplay(), scroll).paint(*canvas_);
     QPainter p(&image);
     p.drawImage(canvas_->area().topLeft() - origin, canvas_->image());
@@ -530,7 +530,7 @@ void TFormMain::mapPressed(QPoint pixel)
     } else {
         const bool black = !canvas_ || !canvas_->area().contains(pixel) || canvas_->isBlack(pixel.x(), pixel.y());
         const PressResult result = mapPress(g, view, session_.planetSizesShown(), pixel.x(), pixel.y(), black);
-        for (const PanelRequest& r : result.panels) ShowPlanetPanel(r.mode, r.planet, r.name, r.x, r.y);
+        for (const PanelRequest& r : result.panels) ShowPlanetPanel(r.what, r.planet, r.name, r.x, r.y);
         repaintMap();
     }
     // The windows that take a map position from a press (the scan area, the planet view waiting
@@ -549,9 +549,10 @@ void TFormMain::mapMoved(QPoint pixel)
     LabelMouseDTO->setText(fromGame(texts->dto));
 }
 
-void TFormMain::ShowPlanetPanel(int mode, const planetrecord* planet, const std::string& name, double x, double y)
+void TFormMain::ShowPlanetPanel(PanelShows what, const planetrecord* planet, const std::string& name, double x,
+                                double y)
 {
-    const PlanetPanelTexts t = orrery::ShowPlanetPanel(session_.game(), mode, planet, name, x, y);
+    const PlanetPanelTexts t = planetPanelTexts(session_.game(), what, planet, name, x, y);
     panelobject_ = t.panelobject;
     const std::pair<const char*, const std::optional<std::string>*> labels[] = {
         {"LabelSelection", &t.selection},   {"LabelOwner", &t.owner},         {"LabelProducing", &t.producing},
@@ -602,7 +603,7 @@ void TFormMain::SelectPlanet(const QString& text)
     const planetrecord* p = orrery::SelectPlanet(session_.game(), session_.view(), toGame(text));
     if (!p) return;
     repaintMap();
-    ShowPlanetPanel(1, p, p->name.str(), p->x, p->y);
+    ShowPlanetPanel(PanelShows::Planet, p, p->name.str(), p->x, p->y);
 }
 
 // ------------------------------------------------------------------------------------------
@@ -677,11 +678,11 @@ void TFormMain::stepCommandsChanged(const StepState& steps)
 void TFormMain::showPanelForLabel(const std::string& label)
 {
     if (label.empty()) {
-        ShowPlanetPanel(0, nullptr, std::string(), unknownposition, unknownposition);
+        ShowPlanetPanel(PanelShows::Nothing, nullptr, std::string(), unknownposition, unknownposition);
         return;
     }
     const planetrecord* p = findPlanet(session_.game().turn, label);
-    ShowPlanetPanel(1, p, label, unknownposition, unknownposition);
+    ShowPlanetPanel(PanelShows::Planet, p, label, unknownposition, unknownposition);
 }
 
 void TFormMain::refreshOpenViews(const std::string& planet)

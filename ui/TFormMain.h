@@ -131,7 +131,7 @@ public:
     // What the map shows (toggles, circles, highlighting).
     MapDisplay mapDisplay() const;
     // The planet panel and the groups at its planet.
-    void ShowPlanetPanel(int mode, const planetrecord* planet, const std::string& name, double x, double y);
+    void ShowPlanetPanel(PanelShows what, const planetrecord* planet, const std::string& name, double x, double y);
     void FillGroupsAtPlanet();
     QString panelText(const QString& labelName) const;
     TStringGridOR& groupsGrid() { return *StringGridGroups; }

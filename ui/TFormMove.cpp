@@ -355,7 +355,8 @@ void TFormMove::refreshFromSettings()
 
 void TFormMove::report(const Status& status)
 {
-    if (!status) boxes_.error(this, fromGame(status.error().text()));
+    // The editor's messages are its own texts; they name the line that failed themselves.
+    if (!status) boxes_.error(this, fromGame(status.error().message));
 }
 
 // ------------------------------------------------------------------------------------------
