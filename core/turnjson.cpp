@@ -48,7 +48,7 @@ void writeJson(JsonWriter& j, const grouprecord& g)
     j.field("distance", g.distance);
     j.field("drivetech", g.drivetech).field("weapontech", g.weapontech);
     j.field("shieldtech", g.shieldtech).field("cargotech", g.cargotech);
-    j.field("survivors", g.survivors).field("inbattle", int(g.inbattle));
+    j.field("survivors", g.survivors).field("inbattle", int(g.inbattle)).field("typeknown", g.typeknown);
     j.endObject();
 }
 
@@ -62,9 +62,7 @@ void writeJson(JsonWriter& j, const optiontype& o)
     j.endObject();
 }
 
-namespace {
-
-void writeShipType(JsonWriter& j, const shiptyperecord& t)
+void writeJson(JsonWriter& j, const shiptyperecord& t)
 {
     j.beginObject();
     j.field("name", t.name).field("owner", t.owner);
@@ -73,7 +71,7 @@ void writeShipType(JsonWriter& j, const shiptyperecord& t)
     j.endObject();
 }
 
-void writeRoute(JsonWriter& j, const routerecord& r)
+void writeJson(JsonWriter& j, const routerecord& r)
 {
     j.beginObject();
     j.field("name", r.name).field("capital", r.capital).field("material", r.material);
@@ -84,7 +82,7 @@ void writeRoute(JsonWriter& j, const routerecord& r)
     j.endObject();
 }
 
-void writeBombing(JsonWriter& j, const bombingrecord& b)
+void writeJson(JsonWriter& j, const bombingrecord& b)
 {
     j.beginObject();
     j.field("marker", b.marker).field("x", b.x).field("y", b.y);
@@ -95,7 +93,7 @@ void writeBombing(JsonWriter& j, const bombingrecord& b)
     j.endObject();
 }
 
-void writeIncoming(JsonWriter& j, const incomingrecord& r)
+void writeJson(JsonWriter& j, const incomingrecord& r)
 {
     j.beginObject();
     j.field("origin", r.origin).field("originowner", r.originowner).field("destination", r.destination);
@@ -109,6 +107,21 @@ void writeIncoming(JsonWriter& j, const incomingrecord& r)
     j.endObject();
 }
 
+void writeJson(JsonWriter& j, const mapmarkrecord& m)
+{
+    j.beginObject().field("x", m.x).field("y", m.y).field("kind", int(m.kind)).endObject();
+}
+
+void writeJson(JsonWriter& j, const fleetrecord& f) { j.beginObject().field("name", f.name).endObject(); }
+
+void writeJson(JsonWriter& j, const turnintelrecord& r)
+{
+    j.beginObject().field("x", r.x).field("y", r.y).field("ownerindex", r.ownerindex).field("size", r.size);
+    j.field("population", r.population).field("industry", r.industry).field("resources", r.resources).endObject();
+}
+
+namespace {
+
 template <class List, class Fn>
 void writeList(JsonWriter& j, const char* name, const List& list, Fn&& fn)
 {
@@ -117,7 +130,34 @@ void writeList(JsonWriter& j, const char* name, const List& list, Fn&& fn)
     j.endArray();
 }
 
+template <class List>
+void writeList(JsonWriter& j, const char* name, const List& list)
+{
+    writeList(j, name, list, [](JsonWriter& w, const auto& item) { writeJson(w, item); });
+}
+
 } // namespace
+
+void writeJson(JsonWriter& j, const racegrouprecord& r)
+{
+    j.beginObject().field("name", r.name);
+    writeList(j, "groups", r.groups);
+    j.endObject();
+}
+
+void writeJson(JsonWriter& j, const battlerecord& b)
+{
+    j.beginObject().field("name", b.name);
+    writeList(j, "races", b.races, [](JsonWriter& w, const battleracerecord& r) {
+        w.beginObject().field("name", r.name);
+        writeList(w, "groups", r.groups, [](JsonWriter& w2, const battlegrouprecord& g) {
+            w2.beginObject().field("name", g.name).field("fullmass", g.fullmass);
+            w2.field("shipsbefore", g.shipsbefore).field("survivors", g.survivors).endObject();
+        });
+        w.endObject();
+    });
+    j.endObject();
+}
 
 std::string turnToJson(const Game& game)
 {
@@ -127,38 +167,18 @@ std::string turnToJson(const Game& game)
     j.field("gametype", game.gametype).field("currentturn", game.currentturn).field("ownrace", game.ownrace);
     j.field("mapx0", game.mapx0).field("mapy0", game.mapy0);
     j.field("mapwidth", game.mapwidth).field("mapheight", game.mapheight);
-    auto player = [](JsonWriter& w, const playerrecord& p) { writeJson(w, p); };
-    auto planet = [](JsonWriter& w, const planetrecord& p) { writeJson(w, p); };
-    writeList(j, "players", t.players, player);
-    writeList(j, "previousplayers", t.previousplayers, player);
-    writeList(j, "planets", t.planets, planet);
-    writeList(j, "previousplanets", t.previousplanets, planet);
-    writeList(j, "shiptypes", game.shiptypes, writeShipType);
-    writeList(j, "racegroups", t.racegroups, [](JsonWriter& w, const racegrouprecord& r) {
-        w.beginObject().field("name", r.name);
-        writeList(w, "groups", r.groups, [](JsonWriter& w2, const grouprecord& g) { writeJson(w2, g); });
-        w.endObject();
-    });
-    writeList(j, "fleets", t.fleets,
-              [](JsonWriter& w, const fleetrecord& f) { w.beginObject().field("name", f.name).endObject(); });
-    writeList(j, "battles", t.battles, [](JsonWriter& w, const battlerecord& b) {
-        w.beginObject().field("name", b.name);
-        writeList(w, "races", b.races, [](JsonWriter& w2, const battleracerecord& r) {
-            w2.beginObject().field("name", r.name);
-            writeList(w2, "groups", r.groups, [](JsonWriter& w3, const battlegrouprecord& g) {
-                w3.beginObject().field("name", g.name).field("fullmass", g.fullmass);
-                w3.field("shipsbefore", g.shipsbefore).field("survivors", g.survivors).endObject();
-            });
-            w2.endObject();
-        });
-        w.endObject();
-    });
-    writeList(j, "routes", t.routes, writeRoute);
-    writeList(j, "bombings", t.bombings, writeBombing);
-    writeList(j, "incominggroups", t.incominggroups, writeIncoming);
-    writeList(j, "mapmarks", t.mapmarks, [](JsonWriter& w, const mapmarkrecord& m) {
-        w.beginObject().field("x", m.x).field("y", m.y).field("kind", int(m.kind)).endObject();
-    });
+    writeList(j, "players", t.players);
+    writeList(j, "previousplayers", t.previousplayers);
+    writeList(j, "planets", t.planets);
+    writeList(j, "previousplanets", t.previousplanets);
+    writeList(j, "shiptypes", game.shiptypes);
+    writeList(j, "racegroups", t.racegroups);
+    writeList(j, "fleets", t.fleets);
+    writeList(j, "battles", t.battles);
+    writeList(j, "routes", t.routes);
+    writeList(j, "bombings", t.bombings);
+    writeList(j, "incominggroups", t.incominggroups);
+    writeList(j, "mapmarks", t.mapmarks);
     writeList(j, "vanishedraces", t.vanishedraces, [](JsonWriter& w, const shortname& n) { w.value(n.view()); });
     writeList(j, "vanishedpositions", t.vanishedpositions, [](JsonWriter& w, std::int32_t v) { w.value(v); });
     j.key("gameoptions");
