@@ -290,22 +290,35 @@ void setStandardOptions(optiontype& options);
 
 // A game of Galaxy as the program holds it: the shown turn, the designs of all races, and the
 // values of the loaded game and configuration.
-struct Game {
-    turnrecord turn;
-    std::vector<shiptyperecord> shiptypes;
+struct Game;
 
-    std::int32_t gametype = gtStandard;
-    std::int32_t currentturn = 0;
+// The values of a loaded game that a report can set. A read of a report starts from the game's
+// values and changes those the report gives: a report without a text map keeps the map bounds,
+// one without a Blind Galaxy header keeps the options.
+struct GameValues {
+    std::int32_t gametype = gtUnknown; // decided from the reports while it is unknown
     shortname ownrace;
     std::int32_t mapx0 = 0;
     std::int32_t mapy0 = 0;
     std::int32_t mapwidth = -99999;
     std::int32_t mapheight = -99999;
     std::string executableversion;
+    optiontype gameoptions;
+
+    // The values of a game (its part that a report can set).
+    static GameValues of(const Game& game);
+};
+
+struct Game : GameValues {
+    Game() { gametype = gtStandard; }
+
+    turnrecord turn;
+    std::vector<shiptyperecord> shiptypes;
+
+    std::int32_t currentturn = 0;
     std::string gamedetail;
     std::int32_t lastturn = 0;
     std::int32_t homeplanetcount = -1;
-    optiontype gameoptions;
 
     // File name parts of the loaded configuration: the folder ends with a separator, the
     // extension keeps its dot.
@@ -322,6 +335,8 @@ struct Game {
     std::string planetIntelFile() const;
     std::string shipsFile() const;
 };
+
+inline GameValues GameValues::of(const Game& game) { return game; }
 
 // "Standard Galaxy", "Blind Galaxy", "GalaxyNG" or "GalaxyNG 3.1"; unknown reads as Standard.
 const char* gameTypeName(std::int32_t gametype);

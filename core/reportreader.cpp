@@ -200,32 +200,6 @@ void Reader::speeds()
 
 } // namespace reader
 
-GameValues GameValues::of(const Game& game)
-{
-    GameValues v;
-    v.gametype = game.gametype;
-    v.ownrace = game.ownrace;
-    v.mapx0 = game.mapx0;
-    v.mapy0 = game.mapy0;
-    v.mapwidth = game.mapwidth;
-    v.mapheight = game.mapheight;
-    v.executableversion = game.executableversion;
-    v.gameoptions = game.gameoptions;
-    return v;
-}
-
-void GameValues::applyTo(Game& game) const
-{
-    game.gametype = gametype;
-    game.ownrace = ownrace;
-    game.mapx0 = mapx0;
-    game.mapy0 = mapy0;
-    game.mapwidth = mapwidth;
-    game.mapheight = mapheight;
-    game.executableversion = executableversion;
-    game.gameoptions = gameoptions;
-}
-
 TurnRead readReport(const TurnTexts& texts, const GameValues& before, const std::vector<shiptyperecord>& designs)
 {
     reader::Reader reader(before, designs);
@@ -253,7 +227,7 @@ std::optional<TurnRead> readTurnFiles(const Game& game, int turnNumber)
     texts.current = &*current;
     if (previous) texts.previous = &*previous;
     texts.previousintel = readTurnIntel(game.turnIntelFile(turnNumber - 1));
-    return readReport(texts, GameValues::of(game), game.shiptypes);
+    return readReport(texts, game, game.shiptypes);
 }
 
 std::optional<std::vector<playerrecord>> readTurnPlayers(const Game& game, int turnNumber)
@@ -269,7 +243,7 @@ void showTurnRead(Game& game, TurnRead&& read, int turnNumber)
 {
     game.turn = std::move(read.turn);
     for (const shiptyperecord& design : read.designs) storeShipType(game.shiptypes, design);
-    read.values.applyTo(game);
+    static_cast<GameValues&>(game) = read.values;
     game.currentturn = turnNumber;
 }
 

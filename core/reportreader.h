@@ -22,23 +22,6 @@
 
 namespace orrery {
 
-// The values of a loaded game that a report can set. A read starts from the game's values and
-// changes those the report gives: a report without a text map keeps the map bounds, one without
-// a Blind Galaxy header keeps the options.
-struct GameValues {
-    std::int32_t gametype = gtUnknown; // decided from the reports while it is unknown
-    shortname ownrace;
-    std::int32_t mapx0 = 0;
-    std::int32_t mapy0 = 0;
-    std::int32_t mapwidth = -99999;
-    std::int32_t mapheight = -99999;
-    std::string executableversion;
-    optiontype gameoptions;
-
-    static GameValues of(const Game& game);
-    void applyTo(Game& game) const;
-};
-
 // Everything the full read of one turn gives.
 struct TurnRead {
     turnrecord turn;                     // the turn's lists; turnintel and planetintel stay empty
