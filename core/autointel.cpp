@@ -40,8 +40,40 @@ int gain(const turnrecord& t, std::size_t k)
     return truncToInt(now - before);
 }
 
+// How many of the unidentified planets of turn 0 go to each race of the status table (none to
+// the own race). The server lists the other races' home planets race by race in the order of the
+// status table, but a game may start races with different numbers of home planets (one race with
+// three among races with one), so each race takes as many as its status line counts when those
+// counts share out the list exactly. When they do not (the list holds other planets too, or a
+// count is missing), every race takes the player's own number of home planets.
+std::vector<int> homePlanetShares(const turnrecord& t, const shortname& ownrace, std::size_t unidentified,
+                                  int homeplanetcount)
+{
+    std::vector<int> shares(t.players.size(), 0);
+    std::size_t counted = 0;
+    for (std::size_t k = 0; k < t.players.size(); ++k) {
+        if (t.players[k].name == ownrace) continue;
+        shares[k] = std::max(0, truncToInt(t.players[k].planetcount));
+        counted += static_cast<std::size_t>(shares[k]);
+    }
+    if (counted == unidentified) return shares;
+    for (std::size_t k = 0; k < t.players.size(); ++k)
+        if (t.players[k].name != ownrace) shares[k] = homeplanetcount;
+    return shares;
+}
+
+// A race whose status line of turn 0 shows the own race's planets, population and industry
+// started like the player, so its home planets can be taken to be like the player's.
+bool startedAlike(const playerrecord& race, const playerrecord* own)
+{
+    return own && race.planetcount == own->planetcount && race.population == own->population &&
+           race.industry == own->industry;
+}
+
 // GalaxyNG 3.1 does not list planets by race: records within distance 10 of each other form one
-// pseudo player. The guess holds only when every cluster has exactly the number of home planets.
+// pseudo player. The guess holds only when every cluster has exactly the player's number of home
+// planets; in a game whose races started with different numbers it fails, since a cluster cannot
+// be tied to the race whose count it matches.
 bool clusterHomePlanets(std::vector<turnintelrecord>& records, int homeplanetcount)
 {
     for (turnintelrecord& r : records) r.ownerindex = -1;
@@ -93,20 +125,29 @@ Status inferTurnZero(Game& game, const AutoIntelHooks& hooks)
     bool guessFailed = false;
     if (game.gametype != gtBlind) {
         // The other races' home planets are listed among the unidentified planets in the order of
-        // the status table: the k-th other race has the k-th run of homeplanetcount planets.
+        // the status table: the k-th other race has the k-th run of planets.
         std::vector<const planetrecord*> unidentified;
         for (const planetrecord& p : t.planets)
             if (p.ownercode == ocOther) unidentified.push_back(&p);
-        const planetrecord* model = t.planets.empty() ? nullptr : &t.planets.front();
+        const std::vector<int> shares =
+            homePlanetShares(t, game.ownrace, unidentified.size(), game.homeplanetcount);
+        const long ownIndex = playerIndex(t.players, game.ownrace);
+        const playerrecord* own = ownIndex < 0 ? nullptr : &t.players[static_cast<std::size_t>(ownIndex)];
+        // GalaxyNG 3.1 lists the planets in no race order, so a run cannot be tied to its race's
+        // status line: the own home's values fit only when every race started like the player.
+        const bool allAlike = std::all_of(t.players.begin(), t.players.end(),
+                                          [&](const playerrecord& p) { return startedAlike(p, own); });
+        const planetrecord* model = homes.empty() ? nullptr : homes.front();
         std::size_t next = 0;
         for (std::size_t k = 0; k < t.players.size(); ++k) {
             if (t.players[k].name == game.ownrace) continue;
-            for (int n = 0; n < game.homeplanetcount && next < unidentified.size(); ++n, ++next) {
+            const bool alike = game.gametype == gtGalaxyNG31 ? allAlike : startedAlike(t.players[k], own);
+            for (int n = 0; n < shares[k] && next < unidentified.size(); ++n, ++next) {
                 turnintelrecord r;
                 r.x = unidentified[next]->x;
                 r.y = unidentified[next]->y;
                 r.ownerindex = static_cast<std::int32_t>(k);
-                if (equalSizes && model) {
+                if (equalSizes && alike && model) {
                     r.size = model->size;
                     r.population = model->population;
                     r.industry = model->industry;

@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 
 using namespace orrery;
@@ -240,4 +241,57 @@ TEST(AutoIntel, KnownPopulationSurvivesATurnThePlanetIsNotSeen)
     }
     // The report's own race names the owner of an alien planet it lists.
     EXPECT_EQ(g.owners(0).at({30, 30}), 1);
+}
+
+TEST(AutoIntel, TurnZeroGivesEachRaceAsManyHomePlanetsAsItsStatusLineCounts)
+{
+    // Big started with three home planets close together among races with one, and with more
+    // population and industry than the player. Owner -2: no record; "values": the own home's, else
+    // all unknown. In GalaxyNG 3.1 Big's cluster holds three planets, more than the player's one.
+    struct Case {
+        const char* name;
+        std::size_t unidentified;
+        bool version31;
+        std::vector<int> owners;  // turn 0 file, by unidentified planet in report order
+        std::vector<bool> values; // turn 0 file and planets.ori, the same planets
+    };
+    const Case cases[] = {
+        {"the counts share out the list", 5, false, {0, 2, 2, 2, 3}, {true, false, false, false, true}},
+        {"one planet too many: one each, like the player", 6, false, {0, 2, 3, -2, -2, -2},
+         {true, false, true}},
+        {"GalaxyNG 3.1: no values unless all races started alike", 5, true, {-2, -2, -2, -2, -2},
+         {false, false, false, false, false}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        MiniGame g;
+        g.answer = {gtGalaxyNG, c.version31};
+        MiniReport r;
+        r.players = {{"A"}, {"Mine"}, {"Big", 3, 1, 1500, 1500}, {"C"}};
+        r.planets = {planet("Home", 10, 10, "own")};
+        const double xs[] = {20, 40, 42, 44, 60, 80};
+        for (std::size_t i = 0; i < c.unidentified; ++i)
+            r.planets.push_back(planet("U" + std::to_string(i), xs[i], 50, "unidentified"));
+        g.add(r);
+        ASSERT_TRUE(g.run(0));
+        const auto records = readTurnIntel(g.game.turnIntelFile(0));
+        const auto known = readPlanetIntel(g.dir.file("planets.ori"));
+        ASSERT_EQ(known.size(), c.values.size());
+        auto values = [](const auto& rec) {
+            return std::vector{rec.size, rec.population, rec.industry, rec.resources};
+        };
+        for (std::size_t i = 0; i < c.unidentified; ++i) {
+            SCOPED_TRACE(i);
+            const auto it = std::find_if(records.begin(), records.end(),
+                                         [&](const turnintelrecord& rec) { return rec.x == xs[i]; });
+            EXPECT_EQ(it == records.end() ? -2 : it->ownerindex, c.owners[i]);
+            if (i >= known.size()) continue;
+            const auto expected =
+                c.values[i] ? std::vector{1000.0, 500.0, 400.0, 5.0} : std::vector{-1.0, -1.0, -1.0, -1.0};
+            EXPECT_EQ(values(known[i]), expected);
+            if (it != records.end()) {
+                EXPECT_EQ(values(*it), expected);
+            }
+        }
+    }
 }

@@ -12,6 +12,7 @@ struct MiniPlayer {
     std::string name;
     double planets = 1;
     double drive = 1;
+    double population = 1000, industry = 900;
 };
 
 struct MiniPlanet {
@@ -43,8 +44,9 @@ struct MiniReport {
         line("");
         line("N D W S C P I # R");
         for (const MiniPlayer& p : players)
-            line(p.name + " " + std::to_string(p.drive) + " 1.00 1.00 1.00 1000.00 900.00 " +
-                 std::to_string(static_cast<int>(p.planets)) + (p.name == race ? " -" : " War"));
+            line(p.name + " " + std::to_string(p.drive) + " 1.00 1.00 1.00 " + std::to_string(p.population) +
+                 " " + std::to_string(p.industry) + " " + std::to_string(static_cast<int>(p.planets)) +
+                 (p.name == race ? " -" : " War"));
         line("");
         if (map) {
             line("0.00,0.00  100.00,0.00");
