@@ -6,7 +6,7 @@ cd "$(dirname "$0")/.."
 jobs="$(nproc)"
 
 echo "== release build and tests"
-cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release > /dev/null
+cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release -DORRERY_BUILD_TESTS=ON -DORRERY_BUILD_BENCH=ON > /dev/null
 cmake --build build/release -j "$jobs"
 ctest --test-dir build/release --output-on-failure -j "$jobs"
 
