@@ -1,17 +1,15 @@
 // The configuration windows: the three modes of the configurations window with every message,
-// the save window and the "No configuration" window.
+// the save window and the "No configuration" window with its help key.
 
 #include "TFormConfigurations.h"
 #include "TFormHelp.h"
 #include "TFormNoConfiguration.h"
 #include "TFormSaveConfiguration.h"
 #include "configstore.h"
-#include "messagerecorder.h"
-#include "testfiles.h"
+#include "uitestkit.h"
 
 #include <QApplication>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMouseEvent>
@@ -30,10 +28,10 @@ struct ConfigurationsWindow : ::testing::Test {
     TempDir dir;
     QSettings settings{QString::fromStdString(dir.file("settings.ini")), QSettings::IniFormat};
     MessageRecorder boxes;
-    TORRegistry registry{settings, [](MessageKind kind, const std::string& text) {
-                             return MessageBoxes::current().show(nullptr, kind, fromGame(text));
+    TORRegistry registry{settings, [this](MessageKind kind, const std::string& text) {
+                             return boxes.show(nullptr, kind, fromGame(text));
                          }};
-    TFormConfigurations window{registry};
+    TFormConfigurations window{registry, boxes};
     std::vector<std::string> saved;
     std::vector<std::string> loaded;
 
@@ -79,38 +77,20 @@ struct ConfigurationsWindow : ::testing::Test {
     }
 };
 
-std::vector<std::string> storeNames(TORRegistry& registry) { return registry.listConfigurations(); }
-
 } // namespace
 
-TEST_F(ConfigurationsWindow, ModesSetCaptionButtonsAndNameField)
+TEST_F(ConfigurationsWindow, EveryModeListsTheStoreAndOnlySaveHasANameField)
 {
-    struct Case {
-        Mode mode;
-        const char* caption;
-        const char* ok;
-        const char* cancel;
-        bool nameField;
-    };
-    const Case cases[] = {
-        {Mode::Save, "Save configuration", "OK", "Cancel", true},
-        {Mode::Load, "Load configuration", "OK", "Cancel", false},
-        {Mode::Delete, "Delete configuration", "Delete", "Close", false},
-        {Mode::Save, "Save configuration", "OK", "Cancel", true}, // back after delete mode
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.caption);
+    for (Mode mode : {Mode::Save, Mode::Load, Mode::Delete, Mode::Save}) {
+        SCOPED_TRACE(static_cast<int>(mode));
         window.EditName->setText(QStringLiteral("left over"));
-        window.openIn(c.mode);
+        window.openIn(mode);
         EXPECT_TRUE(window.isVisible());
-        EXPECT_EQ(window.mode(), c.mode);
-        EXPECT_EQ(window.windowTitle(), QString::fromLatin1(c.caption));
-        EXPECT_EQ(window.ButtonOK->text(), QString::fromLatin1(c.ok));
-        EXPECT_EQ(window.ButtonCancel->text(), QString::fromLatin1(c.cancel));
-        EXPECT_EQ(!window.EditName->isHidden(), c.nameField);
+        EXPECT_EQ(window.mode(), mode);
+        EXPECT_EQ(!window.EditName->isHidden(), mode == Mode::Save);
         EXPECT_TRUE(window.EditName->text().isEmpty());
         QStringList expected;
-        for (const std::string& n : storeNames(registry)) expected << QString::fromStdString(n);
+        for (const std::string& n : registry.listConfigurations()) expected << QString::fromStdString(n);
         EXPECT_EQ(listed(), expected);
         EXPECT_EQ(listed().size(), 3);
         window.ButtonCancel->click();
@@ -215,13 +195,13 @@ TEST_F(ConfigurationsWindow, DeleteRemovesFromStoreAndListAndStaysOpen)
     window.ButtonOK->click();
     EXPECT_TRUE(window.isVisible());
     EXPECT_EQ(listed(), (QStringList{QStringLiteral("Lyra"), QStringLiteral("Standard")}));
-    EXPECT_EQ(storeNames(registry), (std::vector<std::string>{"Lyra", "Standard"}));
+    EXPECT_EQ(registry.listConfigurations(), (std::vector<std::string>{"Lyra", "Standard"}));
     EXPECT_EQ(boxes.messages.size(), 1u);
 
     // Nothing selected any more: the next Delete asks for a selection again.
     window.ButtonOK->click();
     EXPECT_EQ(boxes.messages.size(), 2u);
-    EXPECT_EQ(storeNames(registry).size(), 2u);
+    EXPECT_EQ(registry.listConfigurations().size(), 2u);
     EXPECT_TRUE(loaded.empty());
     EXPECT_TRUE(saved.empty());
 }
@@ -229,62 +209,54 @@ TEST_F(ConfigurationsWindow, DeleteRemovesFromStoreAndListAndStaysOpen)
 TEST(SaveConfigurationWindow, ButtonsCallBackAndClose)
 {
     TFormSaveConfiguration window;
-    EXPECT_EQ(window.windowTitle(), QStringLiteral("Save configuration"));
-    EXPECT_EQ(window.LabelSaveAs->text(), QStringLiteral("Save configuration as"));
-    EXPECT_EQ(window.ButtonStandard->text(), QStringLiteral("Standard configuration"));
-    EXPECT_EQ(window.ButtonAlternative->text(), QStringLiteral("Alternative configuration"));
-    EXPECT_EQ(window.ButtonCancel->text(), QStringLiteral("Cancel"));
-
     std::vector<std::string> calls;
     window.onSaveStandard = [&] { calls.push_back(window.isVisible() ? "standard (open)" : "standard (closed)"); };
     window.onSaveAlternative = [&] { calls.push_back(window.isVisible() ? "alternative (open)" : "alternative (closed)"); };
-
-    struct Case {
-        QPushButton* button;
-        std::vector<std::string> calls;
-    };
-    const Case cases[] = {
-        {window.ButtonStandard, {"standard (open)"}},       // saves, then closes
+    const std::pair<QPushButton*, std::vector<std::string>> cases[] = {
+        {window.ButtonStandard, {"standard (open)"}},         // saves, then closes
         {window.ButtonAlternative, {"alternative (closed)"}}, // closes, then the name window opens
         {window.ButtonCancel, {}},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.button->text().toStdString());
+    for (const auto& [button, expected] : cases) {
+        SCOPED_TRACE(button->text().toStdString());
         calls.clear();
         window.show();
-        c.button->click();
-        EXPECT_EQ(calls, c.calls);
+        button->click();
+        EXPECT_EQ(calls, expected);
         EXPECT_FALSE(window.isVisible());
     }
 }
 
-TEST(NoConfigurationWindow, TextsButtonsAndHelp)
+TEST(NoConfigurationWindow, ButtonsCloseAndCallBackAndF1AsksForTheConfigurationsPage)
 {
     TFormNoConfiguration window;
-    EXPECT_EQ(window.windowTitle(), QStringLiteral("No configuration"));
-    EXPECT_EQ(window.LabelNoConfiguration->text(), QStringLiteral("No standard configuration found!"));
-    EXPECT_EQ(window.LabelHelp1->text(), QStringLiteral("If you used a version of Orrery prior to version 2.0 and wonder,"));
-    EXPECT_EQ(window.LabelHelp2->text(), QStringLiteral("why no configuration file is loaded, click on this form and press F1."));
-    EXPECT_EQ(window.ButtonCreate->text(), QStringLiteral("Create new configuration"));
-    EXPECT_EQ(window.ButtonLoad->text(), QStringLiteral("Load configuration"));
-
     std::vector<std::string> calls;
     window.onCreateConfiguration = [&] { calls.push_back(window.isVisible() ? "create (open)" : "create"); };
     window.onLoadConfiguration = [&] { calls.push_back(window.isVisible() ? "load (open)" : "load"); };
+    std::vector<HelpTopic> help;
+    window.openHelp = [&help](HelpTopic topic) { help.push_back(topic); };
     window.show();
     window.ButtonCreate->click();
     window.show();
     window.ButtonLoad->click();
     EXPECT_EQ(calls, (std::vector<std::string>{"create", "load"}));
     EXPECT_FALSE(window.isVisible());
+    EXPECT_TRUE(help.empty());
 
-    // F1 opens the help on configurations.
-    TFormHelp help;
-    TFormHelp::install(&help);
     window.show();
     QKeyEvent f1(QEvent::KeyPress, Qt::Key_F1, Qt::NoModifier);
     QApplication::sendEvent(&window, &f1);
-    EXPECT_TRUE(help.isVisible());
-    EXPECT_EQ(help.currentKeyword(), QStringLiteral("configurations"));
-    TFormHelp::install(nullptr);
+    EXPECT_EQ(help, std::vector<HelpTopic>{HelpTopic::Configurations});
+}
+
+// The main window's "No configuration" window opens the main window's help.
+TEST(NoConfigurationWindow, F1InTheMainWindowsOneOpensItsHelp)
+{
+    MainWindowFixture f(1);
+    f.main->startUp(QString());
+    ASSERT_TRUE(f.main->noConfigurationWindow().isVisible());
+    QKeyEvent f1(QEvent::KeyPress, Qt::Key_F1, Qt::NoModifier);
+    QApplication::sendEvent(&f.main->noConfigurationWindow(), &f1);
+    EXPECT_TRUE(f.main->helpWindow().isVisible());
+    EXPECT_EQ(f.main->helpWindow().currentKeyword(), QStringLiteral("configurations"));
 }

@@ -1,15 +1,22 @@
-// The help window's topics, the about box and the debug window.
+// The help window's topics and links, the help menu and the help button of an information box,
+// the about box and the debug window.
 
 #include "TAboutBox.h"
 #include "TFormDebug.h"
 #include "TFormHelp.h"
+#include "uitestkit.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QListWidget>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QTextBrowser>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 using namespace orrery;
+using namespace orrery::test;
 
 TEST(HelpWindow, EveryTopicHasItsPage)
 {
@@ -40,15 +47,20 @@ TEST(HelpWindow, EveryTopicHasItsPage)
         EXPECT_EQ(help.ListBoxTopics->currentItem()->data(Qt::UserRole).toString(), c.keyword.toLower());
     }
 
-    EXPECT_TRUE(help.showTopic(TFormHelp::createdConfigurationTopic));
-    EXPECT_EQ(help.currentKeyword(), QStringLiteral("newconfiguration"));
+    // The topics the program opens.
+    const std::pair<HelpTopic, const char*> topics[] = {
+        {HelpTopic::NewConfiguration, "newconfiguration"}, {HelpTopic::Configurations, "configurations"},
+        {HelpTopic::Author, "author"}, {HelpTopic::None, "introduction"}};
+    for (const auto& [topic, keyword] : topics) {
+        help.showTopic(topic);
+        EXPECT_EQ(help.currentKeyword(), QString::fromLatin1(keyword));
+    }
+    help.showTopic(HelpTopic::NewConfiguration);
     EXPECT_TRUE(help.pageText().contains(QStringLiteral("Name of Galaxy game")));
     EXPECT_TRUE(help.pageText().contains(QStringLiteral("save"), Qt::CaseInsensitive));
 
-    // Unknown topics fall back to the introduction.
+    // Unknown keywords fall back to the introduction.
     EXPECT_FALSE(help.showTopic(QStringLiteral("nonsense")));
-    EXPECT_EQ(help.currentKeyword(), QStringLiteral("introduction"));
-    EXPECT_FALSE(help.showTopic(931));
     EXPECT_EQ(help.currentKeyword(), QStringLiteral("introduction"));
 }
 
@@ -82,19 +94,41 @@ TEST(HelpWindow, LinksBetweenPagesLeadToPages)
     EXPECT_EQ(help.currentKeyword(), QStringLiteral("introduction"));
 }
 
-TEST(HelpWindow, OpenHelpUsesTheInstalledWindow)
+TEST(HelpWindow, TheHelpMenuOpensTheMainWindowsHelpAtItsTopic)
 {
-    EXPECT_FALSE(openHelp(QStringLiteral("tips"))) << "nothing installed";
-    {
-        TFormHelp help;
-        TFormHelp::install(&help);
-        EXPECT_TRUE(openHelp(930));
-        EXPECT_EQ(help.currentKeyword(), QStringLiteral("newconfiguration"));
-        EXPECT_TRUE(openHelp(QStringLiteral("menus")));
-        EXPECT_EQ(help.currentKeyword(), QStringLiteral("menus"));
+    MainWindowFixture f(1);
+    const std::pair<MainCommand, const char*> entries[] = {
+        {MainCommand::HelpTips, "tips"}, {MainCommand::HelpIntroduction, "introduction"}, {MainCommand::HelpMenus, "menus"}};
+    for (const auto& [command, keyword] : entries) {
+        f.action(command)->trigger();
+        EXPECT_TRUE(f.main->helpWindow().isVisible());
+        EXPECT_EQ(f.main->helpWindow().currentKeyword(), QString::fromLatin1(keyword));
     }
-    EXPECT_EQ(TFormHelp::installed(), nullptr) << "a destroyed window uninstalls itself";
-    EXPECT_FALSE(openHelp(QStringLiteral("tips")));
+}
+
+// The program's boxes: an information with a help topic offers the page beside OK, and the help
+// button opens it; one without a topic has no help button.
+TEST(DialogBoxes, AnInformationWithATopicOffersItsPage)
+{
+    std::vector<HelpTopic> opened;
+    DialogBoxes boxes([&opened](HelpTopic topic) { opened.push_back(topic); });
+    for (HelpTopic topic : {HelpTopic::None, HelpTopic::NewConfiguration}) {
+        SCOPED_TRACE(static_cast<int>(topic));
+        bool offered = false;
+        // Answered from inside the box's modal loop: its help button when it has one, else OK.
+        QTimer::singleShot(0, [&offered] {
+            for (QWidget* w : QApplication::topLevelWidgets()) {
+                auto* box = qobject_cast<QMessageBox*>(w);
+                if (!box || !box->isVisible()) continue;
+                QAbstractButton* help = box->button(QMessageBox::Help);
+                offered = help != nullptr;
+                (help ? help : box->button(QMessageBox::Ok))->click();
+            }
+        });
+        EXPECT_TRUE(boxes.show(nullptr, MessageKind::Information, QStringLiteral("Saved."), topic));
+        EXPECT_EQ(offered, topic != HelpTopic::None);
+    }
+    EXPECT_EQ(opened, std::vector<HelpTopic>{HelpTopic::NewConfiguration});
 }
 
 TEST(AboutBox, VersionAndMemory)
