@@ -12,7 +12,6 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMouseEvent>
 #include <QPushButton>
 #include <QSettings>
 #include <gtest/gtest.h>
@@ -49,31 +48,13 @@ struct ConfigurationsWindow : ::testing::Test {
         return names;
     }
 
-    QListWidgetItem* item(const QString& name) const
-    {
-        const auto found = window.ListBoxConfigurations->findItems(name, Qt::MatchExactly);
-        return found.isEmpty() ? nullptr : found.first();
-    }
-
     // A real mouse click (or double click) on a list entry.
     void click(const QString& name, bool twice = false)
     {
-        QListWidget* list = window.ListBoxConfigurations;
-        QListWidgetItem* entry = item(name);
-        ASSERT_NE(entry, nullptr) << name.toStdString();
-        const QPoint at = list->visualItemRect(entry).center();
-        QWidget* port = list->viewport();
-        auto send = [&](QEvent::Type type) {
-            QMouseEvent e(type, at, port->mapToGlobal(at), Qt::LeftButton,
-                          type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton, Qt::NoModifier);
-            QApplication::sendEvent(port, &e);
-        };
-        send(QEvent::MouseButtonPress);
-        send(QEvent::MouseButtonRelease);
-        if (twice) {
-            send(QEvent::MouseButtonDblClick);
-            send(QEvent::MouseButtonRelease);
-        }
+        const auto found = window.ListBoxConfigurations->findItems(name, Qt::MatchExactly);
+        ASSERT_EQ(found.size(), 1) << name.toStdString();
+        test::click(window.ListBoxConfigurations->viewport(),
+                    window.ListBoxConfigurations->visualItemRect(found.first()).center(), Qt::LeftButton, twice);
     }
 };
 
@@ -101,45 +82,40 @@ TEST_F(ConfigurationsWindow, EveryModeListsTheStoreAndOnlySaveHasANameField)
     EXPECT_TRUE(loaded.empty());
 }
 
-TEST_F(ConfigurationsWindow, SaveChecksTheName)
+TEST_F(ConfigurationsWindow, SaveChecksTheNameAndClosesExactlyWhenItSaves)
 {
-    const QString emptyName = QStringLiteral("You have to enter the name of the configuration to save!");
-    const QString reserved = QStringLiteral("You can't name a configuration \"Standard\".\r\n"
-                                            "This name is reserved for the standard configuration.");
-    const QString overwrite = QStringLiteral("Configuration exists already!\r\nDo you want to overwrite?");
-    const QString nested = QString::fromLatin1(TORRegistry::nameNotAllowed);
+    const std::string overwrite = "Configuration exists already!\r\nDo you want to overwrite?";
+    const std::string nested = TORRegistry::nameNotAllowed;
     struct Case {
         const char* name;
-        std::deque<bool> answers;
-        std::vector<std::pair<MessageKind, QString>> messages;
-        std::vector<std::string> saved;
+        bool answer;
+        MessageKind kind;
+        std::string message; // empty: none
+        bool saves;
     };
-    const std::vector<Case> cases = {
-        {"", {}, {{MessageKind::Error, emptyName}}, {}},
-        {"Standard", {}, {{MessageKind::Error, reserved}}, {}},
-        {"games/Lyra", {}, {{MessageKind::Error, nested}}, {}}, // would nest keys in the store
-        {"back\\slash", {}, {{MessageKind::Error, nested}}, {}},
-        {"Lyra", {false}, {{MessageKind::Warning, overwrite}}, {}},
-        {"Lyra", {true}, {{MessageKind::Warning, overwrite}}, {"Lyra"}},
-        {"lyra", {}, {}, {"lyra"}}, // names are case-sensitive: a new one
-        {"New game", {}, {}, {"New game"}},
+    const Case cases[] = {
+        {"", true, MessageKind::Error, "You have to enter the name of the configuration to save!", false},
+        {"Standard", true, MessageKind::Error,
+         "You can't name a configuration \"Standard\".\r\nThis name is reserved for the standard configuration.", false},
+        {"games/Lyra", true, MessageKind::Error, nested, false}, // would nest keys in the store
+        {"back\\slash", true, MessageKind::Error, nested, false},
+        {"Lyra", false, MessageKind::Warning, overwrite, false},
+        {"Lyra", true, MessageKind::Warning, overwrite, true},
+        {"lyra", true, MessageKind::Error, "", true}, // names are case-sensitive: a new one
+        {"New game", true, MessageKind::Error, "", true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string("name \"") + c.name + "\"");
         boxes.clear();
-        boxes.answers = c.answers;
+        boxes.answers = {c.answer};
         saved.clear();
         window.openIn(Mode::Save);
         window.EditName->setText(QString::fromLatin1(c.name));
         window.ButtonOK->click();
-
-        ASSERT_EQ(boxes.messages.size(), c.messages.size());
-        for (std::size_t i = 0; i < c.messages.size(); ++i) {
-            EXPECT_EQ(boxes.messages[i].kind, c.messages[i].first);
-            EXPECT_EQ(boxes.messages[i].text, c.messages[i].second);
-        }
-        EXPECT_EQ(saved, c.saved);
-        EXPECT_EQ(window.isVisible(), c.saved.empty()) << "closes exactly when it saves";
+        EXPECT_EQ(boxes.texts(), c.message.empty() ? Strings{} : Strings{c.message});
+        EXPECT_TRUE(c.message.empty() || boxes.messages[0].kind == c.kind);
+        EXPECT_EQ(saved, c.saves ? Strings{c.name} : Strings{});
+        EXPECT_EQ(window.isVisible(), !c.saves);
         window.hide();
     }
     EXPECT_TRUE(loaded.empty());
@@ -165,44 +141,29 @@ TEST_F(ConfigurationsWindow, ClickCopiesTheNameAndDoubleClickIsOK)
     EXPECT_FALSE(window.isVisible());
 }
 
-TEST_F(ConfigurationsWindow, LoadNeedsASelection)
+TEST_F(ConfigurationsWindow, LoadAndDeleteNeedASelectionAndDeleteStaysOpen)
 {
     window.openIn(Mode::Load);
     window.ButtonOK->click();
-    ASSERT_EQ(boxes.messages.size(), 1u);
-    EXPECT_EQ(boxes.messages[0].kind, MessageKind::Error);
-    EXPECT_EQ(boxes.messages[0].text, QStringLiteral("Please select the configuration to load first!"));
     EXPECT_TRUE(window.isVisible());
-    EXPECT_TRUE(loaded.empty());
-
     click(QStringLiteral("Lyra"));
     window.ButtonOK->click();
-    EXPECT_EQ(loaded, std::vector<std::string>{"Lyra"});
+    EXPECT_EQ(loaded, Strings{"Lyra"});
     EXPECT_FALSE(window.isVisible());
-    EXPECT_EQ(boxes.messages.size(), 1u);
-    EXPECT_TRUE(saved.empty());
-}
 
-TEST_F(ConfigurationsWindow, DeleteRemovesFromStoreAndListAndStaysOpen)
-{
     window.openIn(Mode::Delete);
     window.ButtonOK->click();
-    ASSERT_EQ(boxes.messages.size(), 1u);
-    EXPECT_EQ(boxes.messages[0].kind, MessageKind::Error);
-    EXPECT_EQ(boxes.messages[0].text, QStringLiteral("Please select the configuration to delete first!"));
-
     click(QStringLiteral("Orion"));
     window.ButtonOK->click();
     EXPECT_TRUE(window.isVisible());
-    EXPECT_EQ(listed(), (QStringList{QStringLiteral("Lyra"), QStringLiteral("Standard")}));
-    EXPECT_EQ(registry.listConfigurations(), (std::vector<std::string>{"Lyra", "Standard"}));
-    EXPECT_EQ(boxes.messages.size(), 1u);
-
+    EXPECT_EQ(listed(), (QStringList{"Lyra", "Standard"}));
+    EXPECT_EQ(registry.listConfigurations(), (Strings{"Lyra", "Standard"}));
     // Nothing selected any more: the next Delete asks for a selection again.
     window.ButtonOK->click();
-    EXPECT_EQ(boxes.messages.size(), 2u);
     EXPECT_EQ(registry.listConfigurations().size(), 2u);
-    EXPECT_TRUE(loaded.empty());
+    EXPECT_EQ(boxes.texts(), (Strings{"Please select the configuration to load first!", "Please select the configuration to delete first!",
+                                      "Please select the configuration to delete first!"}));
+    EXPECT_EQ(boxes.messages[0].kind, MessageKind::Error);
     EXPECT_TRUE(saved.empty());
 }
 

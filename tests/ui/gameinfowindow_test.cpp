@@ -5,7 +5,6 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTimer>
@@ -15,13 +14,8 @@ using namespace orrery;
 
 TEST(GameInfoWindow, ShowsTheDetectedTypeAndAnswersIt)
 {
-    struct Case {
-        std::int32_t detected;
-        const char* shown;
-        bool versionBox;
-        std::int32_t answered; // OK without changes
-    };
-    const Case cases[] = {
+    // Detected type, shown type, version box shown, answer of OK without changes.
+    const std::tuple<std::int32_t, const char*, bool, std::int32_t> cases[] = {
         {gtUnknown, "Standard Galaxy", false, gtStandard},
         {gtStandard, "Standard Galaxy", false, gtStandard},
         {gtBlind, "Blind Galaxy", false, gtBlind},
@@ -29,20 +23,19 @@ TEST(GameInfoWindow, ShowsTheDetectedTypeAndAnswersIt)
         {gtGalaxyNG31, "Standard Galaxy", false, gtStandard},
     };
     TFormGameInfo window;
-    for (const Case& c : cases) {
-        SCOPED_TRACE("detected " + std::to_string(c.detected));
-        window.prepare(c.detected, QStringLiteral("Number of homeplanets per player: 3\r\nAll homeplanets have the same size."),
-                       false);
+    for (const auto& [detected, shown, versionBox, answered] : cases) {
+        SCOPED_TRACE("detected " + std::to_string(detected));
+        window.prepare(detected, QStringLiteral("Number of homeplanets per player: 3\r\nAll homeplanets have the same size."), false);
         window.show();
-        EXPECT_EQ(window.ComboBoxGameType->currentText(), QString::fromLatin1(c.shown));
-        EXPECT_EQ(window.CheckBoxVersion->isVisible(), c.versionBox);
+        EXPECT_EQ(window.ComboBoxGameType->currentText(), QString::fromLatin1(shown));
+        EXPECT_EQ(window.CheckBoxVersion->isVisible(), versionBox);
         EXPECT_EQ(window.MemoDetails->toPlainText(),
                   QStringLiteral("Number of homeplanets per player: 3\nAll homeplanets have the same size."));
         EXPECT_TRUE(window.MemoDetails->isReadOnly());
         window.ButtonOKClick();
         EXPECT_FALSE(window.isVisible());
         EXPECT_EQ(window.result(), QDialog::Accepted);
-        EXPECT_EQ(window.choice().gametype, c.answered);
+        EXPECT_EQ(window.choice().gametype, answered);
         EXPECT_FALSE(window.choice().version31);
     }
 }
@@ -55,21 +48,13 @@ TEST(GameInfoWindow, VersionBoxFollowsTheComboAndCountsWhenHidden)
     EXPECT_TRUE(window.CheckBoxVersion->isVisible());
     EXPECT_TRUE(window.CheckBoxVersion->isChecked()) << "shows the version flag";
 
-    struct Step {
-        const char* choose;
-        bool versionBox;
-        std::int32_t gametype;
-    };
-    const Step steps[] = {
-        {"Blind Galaxy", false, gtBlind},
-        {"GalaxyNG", true, gtGalaxyNG},
-        {"Standard Galaxy", false, gtStandard},
-    };
-    for (const Step& s : steps) {
-        SCOPED_TRACE(s.choose);
-        window.ComboBoxGameType->setCurrentText(QString::fromLatin1(s.choose));
-        EXPECT_EQ(window.CheckBoxVersion->isVisible(), s.versionBox);
-        EXPECT_EQ(window.choice().gametype, s.gametype);
+    const std::tuple<const char*, bool, std::int32_t> steps[] = {
+        {"Blind Galaxy", false, gtBlind}, {"GalaxyNG", true, gtGalaxyNG}, {"Standard Galaxy", false, gtStandard}};
+    for (const auto& [choose, versionBox, gametype] : steps) {
+        SCOPED_TRACE(choose);
+        window.ComboBoxGameType->setCurrentText(QString::fromLatin1(choose));
+        EXPECT_EQ(window.CheckBoxVersion->isVisible(), versionBox);
+        EXPECT_EQ(window.choice().gametype, gametype);
         EXPECT_TRUE(window.choice().version31) << "the flag is read from the box, visible or not";
     }
     window.ButtonOKClick();

@@ -45,20 +45,12 @@ QPoint centreOf(MainWindowFixture& f, const planetrecord& p)
 std::pair<const planetrecord*, const planetrecord*> twoPlanets(const Game& g)
 {
     std::vector<const planetrecord*> alone;
-    for (const planetrecord& p : g.turn.planets) {
-        const bool isolated = std::none_of(g.turn.planets.begin(), g.turn.planets.end(), [&p](const planetrecord& q) {
-            return &q != &p && std::abs(q.x - p.x) < 2 && std::abs(q.y - p.y) < 2;
-        });
-        if (isolated) alone.push_back(&p);
-    }
-    if (alone.size() < 2) return {nullptr, nullptr};
-    return {alone[0], alone[1]};
-}
-
-StepState shownSteps(MainWindowFixture& f)
-{
-    return {f.action(C::PreviousReport)->isEnabled(), f.action(C::TenReportsBack)->isEnabled(),
-            f.action(C::NextReport)->isEnabled(), f.action(C::TenReportsFurther)->isEnabled()};
+    for (const planetrecord& p : g.turn.planets)
+        if (std::none_of(g.turn.planets.begin(), g.turn.planets.end(), [&p](const planetrecord& q) {
+                return &q != &p && std::abs(q.x - p.x) < 2 && std::abs(q.y - p.y) < 2;
+            }))
+            alone.push_back(&p);
+    return alone.size() < 2 ? std::pair<const planetrecord*, const planetrecord*>{} : std::pair{alone[0], alone[1]};
 }
 
 } // namespace
@@ -72,13 +64,8 @@ TEST(MainWindow, CreateShowsTheLastTurnAndTheStepsFollowTheTurn)
     EXPECT_EQ(f.boxes.messages.back().kind, MessageKind::Information);
     EXPECT_EQ(f.boxes.messages.back().help, HelpTopic::NewConfiguration);
     EXPECT_EQ(f.main->reportLabelText(), "report: 13");
-    struct Row {
-        MainCommand command;
-        int times;
-        int turn;
-        StepState enabled; // previous, ten back, next, ten further
-    };
-    const Row rows[] = {
+    // A step taken some times, the turn shown, the steps enabled (previous, ten back, next, ten further).
+    const std::tuple<MainCommand, int, int, StepState> rows[] = {
         {C::PreviousReport, 0, 13, {true, true, false, false}},
         {C::PreviousReport, 6, 7, {true, true, true, true}},
         {C::TenReportsFurther, 1, 13, {true, true, false, false}},
@@ -87,15 +74,17 @@ TEST(MainWindow, CreateShowsTheLastTurnAndTheStepsFollowTheTurn)
         {C::NextReport, 1, 4, {true, true, true, true}},
         {C::TenReportsBack, 1, 0, {false, false, true, true}},
     };
-    for (const Row& r : rows) {
-        SCOPED_TRACE(r.turn);
-        f.trigger(r.command, r.times);
-        EXPECT_EQ(f.session().game().currentturn, r.turn);
-        EXPECT_EQ(shownSteps(f), r.enabled);
+    for (const auto& [command, times, turn, enabled] : rows) {
+        SCOPED_TRACE(turn);
+        f.trigger(command, times);
+        EXPECT_EQ(f.session().game().currentturn, turn);
+        EXPECT_EQ((StepState{f.action(C::PreviousReport)->isEnabled(), f.action(C::TenReportsBack)->isEnabled(),
+                             f.action(C::NextReport)->isEnabled(), f.action(C::TenReportsFurther)->isEnabled()}),
+                  enabled);
     }
 }
 
-TEST(MainWindow, PressesRotateTheSelectionsZoomModeZoomsAndFollowUpsSeeEveryPress)
+TEST(MainWindow, PressesSelectOrZoomThenRunTheFollowUpsAndSelectionsSurviveATurnChange)
 {
     MainWindowFixture f;
     ASSERT_TRUE(f.start());
@@ -107,20 +96,16 @@ TEST(MainWindow, PressesRotateTheSelectionsZoomModeZoomsAndFollowUpsSeeEveryPres
     // A follow-up notes the zoom it sees: it runs after the press has done its work.
     std::vector<int> seen;
     f.main->addPressFollowUp([&] { seen.push_back(view.zoomfactor); });
-    struct Press {
-        QPoint at;
-        const planetrecord* first;
-        const planetrecord* second;
-    };
-    const Press presses[] = {
+    // Where a press is and the first and second selection after it.
+    const std::tuple<QPoint, const planetrecord*, const planetrecord*> presses[] = {
         {centreOf(f, *a), a, nullptr}, {centreOf(f, *b), a, b}, {centreOf(f, *a), b, a},
         {{3, 3}, nullptr, nullptr}, // the canvas's left margin is always black
     };
-    for (const Press& p : presses) {
+    for (const auto& [at, first, second] : presses) {
         f.paint();
-        f.main->mapPressed(p.at);
-        EXPECT_EQ(view.firstselection.isSet() ? view.firstselection.x : -1, p.first ? p.first->x : -1);
-        EXPECT_EQ(view.secondselection.isSet() ? view.secondselection.x : -1, p.second ? p.second->x : -1);
+        f.main->mapPressed(at);
+        EXPECT_EQ(view.firstselection.isSet() ? view.firstselection.x : -1, first ? first->x : -1);
+        EXPECT_EQ(view.secondselection.isSet() ? view.secondselection.x : -1, second ? second->x : -1);
     }
     EXPECT_EQ(seen, std::vector<int>(4, 5));
     // In zoom mode a press zooms in and selects nothing; the follow-ups see the new zoom.
@@ -130,22 +115,18 @@ TEST(MainWindow, PressesRotateTheSelectionsZoomModeZoomsAndFollowUpsSeeEveryPres
     EXPECT_FALSE(view.firstselection.isSet());
     ASSERT_EQ(seen.size(), 5u);
     EXPECT_EQ(seen.back(), view.zoomfactor);
-}
 
-TEST(MainWindow, TheSelectionSurvivesAChangeOfTurnByPosition)
-{
-    MainWindowFixture f;
-    ASSERT_TRUE(f.start());
+    // A selection survives a change of turn by its position.
+    f.action(C::ZoomOnMouse)->trigger();
     zoomOut(f);
     f.paint();
-    const planetrecord target = *twoPlanets(f.session().game()).first;
-    f.main->mapPressed(centreOf(f, target));
+    f.main->mapPressed(centreOf(f, *a));
+    const planetrecord target = *a;
     f.trigger(C::PreviousReport);
     EXPECT_EQ(f.session().game().currentturn, 1);
-    const mapselection& s = f.session().view().firstselection;
-    ASSERT_TRUE(s.isSet());
-    EXPECT_EQ(s.x, target.x);
-    EXPECT_EQ(s.y, target.y);
+    ASSERT_TRUE(view.firstselection.isSet());
+    EXPECT_EQ(view.firstselection.x, target.x);
+    EXPECT_EQ(view.firstselection.y, target.y);
     EXPECT_FALSE(f.main->panelText("LabelSelection").isEmpty());
 }
 
@@ -208,29 +189,22 @@ TEST(MainWindow, TheFilmReturnsToTheTurnItStartedFromAndALoadStopsIt)
     EXPECT_EQ(f.session().game().currentturn, 4);
 }
 
-TEST(MainWindow, ZoomStaysWithinItsLimits)
+// The zoom commands stop at the zoom's limits. A saved zoom left in the view by an earlier
+// configuration belongs to "Zoom to saved position": a start without a stored map position keeps
+// the zoom it fitted to the map's width.
+TEST(MainWindow, TheZoomStaysInItsLimitsAndAStartWithoutAStoredMapPositionKeepsIt)
 {
-    MainWindowFixture f(2);
+    MainWindowFixture f;
     ASSERT_TRUE(f.start());
-    f.trigger(C::ZoomIn, 50);
-    EXPECT_EQ(f.session().view().zoomfactor, maximumZoom);
-    EXPECT_FALSE(f.action(C::ZoomIn)->isEnabled());
-    EXPECT_FALSE(f.action(C::ZoomOnMouse)->isEnabled());
-    EXPECT_TRUE(f.action(C::ZoomOut)->isEnabled());
-    EXPECT_EQ(f.main->map().canvasSize().width(), f.session().game().mapwidth * maximumZoom + 55);
     f.trigger(C::ZoomOut, 50);
     EXPECT_EQ(f.session().view().zoomfactor, minimumZoom);
     EXPECT_FALSE(f.action(C::ZoomOut)->isEnabled());
     EXPECT_TRUE(f.action(C::ZoomIn)->isEnabled());
-}
-
-// A saved zoom left in the view by an earlier configuration belongs to "Zoom to saved position":
-// a start without a stored map position keeps the zoom it fitted to the map's width.
-TEST(MainWindow, AStartWithoutAStoredMapPositionKeepsItsZoom)
-{
-    MainWindowFixture f;
-    ASSERT_TRUE(f.start());
     f.trigger(C::ZoomIn, 50);
+    EXPECT_EQ(f.session().view().zoomfactor, maximumZoom);
+    EXPECT_FALSE(f.action(C::ZoomIn)->isEnabled() || f.action(C::ZoomOnMouse)->isEnabled());
+    EXPECT_TRUE(f.action(C::ZoomOut)->isEnabled());
+    EXPECT_EQ(f.main->map().canvasSize().width(), f.session().game().mapwidth * maximumZoom + 55);
     Configuration zoomed = f.main->currentConfiguration();
     zoomed.includeMapPosition = true;
     f.main->registry().saveConfiguration("Zoomed", zoomed);

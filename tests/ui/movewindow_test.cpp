@@ -3,6 +3,7 @@
 // losing the move, and orders added and edited through the command windows.
 
 #include "../orders/movegame.h"
+#include "TFormBattleResult.h"
 #include "TFormMove.h"
 #include "TFormMoveCommand.h"
 #include "TFormShowOptions.h"
@@ -23,6 +24,7 @@
 
 #include <chrono>
 #include <filesystem>
+#include <optional>
 
 using namespace orrery;
 using namespace orrery::test;
@@ -44,16 +46,13 @@ protected:
         window->show();
     }
     Strings lines() const { return strings(window->moveLines()); }
-    // Loads a file of this folder through "Load...".
-    void load(const std::string& name)
+    // Loads a file of this folder through "Load..." (written first when orders are given), and
+    // saves through "Save As...".
+    void load(const std::string& name, const std::optional<std::string>& orders = std::nullopt)
     {
+        if (orders) dir.write(name, header + *orders + "#END\r\n");
         window->chooseLoadFile = [this, name](const QString&) { return QString::fromStdString(dir.file(name)); };
         window->menuItemLoad->trigger();
-    }
-    void loadText(const std::string& name, const std::string& orders)
-    {
-        dir.write(name, header + orders + "#END\r\n");
-        load(name);
     }
     void saveAs(const std::string& name)
     {
@@ -66,10 +65,6 @@ protected:
         ASSERT_EQ(found.size(), 1) << text.toStdString();
         window->ListBoxCommands->setCurrentItem(found.front());
     }
-    void setDisplay(MoveForm form)
-    {
-        (form == MoveForm::Raw ? window->RadioButtonMoveRaw : window->RadioButtonMoveNatural)->setChecked(true);
-    }
     TFormMoveCommand* openWindow() const
     {
         for (TFormMoveCommand* w : window->findChildren<TFormMoveCommand*>())
@@ -77,11 +72,7 @@ protected:
         return nullptr;
     }
     // As typed: the field's edit signal runs.
-    static void type(QLineEdit* edit, const QString& text)
-    {
-        edit->selectAll();
-        edit->insert(text);
-    }
+    static void type(QLineEdit* edit, const QString& text) { edit->selectAll(), edit->insert(text); }
 
     MessageRecorder boxes;
     TempDir dir;
@@ -97,7 +88,6 @@ TEST_F(MoveWindow, OpensWithNaturalTextAndTheHeaderFromTheConfiguration)
     // Both display choices start at "natural text", each a choice of its own.
     EXPECT_TRUE(window->RadioButtonCommandsNatural->isChecked());
     EXPECT_TRUE(window->RadioButtonMoveNatural->isChecked());
-    EXPECT_EQ(window->editor().moveForm(), MoveForm::Natural);
     EXPECT_EQ(window->commandLines().front(), "Add group to fleet");
     EXPECT_EQ(lines(), (Strings{naturalHeader, "#End"}));
 
@@ -117,47 +107,36 @@ TEST_F(MoveWindow, OpensWithNaturalTextAndTheHeaderFromTheConfiguration)
         EXPECT_FALSE(a->isEnabled()) << a->objectName().toStdString();
 }
 
-TEST_F(MoveWindow, SaveLoadAndReloadGiveTheSameLines)
+TEST_F(MoveWindow, LoadSaveAsReloadAndSave)
 {
-    loadText("first.mov", "SEND 1 Venus ; ETA 9 turns\r\nW Zorgons\r\n@ Klingons\r\n; kept\r\n@\r\n");
-    const Strings loaded = {naturalHeader, "Send group 1 to planet Venus ; ETA 5 turns", "Declare war on race Zorgons",
-                            "Message to Klingons:", "   ; kept", "End of message", "#End"};
+    load("first.mov", "SEND 1 Venus\r\nW Zorgons\r\n");
+    const Strings loaded = {naturalHeader, "Send group 1 to planet Venus ; ETA 5 turns", "Declare war on race Zorgons", "#End"};
     EXPECT_EQ(lines(), loaded);
     EXPECT_EQ(window->LabelMove->text(), "Your Move (first.mov):");
-    EXPECT_TRUE(window->menuItemSave->isEnabled());
-    EXPECT_TRUE(window->menuItemReload->isEnabled());
-
-    // Save As writes raw lines and leaves the display natural.
+    EXPECT_TRUE(window->menuItemSave->isEnabled() && window->menuItemReload->isEnabled());
+    // Save As writes the raw move and takes the file's name.
     saveAs("second.cmd");
-    ASSERT_TRUE(boxes.messages.empty()) << testing::PrintToString(boxes.texts());
-    EXPECT_EQ(readText(dir.file("second.cmd")), header + "S 1 Venus ; ETA 5 turns\r\nW Zorgons\r\n@ Klingons\r\n; kept\r\n@\r\n#END\r\n");
+    EXPECT_EQ(readText(dir.file("second.cmd")), header + "S 1 Venus ; ETA 5 turns\r\nW Zorgons\r\n#END\r\n");
     EXPECT_EQ(window->LabelMove->text(), "Your Move (second.cmd):");
-    EXPECT_EQ(lines(), loaded);
-
     // Reload: No keeps the edits, Yes reads the file again.
     window->ListBoxMove->setCurrentRow(2);
     window->ButtonDelete->click();
-    ASSERT_EQ(lines().size(), loaded.size() - 1);
     boxes.answers = {false};
     window->menuItemReload->trigger();
-    EXPECT_EQ(boxes.texts(), Strings{"Really want to discard your edits and reload the move?"});
-    EXPECT_EQ(lines().size(), loaded.size() - 1);
+    EXPECT_EQ(lines().size(), 3u);
     window->menuItemReload->trigger();
     EXPECT_EQ(lines(), loaded);
-
-    // Save writes the current file; loading it again gives the same lines.
+    EXPECT_EQ(boxes.texts(), Strings(2, "Really want to discard your edits and reload the move?"));
+    // Save writes the current file.
     window->ListBoxMove->setCurrentRow(2);
     window->ButtonUp->click();
-    const Strings edited = lines();
     window->menuItemSave->trigger();
-    window->menuItemNew->trigger();
-    EXPECT_EQ(lines().size(), 2u);
-    load("second.cmd");
-    EXPECT_EQ(lines(), edited);
+    EXPECT_EQ(readText(dir.file("second.cmd")), header + "W Zorgons\r\nS 1 Venus ; ETA 5 turns\r\n#END\r\n");
 }
 
-TEST_F(MoveWindow, SaveAsAsksBeforeOverwritingAndNeedsTheNames)
+TEST_F(MoveWindow, WritesAskBeforeOverwritingAndFailuresLoseNothing)
 {
+    load("move.mov", "W Zorgons\r\n");
     dir.write("old.mov", "old");
     boxes.answers = {false};
     saveAs("old.mov");
@@ -165,31 +144,14 @@ TEST_F(MoveWindow, SaveAsAsksBeforeOverwritingAndNeedsTheNames)
     EXPECT_EQ(boxes.messages[0].kind, MessageKind::Warning);
     EXPECT_EQ(boxes.messages[0].text, "File exists already!\r\nDo you want to overwrite?");
     EXPECT_EQ(readText(dir.file("old.mov")), "old");
-    EXPECT_FALSE(window->menuItemSave->isEnabled());
-
-    boxes.clear();
-    type(window->EditRaceName, " ");
-    bool asked = false;
-    window->chooseSaveFile = [&asked](const QString&) {
-        asked = true;
-        return QString();
-    };
-    window->menuItemSaveAs->trigger();
-    EXPECT_FALSE(asked);
-    EXPECT_EQ(boxes.texts(), Strings{"You have to enter text in the fields\r\n\"Name of Galaxy game\" and \"Name of your race\"!"});
-}
-
-TEST_F(MoveWindow, FailedWritesAreReportedAndLoseNothing)
-{
-    loadText("move.mov", "W Zorgons\r\n");
     // A line that has no raw form cannot be saved: the file keeps what it had.
+    boxes.clear();
     window->editor().InsertOrderLine("Paint the planets blue");
     window->showMove();
     window->menuItemSave->trigger();
     EXPECT_EQ(boxes.texts(), Strings{"Error in file: unrecognized command in line\r\nPaint the planets blue"});
     EXPECT_EQ(readText(dir.file("move.mov")), header + "W Zorgons\r\n#END\r\n");
     EXPECT_EQ(lines().size(), 4u);
-
     // A folder that does not exist: reported, and the name is not taken.
     boxes.clear();
     window->ListBoxMove->setCurrentRow(2);
@@ -198,34 +160,31 @@ TEST_F(MoveWindow, FailedWritesAreReportedAndLoseNothing)
     ASSERT_EQ(boxes.messages.size(), 1u);
     EXPECT_EQ(boxes.messages[0].kind, MessageKind::Error);
     EXPECT_EQ(window->LabelMove->text(), "Your Move (move.mov):");
+    // Without the names of the game and the race no file is asked for.
+    boxes.clear();
+    type(window->EditRaceName, " ");
+    window->chooseSaveFile = [](const QString&) -> QString { ADD_FAILURE() << "asked for a file"; return {}; };
+    window->menuItemSaveAs->trigger();
+    EXPECT_EQ(boxes.texts(), Strings{"You have to enter text in the fields\r\n\"Name of Galaxy game\" and \"Name of your race\"!"});
 }
 
 TEST_F(MoveWindow, FailedReadsFromFileOrClipboardKeepTheMove)
 {
-    loadText("good.mov", "W Zorgons\r\n");
+    load("good.mov", "W Zorgons\r\n");
     const Strings before = lines();
-    const std::pair<std::string, const char*> cases[] = {
-        {"GALAXY Lyra Orion\r\n#END\r\n", "This is no galaxy move!"},
-        {header + "= Alice\r\n#END\r\n", "Error in file: unrecognized command in line\r\n= Alice"},
-    };
-    for (const auto& [text, message] : cases) {
-        SCOPED_TRACE(message);
-        boxes.clear();
-        dir.write("bad.mov", text);
-        load("bad.mov");
-        QApplication::clipboard()->setText(QString::fromStdString(text));
-        window->menuItemGetClipboard->trigger();
-        EXPECT_EQ(boxes.texts(), (Strings{message, message}));
-        EXPECT_EQ(lines(), before);
-        EXPECT_EQ(window->LabelMove->text(), "Your Move (good.mov):");
-    }
-    boxes.clear();
+    const std::string bad = header + "= Alice\r\n#END\r\n";
+    const char* message = "Error in file: unrecognized command in line\r\n= Alice";
+    dir.write("bad.mov", bad);
+    load("bad.mov");
+    QApplication::clipboard()->setText(QString::fromStdString(bad));
+    window->menuItemGetClipboard->trigger();
     auto* image = new QMimeData;
     image->setData(QStringLiteral("image/png"), QByteArray("\x89PNG"));
     QApplication::clipboard()->setMimeData(image);
     window->menuItemGetClipboard->trigger();
-    EXPECT_EQ(boxes.texts(), Strings{"Clipboard contains no plain text!"});
+    EXPECT_EQ(boxes.texts(), (Strings{message, message, "Clipboard contains no plain text!"}));
     EXPECT_EQ(lines(), before);
+    EXPECT_EQ(window->LabelMove->text(), "Your Move (good.mov):");
 }
 
 TEST_F(MoveWindow, ClipboardCarriesTheRawMove)
@@ -245,9 +204,8 @@ TEST_F(MoveWindow, ClipboardCarriesTheRawMove)
 TEST_F(MoveWindow, LoadMostRecentFileTakesTheNewest)
 {
     window->menuItemLoadRecent->trigger();
-    ASSERT_EQ(boxes.messages.size(), 1u);
+    ASSERT_EQ(boxes.texts(), Strings{"No file found."});
     EXPECT_EQ(boxes.messages[0].kind, MessageKind::Information);
-    EXPECT_EQ(boxes.messages[0].text, "No file found.");
     dir.write("a.mov", header + "A Zorgons\r\n#END\r\n");
     dir.write("b.mov", header + "W Zorgons\r\n#END\r\n");
     std::filesystem::last_write_time(dir.file("a.mov"),
@@ -257,18 +215,37 @@ TEST_F(MoveWindow, LoadMostRecentFileTakesTheNewest)
     EXPECT_EQ(window->LabelMove->text(), "Your Move (a.mov):");
 }
 
+// "Check Move": findings in the result window (closed with the editor), none as a message.
+TEST_F(MoveWindow, CheckMoveShowsTheFindingsOrThatTheMoveSeemsCorrect)
+{
+    load("move.mov", "S 99 Nowhere\r\n");
+    window->menuItemCheck->trigger();
+    TFormBattleResult& result = window->resultWindow();
+    ASSERT_TRUE(result.isVisible());
+    EXPECT_EQ(result.windowTitle(), "Check move result");
+    EXPECT_EQ(strings(result.lines()), linesOf(window->editor().checkCurrentMove()));
+    EXPECT_TRUE(boxes.messages.empty());
+    window->close();
+    EXPECT_FALSE(result.isVisible());
+    window->show();
+    load("good.mov", "S 1 Venus\r\n");
+    window->menuItemCheck->trigger();
+    EXPECT_EQ(boxes.texts(), Strings{"Move seems to be correct."});
+    EXPECT_EQ(boxes.messages[0].kind, MessageKind::Information);
+}
+
 TEST_F(MoveWindow, DisplaySwitchingAndItsFailure)
 {
-    loadText("move.mov", "S 1 Venus\r\n");
+    load("move.mov", "S 1 Venus\r\n");
     window->RadioButtonCommandsRaw->setChecked(true);
     EXPECT_EQ(window->commandLines().front(), "@ (Send message)");
-    setDisplay(MoveForm::Raw);
+    window->RadioButtonMoveRaw->setChecked(true);
     EXPECT_EQ(lines(), (Strings{"#GALAXY Lyra Orion pw", "S 1 Venus ; ETA 5 turns", "#END"}));
     // A line that has no natural form stops the switch: the move stays raw and so does the choice.
     window->editor().InsertOrderLine("= Alice");
     window->showMove();
     const Strings raw = lines();
-    setDisplay(MoveForm::Natural);
+    window->RadioButtonMoveNatural->setChecked(true);
     EXPECT_EQ(boxes.texts(), Strings{"Error in file: unrecognized command in line\r\n= Alice"});
     EXPECT_EQ(lines(), raw);
     EXPECT_TRUE(window->RadioButtonMoveRaw->isChecked());
@@ -312,20 +289,15 @@ TEST_F(MoveWindow, OrdersGoThroughTheCommandWindowAndItsCheck)
     EXPECT_EQ(boxes.messages.size(), 1u);
 }
 
-TEST_F(MoveWindow, EditingMessagesComeFromTheModel)
+TEST_F(MoveWindow, TheModelsAnswersToEditAndDeleteAreShown)
 {
-    loadText("move.mov", "Q Orion\r\nF\r\n");
-    window->ButtonEdit->click();
+    load("move.mov", "Q Orion\r\n");
     window->ListBoxMove->setCurrentRow(1);
-    window->ButtonEdit->click();
-    window->ListBoxMove->setCurrentRow(2);
     window->ButtonEdit->click();
     // A click on the header selects nothing.
     window->ListBoxMove->setCurrentRow(0);
     window->ButtonDelete->click();
-    EXPECT_EQ(boxes.texts(), (Strings{"Please select a command in the 'Your Move'-section first",
-                                      "You can't edit this command!",
-                                      "You can't edit this command, just use or delete it!",
+    EXPECT_EQ(boxes.texts(), (Strings{"You can't edit this command!",
                                       "You have to select a line in the 'Your Move' section first!"}));
     EXPECT_EQ(openWindow(), nullptr);
 }
@@ -342,18 +314,11 @@ TEST_F(MoveWindow, EditingALineOfEachWindowGivesItBackUnchanged)
     };
     using W = CommandWindowId;
     const Row rows[] = {
-        {false, "S 1 Venus 2", W::C1},
-        {false, "S Alpha Venus", W::C2},
-        {false, "W Klingons", W::C3},
-        {false, "N Mars New_Mars", W::C4},
-        {false, "@ Zorgons\r\nhello\r\n@", W::C5},
-        {false, "C Vulcans", W::C6},
-        {false, "D Scout 1 0 0 0 0", W::C7},
-        {false, "M 1 2 3", W::C8},
-        {false, "R Mars CAP Venus", W::C10},
-        {true, "L 2 CAP 3 4", W::C11},
+        {false, "S 1 Venus 2", W::C1},      {false, "S Alpha Venus", W::C2},          {false, "W Klingons", W::C3},
+        {false, "N Mars New_Mars", W::C4},  {false, "@ Zorgons\r\nhello\r\n@", W::C5}, {false, "C Vulcans", W::C6},
+        {false, "D Scout 1 0 0 0 0", W::C7}, {false, "M 1 2 3", W::C8},               {false, "R Mars CAP Venus", W::C10},
+        {true, "L 2 CAP 3 4", W::C11},      {false, "O NO UNDERSCORES", W::C1toggle},
         {false, "O FORECAST 5", W::C12, "Set option FORECAST on turn number 5"},
-        {false, "O NO UNDERSCORES", W::C1toggle},
         {true, "P Mars Cruiser 1 2 3 4", W::C2c4e,
          "Set production of planet Mars to Cruiser drive tech: 1 weapon tech: 2 shield tech: 3 cargo tech: 4"},
     };
@@ -362,8 +327,8 @@ TEST_F(MoveWindow, EditingALineOfEachWindowGivesItBackUnchanged)
             SCOPED_TRACE(testing::Message() << row.lines << (form == MoveForm::Raw ? " raw" : " natural"));
             game.gametype = row.blind ? gtBlind : gtGalaxyNG;
             boxes.clear();
-            setDisplay(form);
-            loadText("edit.mov", row.lines + "\r\nF Klingons\r\n");
+            (form == MoveForm::Raw ? window->RadioButtonMoveRaw : window->RadioButtonMoveNatural)->setChecked(true);
+            load("edit.mov", row.lines + "\r\nF Klingons\r\n");
             Strings before = lines();
             window->ListBoxMove->setCurrentRow(1);
             window->ButtonEdit->click();
@@ -383,7 +348,7 @@ TEST_F(MoveWindow, EditingALineOfEachWindowGivesItBackUnchanged)
 
 TEST_F(MoveWindow, EditedValuesReplaceTheLineInPlace)
 {
-    loadText("move.mov", "W Klingons\r\nS 1 Venus\r\nA Zorgons\r\n");
+    load("move.mov", "W Klingons\r\nS 1 Venus\r\nA Zorgons\r\n");
     window->ListBoxMove->setCurrentRow(2);
     window->ButtonEdit->click();
     TFormMoveCommand* c1 = window->commandWindow(CommandWindowId::C1);
@@ -425,7 +390,7 @@ TEST_F(MoveWindow, SetOptionsEditsTheShownTurnsOptionsIntoOptionLines)
 
 TEST_F(MoveWindow, OrdersFromElsewhereNeverReplaceTheSelectedLine)
 {
-    loadText("move.mov", "W Klingons\r\nA Zorgons\r\n");
+    load("move.mov", "W Klingons\r\nA Zorgons\r\n");
     // An edit given up.
     window->ListBoxMove->setCurrentRow(1);
     window->ButtonEdit->click();

@@ -11,6 +11,8 @@
 #include "testkit.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QMouseEvent>
 #include <QSettings>
 #include <QStringList>
 
@@ -48,6 +50,18 @@ public:
     std::vector<Message> messages;
     std::deque<bool> answers;
 };
+
+// A press and release of a mouse button at a point of a widget (then a double click when twice).
+inline void click(QWidget* target, QPoint at, Qt::MouseButton button = Qt::LeftButton, bool twice = false)
+{
+    for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease, QEvent::MouseButtonDblClick,
+                              QEvent::MouseButtonRelease}) {
+        QMouseEvent e(type, at, target->mapToGlobal(at), button,
+                      type == QEvent::MouseButtonRelease ? Qt::NoButton : button, Qt::NoModifier);
+        QApplication::sendEvent(target, &e);
+        if (type == QEvent::MouseButtonRelease && !twice) return;
+    }
+}
 
 inline Strings strings(const QStringList& list)
 {
