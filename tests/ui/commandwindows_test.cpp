@@ -16,14 +16,6 @@
 #include "configuration.h"
 #include "uitestkit.h"
 
-#include <QApplication>
-#include <QCheckBox>
-#include <QComboBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QPlainTextEdit>
-#include <QPushButton>
 #include <gtest/gtest.h>
 
 using namespace orrery;

@@ -8,12 +8,6 @@
 #include "configstore.h"
 #include "uitestkit.h"
 
-#include <QApplication>
-#include <QKeyEvent>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QPushButton>
-#include <QSettings>
 #include <gtest/gtest.h>
 
 using namespace orrery;

@@ -2,12 +2,8 @@
 // offered, and what OK answers.
 
 #include "TFormGameInfo.h"
+#include "uitestkit.h"
 
-#include <QCheckBox>
-#include <QComboBox>
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <QTimer>
 #include <gtest/gtest.h>
 
 using namespace orrery;

@@ -6,13 +6,6 @@
 #include "TFormHelp.h"
 #include "uitestkit.h"
 
-#include <QApplication>
-#include <QLabel>
-#include <QListWidget>
-#include <QMessageBox>
-#include <QPushButton>
-#include <QTextBrowser>
-#include <QTimer>
 #include <gtest/gtest.h>
 
 using namespace orrery;

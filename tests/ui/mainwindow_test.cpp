@@ -9,11 +9,6 @@
 #include "mapgeometry.h"
 #include "uitestkit.h"
 
-#include <QApplication>
-#include <QHelpEvent>
-#include <QMenu>
-#include <QToolButton>
-#include <QToolTip>
 #include <gtest/gtest.h>
 
 #include <algorithm>

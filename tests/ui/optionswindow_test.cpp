@@ -4,10 +4,6 @@
 #include "TFormOptions.h"
 #include "uitestkit.h"
 
-#include <QApplication>
-#include <QCheckBox>
-#include <QLineEdit>
-#include <QPushButton>
 #include <gtest/gtest.h>
 
 using namespace orrery;

@@ -6,8 +6,6 @@
 #include "orderwindows.h"
 #include "uitestkit.h"
 
-#include <QCheckBox>
-#include <QLineEdit>
 #include <gtest/gtest.h>
 
 using namespace orrery;

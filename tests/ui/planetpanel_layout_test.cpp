@@ -5,13 +5,6 @@
 #include "TStringGridOR.h"
 #include "uitestkit.h"
 
-#include <QAbstractButton>
-#include <QApplication>
-#include <QGroupBox>
-#include <QHeaderView>
-#include <QLabel>
-#include <QProcess>
-#include <QStyle>
 #include <gtest/gtest.h>
 
 using namespace orrery;

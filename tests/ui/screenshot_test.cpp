@@ -4,7 +4,6 @@
 
 #include "uitestkit.h"
 
-#include <QImage>
 #include <gtest/gtest.h>
 
 #include <filesystem>

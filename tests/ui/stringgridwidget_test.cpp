@@ -6,9 +6,6 @@
 #include "TStringGridOR.h"
 #include "uitestkit.h"
 
-#include <QApplication>
-#include <QHeaderView>
-#include <QImage>
 #include <gtest/gtest.h>
 
 using namespace orrery;

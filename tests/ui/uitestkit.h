@@ -10,11 +10,8 @@
 #include "testfiles.h"
 #include "testkit.h"
 
-#include <QAction>
-#include <QApplication>
-#include <QMouseEvent>
 #include <QSettings>
-#include <QStringList>
+#include <QtWidgets>
 
 #include <deque>
 #include <memory>
