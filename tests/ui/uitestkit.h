@@ -6,16 +6,13 @@
 
 #include "TFormMain.h"
 #include "galaxygen.h"
-#include "messages.h"
 #include "testfiles.h"
 #include "testkit.h"
 
-#include <QSettings>
 #include <QtWidgets>
 
 #include <deque>
 #include <memory>
-#include <vector>
 
 namespace orrery::test {
 
@@ -23,17 +20,12 @@ namespace orrery::test {
 // queue is empty).
 class MessageRecorder : public MessageBoxes {
 public:
-    struct Message {
-        MessageKind kind;
-        QString text;
-        HelpTopic help;
-    };
+    struct Message { MessageKind kind; QString text; HelpTopic help; };
     bool show(QWidget*, MessageKind kind, const QString& text, HelpTopic help = HelpTopic::None) override
     {
         messages.push_back({kind, text, help});
-        if (answers.empty()) return true;
-        const bool answer = answers.front();
-        answers.pop_front();
+        const bool answer = answers.empty() || answers.front();
+        if (!answers.empty()) answers.pop_front();
         return answer;
     }
     Strings texts() const
@@ -89,11 +81,9 @@ struct MainWindowFixture {
 
     static gen::GalaxyParams smallGame()
     {
-        gen::GalaxyParams params;
-        params.planets = 40;
-        params.races = 4;
-        params.seed = 3;
-        return params;
+        gen::GalaxyParams p;
+        p.seed = 3, p.planets = 40, p.races = 4;
+        return p;
     }
     explicit MainWindowFixture(int turns = 3, const gen::GalaxyParams& params = smallGame())
     {
@@ -120,10 +110,7 @@ struct MainWindowFixture {
     }
     Session& session() { return main->session(); }
     QAction* action(MainCommand c) const { return main->action(c); }
-    void trigger(MainCommand c, int times = 1)
-    {
-        for (int i = 0; i < times; ++i) action(c)->trigger();
-    }
+    void trigger(MainCommand c, int times = 1) { for (int i = 0; i < times; ++i) action(c)->trigger(); }
     // Paints the map now, so that presses see what is drawn.
     void paint() { main->grab(); }
 };
