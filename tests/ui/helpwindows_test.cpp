@@ -22,11 +22,9 @@ TEST(HelpWindow, EveryTopicHasItsPage)
     };
     for (const auto& [keyword, mustMention] : keywords) {
         SCOPED_TRACE(keyword.toStdString());
-        EXPECT_TRUE(help.showTopic(keyword));
-        EXPECT_TRUE(help.isVisible());
+        EXPECT_TRUE(help.showTopic(keyword) && help.isVisible());
         EXPECT_EQ(help.currentKeyword(), keyword.toLower());
         EXPECT_TRUE(help.pageText().contains(mustMention, Qt::CaseInsensitive)) << help.pageText().left(200).toStdString();
-        ASSERT_NE(help.ListBoxTopics->currentItem(), nullptr);
         EXPECT_EQ(help.ListBoxTopics->currentItem()->data(Qt::UserRole).toString(), keyword.toLower());
     }
     // The topics the program opens; an unknown keyword falls back to the introduction.
@@ -75,8 +73,7 @@ TEST(HelpWindow, TheHelpMenuOpensTheMainWindowsHelpAtItsTopic)
         {MainCommand::HelpTips, "tips"}, {MainCommand::HelpIntroduction, "introduction"}, {MainCommand::HelpMenus, "menus"}};
     for (const auto& [command, keyword] : entries) {
         f.action(command)->trigger();
-        EXPECT_TRUE(f.main->helpWindow().isVisible());
-        EXPECT_EQ(f.main->helpWindow().currentKeyword(), QString::fromLatin1(keyword));
+        EXPECT_TRUE(f.main->helpWindow().isVisible() && f.main->helpWindow().currentKeyword() == keyword) << keyword;
     }
 }
 
@@ -123,5 +120,5 @@ TEST(DebugWindow, CollectsLinesWhileHidden)
     debug.appendGameText("planet \xC4gir\r\nsecond line");
     EXPECT_EQ(debug.text(), QString::fromUtf8("turn 3 read\nplanet \xC3\x84gir\nsecond line"));
     debug.clear();
-    EXPECT_TRUE(debug.text().isEmpty());
+    EXPECT_TRUE(debug.text().isEmpty() && !debug.isVisible());
 }

@@ -32,29 +32,24 @@ struct OptionsWindow : testing::Test {
 TEST(OptionsRules, WholeNumbersCirclesAndDelays)
 {
     const std::pair<QString, std::optional<int>> cases[] = {
-        {"12", 12},           {"-3", -3},           {"+4", 4},           {"2147483647", 2147483647},
-        {"", std::nullopt},   {" 12", std::nullopt}, {"1.5", std::nullopt}, {"-", std::nullopt},
-        {"1e3", std::nullopt}, {"2147483648", std::nullopt}, {"--1", std::nullopt},
-        {"\u0661", std::nullopt}, // an Arabic-Indic digit is no decimal digit here
+        {"12", 12}, {"-3", -3}, {"+4", 4}, {"2147483647", 2147483647}, {"", {}}, {" 12", {}}, {"1.5", {}}, {"-", {}},
+        {"1e3", {}}, {"2147483648", {}}, {"--1", {}}, {"\u0661", {}}, // an Arabic-Indic digit is no decimal digit here
     };
     for (const auto& [text, value] : cases) {
         SCOPED_TRACE(text.toStdString());
         EXPECT_EQ(TFormOptions::integerOf(text), value);
     }
-    EXPECT_EQ(TFormOptions::circlesOf("1000"), 1000);
-    EXPECT_EQ(TFormOptions::circlesOf("1001"), std::nullopt);
-    EXPECT_EQ(TFormOptions::filmDelayOf("0"), 0);
-    EXPECT_EQ(TFormOptions::filmDelayOf("-1"), std::nullopt);
+    EXPECT_TRUE(TFormOptions::circlesOf("1000") == 1000 && !TFormOptions::circlesOf("1001"));
+    EXPECT_TRUE(TFormOptions::filmDelayOf("0") == 0 && !TFormOptions::filmDelayOf("-1"));
 }
 
 TEST_F(OptionsWindow, ShowsTheCurrentValuesAndCancelTakesNothing)
 {
-    EXPECT_EQ(window.EditCircles->text(), "3");
-    EXPECT_EQ(window.EditRange->text(), "15");
-    EXPECT_EQ(window.EditFilmDelay->text(), "400");
-    EXPECT_FALSE(window.CheckBoxIncludeMapPosition->isChecked());
-    EXPECT_TRUE(window.CheckBoxShowMousePos->isChecked());
-    EXPECT_FALSE(window.CheckBoxShowButtonBar->isChecked());
+    EXPECT_EQ((QStringList{window.EditCircles->text(), window.EditRange->text(), window.EditFilmDelay->text()}),
+              (QStringList{"3", "15", "400"}));
+    EXPECT_EQ((std::vector<bool>{window.CheckBoxIncludeMapPosition->isChecked(), window.CheckBoxShowMousePos->isChecked(),
+                                 window.CheckBoxShowButtonBar->isChecked()}),
+              (std::vector<bool>{false, true, false}));
     window.EditRange->setText("99");
     window.ButtonCancel->click();
     EXPECT_FALSE(window.isVisible());
@@ -94,9 +89,7 @@ TEST_F(OptionsWindow, FieldsAreCheckedWhileTypingAndOnLeaving)
 TEST_F(OptionsWindow, OKTakesTheValidFieldsAndKeepsTheOldValuesOfOthers)
 {
     struct Row { const char* circles; const char* range; const char* film; ProgramOptions wanted; };
-    const auto wanted = [](int circles, int range, int film) {
-        return ProgramOptions{circles, range, film, true, false, true};
-    };
+    const auto wanted = [](int circles, int range, int film) { return ProgramOptions{circles, range, film, true, false, true}; };
     const Row rows[] = {
         {"5", "25", "100", wanted(5, 25, 100)},
         {"", "", "", wanted(3, 15, 400)},         // empty fields keep the old values

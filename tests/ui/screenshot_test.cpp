@@ -28,16 +28,12 @@ TEST(Program, ScreenshotOfANewConfigurationOffscreen)
     ASSERT_TRUE(orrery::gen::writeGame(orrery::gen::demoGame(), dir.path(), "orion"));
     const ProgramRun run = screenshot(dir, dir.file("shot.png"));
     EXPECT_EQ(run.status, 0) << run.err;
-    QImage image(QString::fromStdString(dir.file("shot.png")));
-    ASSERT_FALSE(image.isNull());
-    EXPECT_EQ(image.size(), QSize(800, 607));
+    const QImage image(QString::fromStdString(dir.file("shot.png")));
+    ASSERT_EQ(image.size(), QSize(800, 607));
     // The map shows planets: some pixels of its middle are neither black nor the panel's grey.
     int coloured = 0;
     for (int y = 120; y < 420; ++y)
-        for (int x = 40; x < 760; ++x) {
-            const QRgb c = image.pixel(x, y);
-            if (c != qRgb(0, 0, 0) && c != qRgb(0xC0, 0xC0, 0xC0)) ++coloured;
-        }
+        for (int x = 40; x < 760; ++x) coloured += image.pixel(x, y) != qRgb(0, 0, 0) && image.pixel(x, y) != qRgb(0xC0, 0xC0, 0xC0);
     EXPECT_GT(coloured, 200);
     // The intelligence was written beside the reports.
     EXPECT_FALSE(readText(dir.file("orion11.ori")).empty());

@@ -13,20 +13,23 @@ using namespace orrery::test;
 
 namespace {
 
-// Planets table: name (text), size and population (numbers with leading blanks).
-void fill(TStringGridOR& grid)
-{
-    grid.setColumnCount(3);
-    grid.setRowCount(5);
-    grid.setHeadings({QStringLiteral("Name"), QStringLiteral("Size"), QStringLiteral("Population")});
-    const char* rows[][3] = {
-        {"Castor", "  10.00", " 500.00"}, {"Alcor", "   9.00", "1000.00"}, {"Deneb", " 100.00", "  50.00"}, {"Bellatrix", "  45.50", "   0.00"}};
-    for (int r = 0; r < 4; ++r)
-        for (int c = 0; c < 3; ++c) grid.setGameCell(c, r + 1, rows[r][c]);
-    grid.SetNumericColumns({1, 2});
-    grid.resize(400, 300);
-    grid.show();
-}
+// A planets table shown: name (text), size and population (numbers with leading blanks).
+struct StringGridWidget : testing::Test {
+    TStringGridOR grid;
+    void SetUp() override
+    {
+        grid.setColumnCount(3);
+        grid.setRowCount(5);
+        grid.setHeadings({"Name", "Size", "Population"});
+        const char* rows[][3] = {
+            {"Castor", "  10.00", " 500.00"}, {"Alcor", "   9.00", "1000.00"}, {"Deneb", " 100.00", "  50.00"}, {"Bellatrix", "  45.50", "   0.00"}};
+        for (int r = 0; r < 4; ++r)
+            for (int c = 0; c < 3; ++c) grid.setGameCell(c, r + 1, rows[r][c]);
+        grid.SetNumericColumns({1, 2});
+        grid.resize(400, 300);
+        grid.show();
+    }
+};
 
 QStringList shownColumn(const TStringGridOR& grid, int column)
 {
@@ -37,13 +40,10 @@ QStringList shownColumn(const TStringGridOR& grid, int column)
 
 } // namespace
 
-TEST(StringGridWidget, HeadingsAndCellsShowInGridRows)
+TEST_F(StringGridWidget, HeadingsAndCellsShowInGridRows)
 {
-    TStringGridOR grid;
-    fill(grid);
     EXPECT_EQ(grid.model()->rowCount(), 4) << "the heading row is the header, not a table row";
-    EXPECT_EQ(grid.model()->headerData(1, Qt::Horizontal).toString(), QStringLiteral("Size"));
-    EXPECT_EQ(grid.Cells(0, 1), QStringLiteral("Castor"));
+    EXPECT_EQ(grid.model()->headerData(1, Qt::Horizontal).toString(), "Size");
     EXPECT_EQ(shownColumn(grid, 0), (QStringList{"Castor", "Alcor", "Deneb", "Bellatrix"}));
     // Game text is Latin-1.
     grid.setGameCell(0, 2, "Alc\xF6r");
@@ -56,10 +56,8 @@ TEST(StringGridWidget, HeadingsAndCellsShowInGridRows)
     EXPECT_EQ(shownColumn(grid, 0), QStringList{QStringLiteral("Castor")});
 }
 
-TEST(StringGridWidget, HeaderPressesSortAndSelectNothing)
+TEST_F(StringGridWidget, HeaderPressesSortAndSelectNothing)
 {
-    TStringGridOR grid;
-    fill(grid);
     int sorts = 0;
     QObject::connect(&grid, &TStringGridOR::sorted, [&] { ++sorts; });
     // The column and button pressed, the order then and the names in it.
@@ -80,10 +78,8 @@ TEST(StringGridWidget, HeaderPressesSortAndSelectNothing)
     EXPECT_TRUE(grid.selectionModel()->selectedIndexes().isEmpty()) << "a heading press selects no column";
 }
 
-TEST(StringGridWidget, SortHeadingIsGreyWithWhiteText)
+TEST_F(StringGridWidget, SortHeadingIsGreyWithWhiteText)
 {
-    TStringGridOR grid;
-    fill(grid);
     QHeaderView* header = grid.horizontalHeader();
     // Grey, white and all pixels inside a heading, away from its borders.
     const auto pixels = [header](int column) {
@@ -100,18 +96,15 @@ TEST(StringGridWidget, SortHeadingIsGreyWithWhiteText)
     grid.SortBy(1, true);
     QApplication::processEvents();
     const auto [grey, white, total] = pixels(1);
-    EXPECT_GT(grey, total / 2) << "the sort column's heading is filled grey";
-    EXPECT_GT(white, 0) << "its text is white";
+    EXPECT_TRUE(grey > total / 2 && white > 0) << "the sort column's heading is filled grey, its text white";
     EXPECT_LT(std::get<0>(pixels(0)), total / 10) << "other headings are drawn as usual";
     grid.SortBy(-1, true);
     QApplication::processEvents();
     EXPECT_LT(std::get<0>(pixels(1)), total / 10) << "unsorted: no grey heading";
 }
 
-TEST(StringGridWidget, SizesSelectionAndCellClicks)
+TEST_F(StringGridWidget, SizesSelectionAndCellClicks)
 {
-    TStringGridOR grid;
-    fill(grid);
     grid.setRowHeights(18);
     grid.setColumnWidths({100, 46, 56});
     grid.setRowSelect(true);
@@ -133,10 +126,8 @@ TEST(StringGridWidget, SizesSelectionAndCellClicks)
     EXPECT_EQ(clicks, (std::vector<std::pair<int, int>>{{1, 2}}));
 }
 
-TEST(StringGridWidget, ABulkFillIsShownAndSortedAgain)
+TEST_F(StringGridWidget, ABulkFillIsShownAndSortedAgain)
 {
-    TStringGridOR grid;
-    fill(grid);
     grid.SortBy(1, false);
     grid.editCells([](StringGridModel& m) {
         m.setRowCount(3);
