@@ -1,9 +1,6 @@
-// The command windows on their own: each window shape wired to its form (labels and lists of the
-// form shown, a failing OK shows the check's message and focuses the field, a good OK hands the
-// fields to the builder and closes), the numbers checked as the focus leaves a field, what some
-// windows add (the option note, the tech fields, the message's races and text file), the general
-// chooser, the result window and the game options window in both of its modes. The checks and
-// lists themselves are the order forms' (tests/orders).
+// The command windows wired to their forms (whose checks and lists tests/orders covers): labels,
+// lists, OK's check and focus, the builder, leave checks, what some windows add; the chooser, the
+// result window and the game options window in both of its modes.
 
 #include "../orders/movegame.h"
 #include "TFormBattleResult.h"
@@ -215,15 +212,15 @@ TEST(ResultWindow, ShowsOneLinePerEntryUnderItsCaption)
     int closed = 0;
     window.onClosed = [&closed] { ++closed; };
     window.showResult("Syntax error in first line of move.\r\nError: Not enough ships in group 12\r\n", "Check move result");
-    EXPECT_EQ(window.windowTitle(), "Check move result");
-    EXPECT_EQ(strings(window.lines()), (Strings{"Syntax error in first line of move.", "Error: Not enough ships in group 12"}));
+    EXPECT_TRUE(window.windowTitle() == "Check move result" &&
+                strings(window.lines()) == (Strings{"Syntax error in first line of move.", "Error: Not enough ships in group 12"}));
     window.showResult("one\ntwo", "");
     EXPECT_TRUE(window.windowTitle() == "Battle result" && window.lines().size() == 2);
     window.close();
     EXPECT_EQ(closed, 1);
 }
 
-TEST(GameOptionsWindow, ViewingShowsTheOptionsAndChangesNothing)
+TEST(GameOptionsWindow, ViewingChangesNothingEditingChecksTheNumbersAndHandsTheOptionsOver)
 {
     MessageRecorder boxes;
     TFormShowOptions window(boxes);
@@ -249,14 +246,9 @@ TEST(GameOptionsWindow, ViewingShowsTheOptionsAndChangesNothing)
     window.onOK = [](const optiontype&) { ADD_FAILURE() << "viewing hands nothing over"; };
     window.ButtonOK2->click();
     EXPECT_FALSE(window.isVisible());
-}
 
-TEST(GameOptionsWindow, EditingChecksItsNumbersAndHandsTheOptionsOver)
-{
-    MessageRecorder boxes;
-    TFormShowOptions window(boxes);
-    optiontype o;
-    o.version = "4.07", o.map = false;
+    // Editing: the numbers are checked, the edited options handed over.
+    o.version = "4.07";
     window.open(o, true);
     EXPECT_TRUE(!window.ButtonOK2->isVisible() && window.checkBox("map")->isEnabled());
     std::vector<optiontype> handed;

@@ -1,7 +1,5 @@
-// The main window offscreen: the turn steps and their enabled states, presses on the map and what
-// follows them, the selection and the groups grid across turns, the film, the zoom (its limits and
-// a start that keeps it), the toggles kept in configurations, the menus' default entries, the bar's
-// hints and its layout at each width.
+// The main window: turn steps, presses on the map and their follow-ups, the groups grid, the film,
+// the zoom, toggles kept in configurations, default menu entries, the bar's hints and rows.
 
 #include "TFormHelp.h"
 #include "TFormNoConfiguration.h"
@@ -52,17 +50,15 @@ TEST(MainWindow, CreateShowsTheLastTurnAndTheStepsFollowTheTurn)
     MainWindowFixture f(14);
     ASSERT_TRUE(f.main->createConfigurationFrom(f.reportZero()));
     // The reminder to save the configuration offers its help page.
-    ASSERT_FALSE(f.boxes.messages.empty());
-    EXPECT_TRUE(f.boxes.messages.back().kind == MessageKind::Information && f.boxes.messages.back().help == HelpTopic::NewConfiguration);
+    EXPECT_TRUE(!f.boxes.messages.empty() && f.boxes.messages.back().kind == MessageKind::Information &&
+                f.boxes.messages.back().help == HelpTopic::NewConfiguration);
     EXPECT_EQ(f.main->reportLabelText(), "report: 13");
     // A step taken some times, the turn shown, the steps enabled (previous, ten back, next, ten further).
     const std::tuple<MainCommand, int, int, StepState> rows[] = {
-        {C::PreviousReport, 0, 13, {true, true, false, false}},
-        {C::PreviousReport, 6, 7, {true, true, true, true}},
+        {C::PreviousReport, 0, 13, {true, true, false, false}}, {C::PreviousReport, 6, 7, {true, true, true, true}},
         {C::TenReportsFurther, 1, 13, {true, true, false, false}},
         {C::TenReportsFurther, 1, 13, {true, true, false, false}}, // a disabled step does nothing
-        {C::TenReportsBack, 1, 3, {true, true, true, true}},
-        {C::NextReport, 1, 4, {true, true, true, true}},
+        {C::TenReportsBack, 1, 3, {true, true, true, true}},    {C::NextReport, 1, 4, {true, true, true, true}},
         {C::TenReportsBack, 1, 0, {false, false, true, true}},
     };
     for (const auto& [command, times, turn, enabled] : rows) {
@@ -113,8 +109,7 @@ TEST(MainWindow, PressesSelectOrZoomThenRunTheFollowUpsAndSelectionsSurviveATurn
     const planetrecord target = *a;
     f.trigger(C::PreviousReport);
     EXPECT_EQ(f.session().game().currentturn, 1);
-    ASSERT_TRUE(view.firstselection.isSet());
-    EXPECT_TRUE(view.firstselection.x == target.x && view.firstselection.y == target.y);
+    EXPECT_TRUE(view.firstselection.isSet() && view.firstselection.x == target.x && view.firstselection.y == target.y);
     EXPECT_FALSE(f.main->panelText("LabelSelection").isEmpty());
 }
 

@@ -94,20 +94,13 @@ struct MainWindowFixture {
     void open()
     {
         main = std::make_unique<TFormMain>(settings, &boxes);
-        main->gameTypeAnswer = [](std::int32_t detected, const std::string&) {
-            return GameTypeChoice{detected == gtUnknown ? gtStandard : detected, false};
-        };
+        main->gameTypeAnswer = [](std::int32_t type, const std::string&) { return GameTypeChoice{type == gtUnknown ? gtStandard : type, false}; };
         main->resize(800, 607);
         main->show();
     }
     QString reportZero() const { return QString::fromStdString(dir.file("game0.txt")); }
     // Creates the configuration of the game; the reminder it shows is cleared.
-    bool start()
-    {
-        const bool ok = main->createConfigurationFrom(reportZero());
-        boxes.clear();
-        return ok;
-    }
+    bool start() { return main->createConfigurationFrom(reportZero()) && (boxes.clear(), true); }
     Session& session() { return main->session(); }
     QAction* action(MainCommand c) const { return main->action(c); }
     void trigger(MainCommand c, int times = 1) { for (int i = 0; i < times; ++i) action(c)->trigger(); }
