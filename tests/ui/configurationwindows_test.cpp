@@ -93,8 +93,7 @@ TEST_F(ConfigurationsWindow, SaveChecksTheNameAndClosesExactlyWhenItSaves)
         window.ButtonOK->click();
         EXPECT_EQ(boxes.texts(), c.message.empty() ? Strings{} : Strings{c.message});
         EXPECT_TRUE(c.message.empty() || boxes.messages[0].kind == c.kind);
-        EXPECT_EQ(saved, c.saves ? Strings{c.name} : Strings{});
-        EXPECT_EQ(window.isVisible(), !c.saves);
+        EXPECT_TRUE(saved == (c.saves ? Strings{c.name} : Strings{}) && window.isVisible() == !c.saves);
         window.hide();
     }
     EXPECT_TRUE(loaded.empty());
@@ -110,8 +109,7 @@ TEST_F(ConfigurationsWindow, ClickCopiesTheNameAndDoubleClickIsOK)
     EXPECT_EQ(saved, Strings{"Lyra"});
     window.openIn(Mode::Load);
     click("Orion", true);
-    EXPECT_EQ(loaded, Strings{"Orion"});
-    EXPECT_FALSE(window.isVisible());
+    EXPECT_TRUE(loaded == Strings{"Orion"} && !window.isVisible());
 }
 
 TEST_F(ConfigurationsWindow, LoadAndDeleteNeedASelectionAndDeleteStaysOpen)
@@ -121,16 +119,14 @@ TEST_F(ConfigurationsWindow, LoadAndDeleteNeedASelectionAndDeleteStaysOpen)
     EXPECT_TRUE(window.isVisible());
     click("Lyra");
     window.ButtonOK->click();
-    EXPECT_EQ(loaded, Strings{"Lyra"});
-    EXPECT_FALSE(window.isVisible());
+    EXPECT_TRUE(loaded == Strings{"Lyra"} && !window.isVisible());
 
     window.openIn(Mode::Delete);
     window.ButtonOK->click();
     click("Orion");
     window.ButtonOK->click();
     EXPECT_TRUE(window.isVisible());
-    EXPECT_EQ(listed(), (Strings{"Lyra", "Standard"}));
-    EXPECT_EQ(registry.listConfigurations(), (Strings{"Lyra", "Standard"}));
+    EXPECT_TRUE(listed() == (Strings{"Lyra", "Standard"}) && registry.listConfigurations() == listed());
     // Nothing selected any more: the next Delete asks for a selection again.
     window.ButtonOK->click();
     EXPECT_EQ(registry.listConfigurations().size(), 2u);
@@ -155,8 +151,7 @@ TEST(SaveConfigurationWindow, ButtonsCallBackAndClose)
         calls.clear();
         window.show();
         button->click();
-        EXPECT_EQ(calls, expected);
-        EXPECT_FALSE(window.isVisible());
+        EXPECT_TRUE(calls == expected && !window.isVisible());
     }
 }
 
@@ -170,6 +165,5 @@ TEST(NoConfigurationWindow, ButtonsCloseItAndCallBack)
     window.ButtonCreate->click();
     window.show();
     window.ButtonLoad->click();
-    EXPECT_EQ(calls, (Strings{"create", "load"}));
-    EXPECT_FALSE(window.isVisible());
+    EXPECT_TRUE(calls == (Strings{"create", "load"}) && !window.isVisible());
 }

@@ -97,8 +97,7 @@ TEST(MainWindow, PressesSelectOrZoomThenRunTheFollowUpsAndSelectionsSurviveATurn
     // In zoom mode a press zooms in and selects nothing; the follow-ups see the new zoom.
     f.action(C::ZoomOnMouse)->trigger();
     f.main->mapPressed(centreOf(f, *a));
-    EXPECT_GT(view.zoomfactor, 5);
-    EXPECT_FALSE(view.firstselection.isSet());
+    EXPECT_TRUE(view.zoomfactor > 5 && !view.firstselection.isSet());
     EXPECT_EQ(seen, (std::vector<int>{5, 5, 5, 5, view.zoomfactor}));
 
     // A selection survives a change of turn by its position.
@@ -188,8 +187,7 @@ TEST(MainWindow, TheZoomStaysInItsLimitsAndAStartWithoutAStoredMapPositionKeepsI
     const int fitted = std::clamp(f.main->map().viewportSize().width() / f.session().game().mapwidth, minimumZoom,
                                   maximumZoom);
     ASSERT_LT(fitted, maximumZoom);
-    EXPECT_EQ(f.session().view().zoomfactor, fitted);
-    EXPECT_TRUE(f.action(C::ZoomIn)->isEnabled());
+    EXPECT_TRUE(f.session().view().zoomfactor == fitted && f.action(C::ZoomIn)->isEnabled());
     // A configuration stored without its map position.
     Configuration plain = f.main->currentConfiguration();
     plain.includeMapPosition = false;
@@ -224,21 +222,18 @@ TEST(MainWindow, TogglesAreKeptInStepAndInTheConfiguration)
     EXPECT_NE(shown(), set);
     f.main->loadAndStartConfiguration("Kept");
     EXPECT_EQ(shown(), set);
-    EXPECT_EQ(f.session().game().currentturn, 1);
-    EXPECT_EQ(f.session().game().reportname, "game");
+    EXPECT_TRUE(f.session().game().currentturn == 1 && f.session().game().reportname == "game");
 }
 
 TEST(MainWindow, StartWithoutAnyConfigurationShowsTheNoConfigurationWindow)
 {
     MainWindowFixture f(1);
     f.main->startUp(QString());
-    EXPECT_TRUE(f.main->noConfigurationWindow().isVisible());
-    EXPECT_TRUE(f.session().game().turn.planets.empty());
+    EXPECT_TRUE(f.main->noConfigurationWindow().isVisible() && f.session().game().turn.planets.empty());
     // Its F1 opens the main window's help at the page on configurations.
     QKeyEvent f1(QEvent::KeyPress, Qt::Key_F1, Qt::NoModifier);
     QApplication::sendEvent(&f.main->noConfigurationWindow(), &f1);
-    EXPECT_TRUE(f.main->helpWindow().isVisible());
-    EXPECT_EQ(f.main->helpWindow().currentKeyword(), "configurations");
+    EXPECT_TRUE(f.main->helpWindow().isVisible() && f.main->helpWindow().currentKeyword() == "configurations");
     // A named configuration that does not exist is an error instead.
     f.main->noConfigurationWindow().hide();
     f.main->startUp("Missing.cfg");
@@ -257,8 +252,7 @@ TEST(MainWindow, DefaultMenuEntriesTheBarsHintsAndItsRowsAtEachWidth)
         for (QObject* o : f.action(c)->associatedObjects())
             if (auto* m = qobject_cast<QMenu*>(o)) menu = m;
         ASSERT_NE(menu, nullptr);
-        EXPECT_EQ(menu->defaultAction(), f.action(c));
-        EXPECT_TRUE(f.action(c)->font().bold());
+        EXPECT_TRUE(menu->defaultAction() == f.action(c) && f.action(c)->font().bold());
     }
     // A tool tip event on each button: the button shows its hint, the text editor's shows nothing
     // (not even its caption), so the tip shown before stays.
@@ -322,6 +316,5 @@ TEST(MainWindow, ARealGameIsCreatedAndSteppedThroughEveryTurn)
     EXPECT_EQ((QStringList{f.main->panelText("LabelSelection"), f.main->panelText("LabelOwner"), f.main->panelText("LabelSize")}),
               (QStringList{"Name: 12", "Owner: race_2", "Size: 1000.00"}));
     f.trigger(C::NextReport);
-    EXPECT_TRUE(f.session().view().firstselection.isSet());
-    EXPECT_EQ(f.main->panelText("LabelSelection"), "Name: Betelgeuse");
+    EXPECT_TRUE(f.session().view().firstselection.isSet() && f.main->panelText("LabelSelection") == "Name: Betelgeuse");
 }

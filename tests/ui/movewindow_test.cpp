@@ -82,8 +82,7 @@ TEST_F(MoveWindow, OpensWithNaturalTextAndTheHeaderFromTheConfiguration)
     window->close();
     settings.moveEditorRaceName = "Zorgons";
     window->show();
-    EXPECT_EQ(window->EditRaceName->text(), "Zorgons");
-    EXPECT_EQ(lines().front(), "#Galaxy game: Lyra_Two, racename: Zorgons");
+    EXPECT_TRUE(window->EditRaceName->text() == "Zorgons" && lines().front() == "#Galaxy game: Lyra_Two, racename: Zorgons");
     for (QAction* a : {window->menuItemSave, window->menuItemReload, window->menuItemDevelop,
                        window->menuItemInterceptPlanet, window->menuItemScanArea, window->menuItemSendAll})
         EXPECT_FALSE(a->isEnabled()) << a->objectName().toStdString();
@@ -93,8 +92,7 @@ TEST_F(MoveWindow, LoadSaveAsReloadAndSave)
 {
     load("first.mov", "SEND 1 Venus\r\nW Zorgons\r\n");
     const Strings loaded = {naturalHeader, "Send group 1 to planet Venus ; ETA 5 turns", "Declare war on race Zorgons", "#End"};
-    EXPECT_EQ(lines(), loaded);
-    EXPECT_EQ(window->LabelMove->text(), "Your Move (first.mov):");
+    EXPECT_TRUE(lines() == loaded && window->LabelMove->text() == "Your Move (first.mov):");
     EXPECT_TRUE(window->menuItemSave->isEnabled() && window->menuItemReload->isEnabled());
     // Save As writes the raw move and takes the file's name.
     saveAs("second.cmd");
@@ -127,8 +125,7 @@ TEST_F(MoveWindow, WritesAskBeforeOverwritingAndFailuresLoseNothing)
     window->editor().InsertOrderLine("Paint the planets blue");
     window->showMove();
     window->menuItemSave->trigger();
-    EXPECT_EQ(readText(dir.file("move.mov")), header + "W Zorgons\r\n#END\r\n");
-    EXPECT_EQ(lines().size(), 4u);
+    EXPECT_TRUE(readText(dir.file("move.mov")) == header + "W Zorgons\r\n#END\r\n" && lines().size() == 4u);
     // A folder that does not exist: reported, and the name is not taken.
     window->ListBoxMove->setCurrentRow(2);
     window->ButtonDelete->click();
@@ -174,8 +171,7 @@ TEST_F(MoveWindow, FailedReadsFromFileOrClipboardKeepTheMove)
     window->menuItemGetClipboard->trigger();
     EXPECT_EQ(boxes.texts(), (Strings{"No file found.", message, message, "Clipboard contains no plain text!"}));
     EXPECT_EQ(boxes.messages[0].kind, MessageKind::Information);
-    EXPECT_EQ(lines(), before);
-    EXPECT_EQ(window->LabelMove->text(), "Your Move (good.mov):");
+    EXPECT_TRUE(lines() == before && window->LabelMove->text() == "Your Move (good.mov):");
     // The most recent file of the folder is read.
     dir.write("recent.mov", header + "A Zorgons\r\n#END\r\n");
     std::filesystem::last_write_time(dir.file("recent.mov"), std::filesystem::file_time_type::clock::now() + std::chrono::seconds(5));
@@ -190,8 +186,7 @@ TEST_F(MoveWindow, CheckMoveShowsTheFindingsOrThatTheMoveSeemsCorrect)
     window->menuItemCheck->trigger();
     TFormBattleResult& result = window->resultWindow();
     ASSERT_TRUE(result.isVisible() && result.windowTitle() == "Check move result");
-    EXPECT_EQ(strings(result.lines()), linesOf(window->editor().checkCurrentMove()));
-    EXPECT_TRUE(boxes.messages.empty());
+    EXPECT_TRUE(strings(result.lines()) == linesOf(window->editor().checkCurrentMove()) && boxes.messages.empty());
     window->close();
     EXPECT_FALSE(result.isVisible());
     window->show();
@@ -213,8 +208,7 @@ TEST_F(MoveWindow, DisplaySwitchingAndItsFailure)
     window->showMove();
     const Strings raw = lines();
     window->RadioButtonMoveNatural->setChecked(true);
-    EXPECT_EQ(boxes.texts(), Strings{"Error in file: unrecognized command in line\r\n= Alice"});
-    EXPECT_EQ(lines(), raw);
+    EXPECT_TRUE(boxes.texts() == Strings{"Error in file: unrecognized command in line\r\n= Alice"} && lines() == raw);
     EXPECT_TRUE(window->RadioButtonMoveRaw->isChecked() && window->editor().moveForm() == MoveForm::Raw);
 }
 
@@ -231,8 +225,7 @@ TEST_F(MoveWindow, OrdersGoThroughTheirCommandWindow)
     c1->edit(2)->setText("3");
     c1->ButtonOK->click();
     EXPECT_FALSE(c1->isVisible());
-    EXPECT_EQ(lines().at(1), "Send 3 ships of group 1 to planet Venus ; ETA 5 turns");
-    EXPECT_EQ(window->ListBoxMove->currentRow(), 1);
+    EXPECT_TRUE(lines().at(1) == "Send 3 ships of group 1 to planet Venus ; ETA 5 turns" && window->ListBoxMove->currentRow() == 1);
     // Orders without values are added at once; Cancel adds nothing.
     chooseCommand("Quit the game");
     window->ButtonAbove->click();
@@ -275,8 +268,7 @@ TEST_F(MoveWindow, EditingALineOfEachWindowGivesItBackUnchanged)
         ASSERT_EQ(opened, window->commandWindow(id));
         opened->ButtonOK->click();
         EXPECT_FALSE(opened->isVisible());
-        EXPECT_EQ(lines(), before);
-        EXPECT_EQ(window->ListBoxMove->currentRow(), 1);
+        EXPECT_TRUE(lines() == before && window->ListBoxMove->currentRow() == 1) << testing::PrintToString(lines());
     }
     EXPECT_TRUE(boxes.messages.empty()) << testing::PrintToString(boxes.texts());
 }
@@ -320,6 +312,5 @@ TEST_F(MoveWindow, OrdersFromElsewhereNeverReplaceTheSelectedLine)
                                 "Declare peace on race Zorgons", "#End"}));
     // Orders without values are added at once.
     window->openCommand(CommandList::Descriptions, commandNumber(CommandList::Descriptions, OrderKind::DeletePassword));
-    EXPECT_EQ(lines().at(3), "Delete password");
-    EXPECT_TRUE(boxes.messages.empty());
+    EXPECT_TRUE(lines().at(3) == "Delete password" && boxes.messages.empty());
 }
