@@ -1,22 +1,12 @@
 // The configuration windows: the three modes of the configurations window with every message,
-// the save window and the "No configuration" window.
+// the save window and the buttons of the "No configuration" window.
 
 #include "TFormConfigurations.h"
-#include "TFormHelp.h"
 #include "TFormNoConfiguration.h"
 #include "TFormSaveConfiguration.h"
 #include "configstore.h"
-#include "messagerecorder.h"
-#include "testfiles.h"
+#include "uitestkit.h"
 
-#include <QApplication>
-#include <QKeyEvent>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QMouseEvent>
-#include <QPushButton>
-#include <QSettings>
 #include <gtest/gtest.h>
 
 using namespace orrery;
@@ -30,10 +20,10 @@ struct ConfigurationsWindow : ::testing::Test {
     TempDir dir;
     QSettings settings{QString::fromStdString(dir.file("settings.ini")), QSettings::IniFormat};
     MessageRecorder boxes;
-    TORRegistry registry{settings, [](MessageKind kind, const std::string& text) {
-                             return MessageBoxes::current().show(nullptr, kind, fromGame(text));
+    TORRegistry registry{settings, [this](MessageKind kind, const std::string& text) {
+                             return boxes.show(nullptr, kind, fromGame(text));
                          }};
-    TFormConfigurations window{registry};
+    TFormConfigurations window{registry, boxes};
     std::vector<std::string> saved;
     std::vector<std::string> loaded;
 
@@ -44,122 +34,66 @@ struct ConfigurationsWindow : ::testing::Test {
         window.onLoad = [this](const std::string& name) { loaded.push_back(name); };
     }
 
-    QStringList listed() const
+    Strings listed() const
     {
-        QStringList names;
-        for (int i = 0; i < window.ListBoxConfigurations->count(); ++i) names << window.ListBoxConfigurations->item(i)->text();
+        Strings names;
+        for (const QListWidgetItem* i : window.ListBoxConfigurations->findItems("*", Qt::MatchWildcard)) names.push_back(i->text().toStdString());
         return names;
-    }
-
-    QListWidgetItem* item(const QString& name) const
-    {
-        const auto found = window.ListBoxConfigurations->findItems(name, Qt::MatchExactly);
-        return found.isEmpty() ? nullptr : found.first();
     }
 
     // A real mouse click (or double click) on a list entry.
     void click(const QString& name, bool twice = false)
     {
-        QListWidget* list = window.ListBoxConfigurations;
-        QListWidgetItem* entry = item(name);
-        ASSERT_NE(entry, nullptr) << name.toStdString();
-        const QPoint at = list->visualItemRect(entry).center();
-        QWidget* port = list->viewport();
-        auto send = [&](QEvent::Type type) {
-            QMouseEvent e(type, at, port->mapToGlobal(at), Qt::LeftButton,
-                          type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton, Qt::NoModifier);
-            QApplication::sendEvent(port, &e);
-        };
-        send(QEvent::MouseButtonPress);
-        send(QEvent::MouseButtonRelease);
-        if (twice) {
-            send(QEvent::MouseButtonDblClick);
-            send(QEvent::MouseButtonRelease);
-        }
+        const auto found = window.ListBoxConfigurations->findItems(name, Qt::MatchExactly);
+        ASSERT_EQ(found.size(), 1) << name.toStdString();
+        test::click(window.ListBoxConfigurations->viewport(),
+                    window.ListBoxConfigurations->visualItemRect(found.first()).center(), Qt::LeftButton, twice);
     }
 };
 
-std::vector<std::string> storeNames(TORRegistry& registry) { return registry.listConfigurations(); }
-
 } // namespace
 
-TEST_F(ConfigurationsWindow, ModesSetCaptionButtonsAndNameField)
+TEST_F(ConfigurationsWindow, EveryModeListsTheStoreAndOnlySaveHasANameField)
 {
-    struct Case {
-        Mode mode;
-        const char* caption;
-        const char* ok;
-        const char* cancel;
-        bool nameField;
-    };
-    const Case cases[] = {
-        {Mode::Save, "Save configuration", "OK", "Cancel", true},
-        {Mode::Load, "Load configuration", "OK", "Cancel", false},
-        {Mode::Delete, "Delete configuration", "Delete", "Close", false},
-        {Mode::Save, "Save configuration", "OK", "Cancel", true}, // back after delete mode
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.caption);
+    for (Mode mode : {Mode::Save, Mode::Load, Mode::Delete, Mode::Save}) {
+        SCOPED_TRACE(static_cast<int>(mode));
         window.EditName->setText(QStringLiteral("left over"));
-        window.openIn(c.mode);
-        EXPECT_TRUE(window.isVisible());
-        EXPECT_EQ(window.mode(), c.mode);
-        EXPECT_EQ(window.windowTitle(), QString::fromLatin1(c.caption));
-        EXPECT_EQ(window.ButtonOK->text(), QString::fromLatin1(c.ok));
-        EXPECT_EQ(window.ButtonCancel->text(), QString::fromLatin1(c.cancel));
-        EXPECT_EQ(!window.EditName->isHidden(), c.nameField);
-        EXPECT_TRUE(window.EditName->text().isEmpty());
-        QStringList expected;
-        for (const std::string& n : storeNames(registry)) expected << QString::fromStdString(n);
-        EXPECT_EQ(listed(), expected);
-        EXPECT_EQ(listed().size(), 3);
+        window.openIn(mode);
+        EXPECT_TRUE(window.isVisible() && window.mode() == mode && window.EditName->text().isEmpty());
+        EXPECT_EQ(!window.EditName->isHidden(), mode == Mode::Save);
+        EXPECT_EQ(listed(), (Strings{"Lyra", "Orion", "Standard"}));
         window.ButtonCancel->click();
         EXPECT_FALSE(window.isVisible());
     }
-    EXPECT_TRUE(boxes.messages.empty());
-    EXPECT_TRUE(saved.empty());
-    EXPECT_TRUE(loaded.empty());
+    EXPECT_TRUE(boxes.messages.empty() && saved.empty() && loaded.empty());
 }
 
-TEST_F(ConfigurationsWindow, SaveChecksTheName)
+TEST_F(ConfigurationsWindow, SaveChecksTheNameAndClosesExactlyWhenItSaves)
 {
-    const QString emptyName = QStringLiteral("You have to enter the name of the configuration to save!");
-    const QString reserved = QStringLiteral("You can't name a configuration \"Standard\".\r\n"
-                                            "This name is reserved for the standard configuration.");
-    const QString overwrite = QStringLiteral("Configuration exists already!\r\nDo you want to overwrite?");
-    const QString nested = QString::fromLatin1(TORRegistry::nameNotAllowed);
-    struct Case {
-        const char* name;
-        std::deque<bool> answers;
-        std::vector<std::pair<MessageKind, QString>> messages;
-        std::vector<std::string> saved;
-    };
-    const std::vector<Case> cases = {
-        {"", {}, {{MessageKind::Error, emptyName}}, {}},
-        {"Standard", {}, {{MessageKind::Error, reserved}}, {}},
-        {"games/Lyra", {}, {{MessageKind::Error, nested}}, {}}, // would nest keys in the store
-        {"back\\slash", {}, {{MessageKind::Error, nested}}, {}},
-        {"Lyra", {false}, {{MessageKind::Warning, overwrite}}, {}},
-        {"Lyra", {true}, {{MessageKind::Warning, overwrite}}, {"Lyra"}},
-        {"lyra", {}, {}, {"lyra"}}, // names are case-sensitive: a new one
-        {"New game", {}, {}, {"New game"}},
+    const std::string overwrite = "Configuration exists already!\r\nDo you want to overwrite?";
+    const std::string nested = TORRegistry::nameNotAllowed;
+    // The name, the answer to a question, the message (none when empty) and whether it saves.
+    struct Case { const char* name; bool answer; MessageKind kind; std::string message; bool saves; };
+    const Case cases[] = {
+        {"", true, MessageKind::Error, "You have to enter the name of the configuration to save!", false},
+        {"Standard", true, MessageKind::Error,
+         "You can't name a configuration \"Standard\".\r\nThis name is reserved for the standard configuration.", false},
+        {"games/Lyra", true, MessageKind::Error, nested, false}, // would nest keys in the store
+        {"Lyra", false, MessageKind::Warning, overwrite, false},
+        {"Lyra", true, MessageKind::Warning, overwrite, true},
+        {"lyra", true, MessageKind::Error, "", true}, // names are case-sensitive: a new one
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string("name \"") + c.name + "\"");
         boxes.clear();
-        boxes.answers = c.answers;
+        boxes.answers = {c.answer};
         saved.clear();
         window.openIn(Mode::Save);
         window.EditName->setText(QString::fromLatin1(c.name));
         window.ButtonOK->click();
-
-        ASSERT_EQ(boxes.messages.size(), c.messages.size());
-        for (std::size_t i = 0; i < c.messages.size(); ++i) {
-            EXPECT_EQ(boxes.messages[i].kind, c.messages[i].first);
-            EXPECT_EQ(boxes.messages[i].text, c.messages[i].second);
-        }
-        EXPECT_EQ(saved, c.saved);
-        EXPECT_EQ(window.isVisible(), c.saved.empty()) << "closes exactly when it saves";
+        EXPECT_EQ(boxes.texts(), c.message.empty() ? Strings{} : Strings{c.message});
+        EXPECT_TRUE(c.message.empty() || boxes.messages[0].kind == c.kind);
+        EXPECT_TRUE(saved == (c.saves ? Strings{c.name} : Strings{}) && window.isVisible() == !c.saves);
         window.hide();
     }
     EXPECT_TRUE(loaded.empty());
@@ -168,123 +102,68 @@ TEST_F(ConfigurationsWindow, SaveChecksTheName)
 TEST_F(ConfigurationsWindow, ClickCopiesTheNameAndDoubleClickIsOK)
 {
     window.openIn(Mode::Save);
-    click(QStringLiteral("Orion"));
-    EXPECT_EQ(window.EditName->text(), QStringLiteral("Orion"));
-    EXPECT_TRUE(boxes.messages.empty());
-
-    boxes.answers = {true};
-    click(QStringLiteral("Lyra"), true);
-    ASSERT_EQ(boxes.messages.size(), 1u);
-    EXPECT_EQ(boxes.messages[0].text, QStringLiteral("Configuration exists already!\r\nDo you want to overwrite?"));
-    EXPECT_EQ(saved, std::vector<std::string>{"Lyra"});
-    EXPECT_FALSE(window.isVisible());
-
+    click("Orion");
+    EXPECT_EQ(window.EditName->text(), "Orion");
+    click("Lyra", true);
+    EXPECT_EQ(boxes.texts(), Strings{"Configuration exists already!\r\nDo you want to overwrite?"});
+    EXPECT_EQ(saved, Strings{"Lyra"});
     window.openIn(Mode::Load);
-    click(QStringLiteral("Orion"), true);
-    EXPECT_EQ(loaded, std::vector<std::string>{"Orion"});
-    EXPECT_FALSE(window.isVisible());
+    click("Orion", true);
+    EXPECT_TRUE(loaded == Strings{"Orion"} && !window.isVisible());
 }
 
-TEST_F(ConfigurationsWindow, LoadNeedsASelection)
+TEST_F(ConfigurationsWindow, LoadAndDeleteNeedASelectionAndDeleteStaysOpen)
 {
     window.openIn(Mode::Load);
     window.ButtonOK->click();
-    ASSERT_EQ(boxes.messages.size(), 1u);
-    EXPECT_EQ(boxes.messages[0].kind, MessageKind::Error);
-    EXPECT_EQ(boxes.messages[0].text, QStringLiteral("Please select the configuration to load first!"));
     EXPECT_TRUE(window.isVisible());
-    EXPECT_TRUE(loaded.empty());
-
-    click(QStringLiteral("Lyra"));
+    click("Lyra");
     window.ButtonOK->click();
-    EXPECT_EQ(loaded, std::vector<std::string>{"Lyra"});
-    EXPECT_FALSE(window.isVisible());
-    EXPECT_EQ(boxes.messages.size(), 1u);
-    EXPECT_TRUE(saved.empty());
-}
+    EXPECT_TRUE(loaded == Strings{"Lyra"} && !window.isVisible());
 
-TEST_F(ConfigurationsWindow, DeleteRemovesFromStoreAndListAndStaysOpen)
-{
     window.openIn(Mode::Delete);
     window.ButtonOK->click();
-    ASSERT_EQ(boxes.messages.size(), 1u);
-    EXPECT_EQ(boxes.messages[0].kind, MessageKind::Error);
-    EXPECT_EQ(boxes.messages[0].text, QStringLiteral("Please select the configuration to delete first!"));
-
-    click(QStringLiteral("Orion"));
+    click("Orion");
     window.ButtonOK->click();
     EXPECT_TRUE(window.isVisible());
-    EXPECT_EQ(listed(), (QStringList{QStringLiteral("Lyra"), QStringLiteral("Standard")}));
-    EXPECT_EQ(storeNames(registry), (std::vector<std::string>{"Lyra", "Standard"}));
-    EXPECT_EQ(boxes.messages.size(), 1u);
-
+    EXPECT_TRUE(listed() == (Strings{"Lyra", "Standard"}) && registry.listConfigurations() == listed());
     // Nothing selected any more: the next Delete asks for a selection again.
     window.ButtonOK->click();
-    EXPECT_EQ(boxes.messages.size(), 2u);
-    EXPECT_EQ(storeNames(registry).size(), 2u);
-    EXPECT_TRUE(loaded.empty());
-    EXPECT_TRUE(saved.empty());
+    EXPECT_EQ(registry.listConfigurations().size(), 2u);
+    EXPECT_EQ(boxes.texts(), (Strings{"Please select the configuration to load first!", "Please select the configuration to delete first!",
+                                      "Please select the configuration to delete first!"}));
+    EXPECT_TRUE(boxes.messages[0].kind == MessageKind::Error && saved.empty());
 }
 
 TEST(SaveConfigurationWindow, ButtonsCallBackAndClose)
 {
     TFormSaveConfiguration window;
-    EXPECT_EQ(window.windowTitle(), QStringLiteral("Save configuration"));
-    EXPECT_EQ(window.LabelSaveAs->text(), QStringLiteral("Save configuration as"));
-    EXPECT_EQ(window.ButtonStandard->text(), QStringLiteral("Standard configuration"));
-    EXPECT_EQ(window.ButtonAlternative->text(), QStringLiteral("Alternative configuration"));
-    EXPECT_EQ(window.ButtonCancel->text(), QStringLiteral("Cancel"));
-
-    std::vector<std::string> calls;
+    Strings calls;
     window.onSaveStandard = [&] { calls.push_back(window.isVisible() ? "standard (open)" : "standard (closed)"); };
     window.onSaveAlternative = [&] { calls.push_back(window.isVisible() ? "alternative (open)" : "alternative (closed)"); };
-
-    struct Case {
-        QPushButton* button;
-        std::vector<std::string> calls;
-    };
-    const Case cases[] = {
-        {window.ButtonStandard, {"standard (open)"}},       // saves, then closes
+    const std::pair<QPushButton*, Strings> cases[] = {
+        {window.ButtonStandard, {"standard (open)"}},         // saves, then closes
         {window.ButtonAlternative, {"alternative (closed)"}}, // closes, then the name window opens
         {window.ButtonCancel, {}},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.button->text().toStdString());
+    for (const auto& [button, expected] : cases) {
+        SCOPED_TRACE(button->text().toStdString());
         calls.clear();
         window.show();
-        c.button->click();
-        EXPECT_EQ(calls, c.calls);
-        EXPECT_FALSE(window.isVisible());
+        button->click();
+        EXPECT_TRUE(calls == expected && !window.isVisible());
     }
 }
 
-TEST(NoConfigurationWindow, TextsButtonsAndHelp)
+TEST(NoConfigurationWindow, ButtonsCloseItAndCallBack)
 {
     TFormNoConfiguration window;
-    EXPECT_EQ(window.windowTitle(), QStringLiteral("No configuration"));
-    EXPECT_EQ(window.LabelNoConfiguration->text(), QStringLiteral("No standard configuration found!"));
-    EXPECT_EQ(window.LabelHelp1->text(), QStringLiteral("If you used a version of Orrery prior to version 2.0 and wonder,"));
-    EXPECT_EQ(window.LabelHelp2->text(), QStringLiteral("why no configuration file is loaded, click on this form and press F1."));
-    EXPECT_EQ(window.ButtonCreate->text(), QStringLiteral("Create new configuration"));
-    EXPECT_EQ(window.ButtonLoad->text(), QStringLiteral("Load configuration"));
-
-    std::vector<std::string> calls;
+    Strings calls;
     window.onCreateConfiguration = [&] { calls.push_back(window.isVisible() ? "create (open)" : "create"); };
     window.onLoadConfiguration = [&] { calls.push_back(window.isVisible() ? "load (open)" : "load"); };
     window.show();
     window.ButtonCreate->click();
     window.show();
     window.ButtonLoad->click();
-    EXPECT_EQ(calls, (std::vector<std::string>{"create", "load"}));
-    EXPECT_FALSE(window.isVisible());
-
-    // F1 opens the help on configurations.
-    TFormHelp help;
-    TFormHelp::install(&help);
-    window.show();
-    QKeyEvent f1(QEvent::KeyPress, Qt::Key_F1, Qt::NoModifier);
-    QApplication::sendEvent(&window, &f1);
-    EXPECT_TRUE(help.isVisible());
-    EXPECT_EQ(help.currentKeyword(), QStringLiteral("configurations"));
-    TFormHelp::install(nullptr);
+    EXPECT_TRUE(calls == (Strings{"create", "load"}) && !window.isVisible());
 }

@@ -1,326 +1,320 @@
-// The main window offscreen: selections across presses and turns, the turn steps and their
-// enabled states, the film, zoom limits, the button bar, and the toggles kept in configurations.
+// The main window: turn steps, presses on the map and their follow-ups, the groups grid, the film,
+// the zoom, toggles kept in configurations, default menu entries, the bar's hints and rows.
 
-#include "TFormMain.h"
+#include "TFormHelp.h"
 #include "TFormNoConfiguration.h"
+#include "TStringGridOR.h"
 #include "configstore.h"
-#include "galaxygen.h"
 #include "mapgeometry.h"
-#include "messagerecorder.h"
-#include "testfiles.h"
+#include "uitestkit.h"
 
-#include <QAction>
-#include <QApplication>
-#include <QSettings>
-#include <QToolButton>
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <functional>
+#include <map>
 
 using namespace orrery;
 using namespace orrery::test;
-using namespace orrery::gen;
+using C = MainCommand;
 
 namespace {
 
-// A generated GalaxyNG game of some turns in a temporary folder, and a main window over a
-// settings file of its own.
-struct Fixture {
-    TempDir dir;
-    QSettings settings{QString::fromStdString(dir.file("settings.ini")), QSettings::IniFormat};
-    MessageRecorder messages;
-    std::unique_ptr<TFormMain> main;
-    std::string reportZero;
+// Zoom 5: the whole of these small galaxies is in view, and planets 2 units apart do not share a
+// pixel.
+void zoomOut(MainWindowFixture& f) { f.trigger(C::ZoomOut, 40), f.trigger(C::ZoomIn, 4); }
 
-    explicit Fixture(int turns = 14)
-    {
-        GalaxyParams params;
-        params.planets = 40;
-        params.races = 4;
-        params.seed = 3;
-        writeGame(playGame(params, turns), dir.path(), "game");
-        reportZero = dir.file("game0.txt");
-        open();
-    }
-    void open()
-    {
-        main = std::make_unique<TFormMain>(settings);
-        main->gameTypeAnswer = [](std::int32_t detected, const std::string&) {
-            return GameTypeChoice{detected == gtUnknown ? gtStandard : detected, false};
-        };
-        main->resize(800, 607);
-        main->show();
-    }
-    Session& session() { return main->session(); }
-    bool enabled(const char* name) { return main->action(QString::fromLatin1(name))->isEnabled(); }
-    void trigger(const char* name) { main->action(QString::fromLatin1(name))->trigger(); }
-    // Paints the map now, so that presses see what is drawn.
-    void paint() { main->grab(); }
-    // Zoom 5: the whole of these small galaxies is in view, and planets 2 units apart do not
-    // share a pixel.
-    void zoomOut()
-    {
-        for (int i = 0; i < 40; ++i) trigger("SpeedButtonZoomminus");
-        for (int i = 0; i < 4; ++i) trigger("SpeedButtonZoomplus");
-    }
-    QPoint centreOf(const planetrecord& p)
-    {
-        const MapGeometry g(session().game(), session().view().zoomfactor);
-        const int r = SymbolRadius(p, session().planetSizesShown());
-        return {g.MapToScreenX(p.x) + r, g.MapToScreenY(p.y) + r};
-    }
-};
-
-// A planet with no other planet within 2 map units: a press on it hits it alone.
-bool isolated(const Game& g, const planetrecord& p)
+QPoint centreOf(MainWindowFixture& f, const planetrecord& p)
 {
-    for (const planetrecord& q : g.turn.planets)
-        if (&q != &p && std::abs(q.x - p.x) < 2 && std::abs(q.y - p.y) < 2) return false;
-    return true;
+    const MapGeometry g(f.session().game(), f.session().view().zoomfactor);
+    const int r = SymbolRadius(p, f.session().planetSizesShown());
+    return {g.MapToScreenX(p.x) + r, g.MapToScreenY(p.y) + r};
 }
 
+// Two planets with no other planet within 2 map units: a press on one hits it alone.
 std::pair<const planetrecord*, const planetrecord*> twoPlanets(const Game& g)
 {
-    const planetrecord* a = nullptr;
-    for (const planetrecord& p : g.turn.planets) {
-        if (!isolated(g, p)) continue;
-        if (!a)
-            a = &p;
-        else
-            return {a, &p};
-    }
-    return {a, nullptr};
+    std::vector<const planetrecord*> alone;
+    for (const planetrecord& p : g.turn.planets)
+        if (std::none_of(g.turn.planets.begin(), g.turn.planets.end(), [&p](const planetrecord& q) {
+                return &q != &p && std::abs(q.x - p.x) < 2 && std::abs(q.y - p.y) < 2;
+            }))
+            alone.push_back(&p);
+    return alone.size() < 2 ? std::pair<const planetrecord*, const planetrecord*>{} : std::pair{alone[0], alone[1]};
 }
 
 } // namespace
 
-TEST(MainWindow, CreateConfigurationShowsTheLastTurnWithStepsAtTheEnd)
+TEST(MainWindow, CreateShowsTheLastTurnAndTheStepsFollowTheTurn)
 {
-    Fixture f;
-    ASSERT_TRUE(f.main->createConfigurationFrom(QString::fromStdString(f.reportZero)));
-    EXPECT_EQ(f.session().game().currentturn, 13);
+    MainWindowFixture f(14);
+    ASSERT_TRUE(f.main->createConfigurationFrom(f.reportZero()));
+    // The reminder to save the configuration offers its help page.
+    EXPECT_TRUE(!f.boxes.messages.empty() && f.boxes.messages.back().kind == MessageKind::Information &&
+                f.boxes.messages.back().help == HelpTopic::NewConfiguration);
     EXPECT_EQ(f.main->reportLabelText(), "report: 13");
-    EXPECT_FALSE(f.enabled("SpeedButtonplus"));
-    EXPECT_FALSE(f.enabled("SpeedButtonPlus10"));
-    EXPECT_TRUE(f.enabled("SpeedButtonminus"));
-    EXPECT_TRUE(f.enabled("SpeedButtonMinus10"));
-    // The reminder to save the configuration, with its help topic.
-    ASSERT_FALSE(f.messages.messages.empty());
-    EXPECT_TRUE(f.messages.messages.back().text.startsWith("Now, adjust the settings of the map buttons"));
-    EXPECT_EQ(f.messages.messages.back().helpTopic, 930);
-
-    // From turn 7, "ten reports further" goes to 13 and disables both further commands.
-    for (int i = 0; i < 6; ++i) f.trigger("SpeedButtonminus");
-    ASSERT_EQ(f.session().game().currentturn, 7);
-    EXPECT_TRUE(f.enabled("SpeedButtonplus"));
-    f.trigger("SpeedButtonPlus10");
-    EXPECT_EQ(f.session().game().currentturn, 13);
-    EXPECT_FALSE(f.enabled("SpeedButtonplus"));
-    EXPECT_FALSE(f.enabled("SpeedButtonPlus10"));
-    // The menu entry of a disabled step does nothing either.
-    f.main->action("SpeedButtonPlus10")->trigger();
-    EXPECT_EQ(f.session().game().currentturn, 13);
-    // Ten back from turn 4 reaches 0 and disables both back commands.
-    f.trigger("SpeedButtonMinus10");
-    EXPECT_EQ(f.session().game().currentturn, 3);
-    f.trigger("SpeedButtonplus");
-    ASSERT_EQ(f.session().game().currentturn, 4);
-    f.trigger("SpeedButtonMinus10");
-    EXPECT_EQ(f.session().game().currentturn, 0);
-    EXPECT_FALSE(f.enabled("SpeedButtonminus"));
-    EXPECT_FALSE(f.enabled("SpeedButtonMinus10"));
+    // A step taken some times, the turn shown, the steps enabled (previous, ten back, next, ten further).
+    const std::tuple<MainCommand, int, int, StepState> rows[] = {
+        {C::PreviousReport, 0, 13, {true, true, false, false}}, {C::PreviousReport, 6, 7, {true, true, true, true}},
+        {C::TenReportsFurther, 1, 13, {true, true, false, false}},
+        {C::TenReportsFurther, 1, 13, {true, true, false, false}}, // a disabled step does nothing
+        {C::TenReportsBack, 1, 3, {true, true, true, true}},    {C::NextReport, 1, 4, {true, true, true, true}},
+        {C::TenReportsBack, 1, 0, {false, false, true, true}},
+    };
+    for (const auto& [command, times, turn, enabled] : rows) {
+        SCOPED_TRACE(turn);
+        f.trigger(command, times);
+        EXPECT_EQ(f.session().game().currentturn, turn);
+        EXPECT_EQ((StepState{f.action(C::PreviousReport)->isEnabled(), f.action(C::TenReportsBack)->isEnabled(),
+                             f.action(C::NextReport)->isEnabled(), f.action(C::TenReportsFurther)->isEnabled()}),
+                  enabled);
+    }
 }
 
-TEST(MainWindow, PressesRotateTheSelectionsAndBlackSpaceClearsThem)
+TEST(MainWindow, PressesSelectOrZoomThenRunTheFollowUpsAndSelectionsSurviveATurnChange)
 {
-    Fixture f(3);
-    ASSERT_TRUE(f.main->createConfigurationFrom(QString::fromStdString(f.reportZero)));
-    f.zoomOut();
+    MainWindowFixture f;
+    ASSERT_TRUE(f.start());
+    zoomOut(f);
     f.paint();
-    const Game& g = f.session().game();
-    const auto [a, b] = twoPlanets(g);
+    const auto [a, b] = twoPlanets(f.session().game());
     ASSERT_TRUE(a && b);
     ViewState& view = f.session().view();
-    f.main->mapPressed(f.centreOf(*a));
-    EXPECT_EQ(view.firstselection.x, a->x);
-    EXPECT_FALSE(view.secondselection.isSet());
-    EXPECT_TRUE(f.main->panelText("LabelSelection").startsWith("Name: "));
-    f.paint();
-    f.main->mapPressed(f.centreOf(*b));
-    EXPECT_EQ(view.firstselection.x, a->x);
-    EXPECT_EQ(view.secondselection.x, b->x);
-    f.paint();
-    f.main->mapPressed(f.centreOf(*a));
-    EXPECT_EQ(view.firstselection.x, b->x);
-    EXPECT_EQ(view.secondselection.x, a->x);
-    // The canvas's left margin is always black.
-    f.paint();
-    f.main->mapPressed({3, 3});
-    EXPECT_FALSE(view.firstselection.isSet());
-    EXPECT_FALSE(view.secondselection.isSet());
-}
+    // A follow-up notes the zoom it sees: it runs after the press has done its work.
+    std::vector<int> seen;
+    f.main->addPressFollowUp([&] { seen.push_back(view.zoomfactor); });
+    // Where a press is and the first and second selection after it.
+    const std::tuple<QPoint, const planetrecord*, const planetrecord*> presses[] = {
+        {centreOf(f, *a), a, nullptr}, {centreOf(f, *b), a, b}, {centreOf(f, *a), b, a},
+        {{3, 3}, nullptr, nullptr}, // the canvas's left margin is always black
+    };
+    for (const auto& [at, first, second] : presses) {
+        f.paint();
+        f.main->mapPressed(at);
+        EXPECT_EQ(view.firstselection.isSet() ? view.firstselection.x : -1, first ? first->x : -1);
+        EXPECT_EQ(view.secondselection.isSet() ? view.secondselection.x : -1, second ? second->x : -1);
+    }
+    // In zoom mode a press zooms in and selects nothing; the follow-ups see the new zoom.
+    f.action(C::ZoomOnMouse)->trigger();
+    f.main->mapPressed(centreOf(f, *a));
+    EXPECT_TRUE(view.zoomfactor > 5 && !view.firstselection.isSet());
+    EXPECT_EQ(seen, (std::vector<int>{5, 5, 5, 5, view.zoomfactor}));
 
-TEST(MainWindow, TheSelectionSurvivesAChangeOfTurnByPosition)
-{
-    Fixture f(3);
-    ASSERT_TRUE(f.main->createConfigurationFrom(QString::fromStdString(f.reportZero)));
-    f.zoomOut();
+    // A selection survives a change of turn by its position.
+    f.action(C::ZoomOnMouse)->trigger();
+    zoomOut(f);
     f.paint();
-    const planetrecord target = *twoPlanets(f.session().game()).first;
-    f.main->mapPressed(f.centreOf(target));
-    ASSERT_TRUE(f.session().view().firstselection.isSet());
-    f.trigger("SpeedButtonminus");
+    f.main->mapPressed(centreOf(f, *a));
+    const planetrecord target = *a;
+    f.trigger(C::PreviousReport);
     EXPECT_EQ(f.session().game().currentturn, 1);
-    const mapselection& s = f.session().view().firstselection;
-    ASSERT_TRUE(s.isSet());
-    EXPECT_EQ(s.x, target.x);
-    EXPECT_EQ(s.y, target.y);
+    EXPECT_TRUE(view.firstselection.isSet() && view.firstselection.x == target.x && view.firstselection.y == target.y);
     EXPECT_FALSE(f.main->panelText("LabelSelection").isEmpty());
 }
 
-TEST(MainWindow, TheFilmReturnsToTheTurnItStartedFrom)
+// The grid's rows are other groups after a refill: no command may act on a row chosen before.
+TEST(MainWindow, EveryRefillOfTheGroupsGridLeavesItWithoutASelection)
 {
-    Fixture f(5);
-    ASSERT_TRUE(f.main->createConfigurationFrom(QString::fromStdString(f.reportZero)));
-    f.trigger("SpeedButtonminus");
-    ASSERT_EQ(f.session().game().currentturn, 3);
-    f.trigger("SpeedButtonFilm");
-    EXPECT_TRUE(f.session().filmRunning());
-    EXPECT_TRUE(f.main->action("SpeedButtonFilm")->isChecked());
-    for (int tick = 0; tick < 20 && f.session().filmRunning(); ++tick) f.session().filmTick();
-    EXPECT_FALSE(f.session().filmRunning());
-    EXPECT_FALSE(f.main->action("SpeedButtonFilm")->isChecked());
-    EXPECT_EQ(f.session().game().currentturn, 3);
-    // Stopped in the middle by a second press, it returns too.
-    f.trigger("SpeedButtonFilm");
-    f.session().filmTick();
-    f.trigger("SpeedButtonFilm");
-    EXPECT_FALSE(f.session().filmRunning());
-    EXPECT_EQ(f.session().game().currentturn, 3);
+    MainWindowFixture f;
+    ASSERT_TRUE(f.start());
+    const Game& g = f.session().game();
+    // The own planet with the most groups, and another planet.
+    const auto [best, most] = busiestOwnPlanet(g);
+    ASSERT_TRUE(best && most >= 2);
+    const QString planet = QString::fromStdString(best->name.str());
+    const QString other = QString::fromStdString((best == &g.turn.planets[0] ? g.turn.planets[1] : g.turn.planets[0]).name.str());
+    TStringGridOR& grid = f.main->groupsGrid();
+    const std::pair<const char*, std::function<void()>> refills[] = {
+        {"turn step", [&] { f.trigger(C::PreviousReport); }},
+        {"another planet", [&] { f.main->SelectPlanet(other); }},
+        {"filter", [&] { f.main->setGroupFilter(GroupFilter::Military); }},
+    };
+    for (const auto& [what, refill] : refills) {
+        SCOPED_TRACE(what);
+        f.trigger(C::NextReport);
+        f.main->setGroupFilter(GroupFilter::All);
+        f.main->SelectPlanet(planet);
+        grid.selectRows(2, 2);
+        ASSERT_EQ(grid.selectedRow(), 2);
+        refill();
+        EXPECT_EQ(grid.selectedRow(), -1);
+    }
 }
 
-TEST(MainWindow, ZoomStaysWithinItsLimits)
+TEST(MainWindow, TheFilmReturnsToTheTurnItStartedFromAndALoadStopsIt)
 {
-    Fixture f(2);
-    ASSERT_TRUE(f.main->createConfigurationFrom(QString::fromStdString(f.reportZero)));
-    for (int i = 0; i < 50; ++i) f.trigger("SpeedButtonZoomplus");
-    EXPECT_EQ(f.session().view().zoomfactor, 35);
-    EXPECT_FALSE(f.enabled("SpeedButtonZoomplus"));
-    EXPECT_FALSE(f.enabled("SpeedButtonZoom"));
-    EXPECT_TRUE(f.enabled("SpeedButtonZoomminus"));
-    const QSize canvas = f.main->map().canvasSize();
-    EXPECT_EQ(canvas.width(), f.session().game().mapwidth * 35 + 55);
-    for (int i = 0; i < 50; ++i) f.trigger("SpeedButtonZoomminus");
-    EXPECT_EQ(f.session().view().zoomfactor, 1);
-    EXPECT_FALSE(f.enabled("SpeedButtonZoomminus"));
-    EXPECT_TRUE(f.enabled("SpeedButtonZoomplus"));
+    MainWindowFixture f(5);
+    ASSERT_TRUE(f.start());
+    f.main->registry().saveConfiguration("Film", f.main->currentConfiguration());
+    f.trigger(C::PreviousReport);
+    QAction* film = f.action(C::Film);
+    // Played to its end, stopped in the middle by a second press, stopped by loading a configuration.
+    const std::pair<std::function<void()>, int> ends[] = {
+        {[&] { for (int tick = 0; tick < 20 && f.session().filmRunning(); ++tick) f.session().filmTick(); }, 3},
+        {[&] { f.session().filmTick(), film->trigger(); }, 3},
+        {[&] { f.session().filmTick(), f.main->loadAndStartConfiguration("Film"); }, 4}};
+    for (const auto& [end, turn] : ends) {
+        film->trigger();
+        EXPECT_TRUE(f.session().filmRunning() && film->isChecked());
+        end();
+        EXPECT_FALSE(f.session().filmRunning() || film->isChecked());
+        EXPECT_EQ(f.session().game().currentturn, turn);
+    }
+}
+
+// The zoom commands stop at the zoom's limits. A saved zoom left in the view by an earlier
+// configuration belongs to "Zoom to saved position": a start without a stored map position keeps
+// the zoom it fitted to the map's width.
+TEST(MainWindow, TheZoomStaysInItsLimitsAndAStartWithoutAStoredMapPositionKeepsIt)
+{
+    MainWindowFixture f;
+    ASSERT_TRUE(f.start());
+    f.trigger(C::ZoomOut, 50);
+    EXPECT_EQ(f.session().view().zoomfactor, minimumZoom);
+    EXPECT_TRUE(!f.action(C::ZoomOut)->isEnabled() && f.action(C::ZoomIn)->isEnabled());
+    f.trigger(C::ZoomIn, 50);
+    EXPECT_EQ(f.session().view().zoomfactor, maximumZoom);
+    EXPECT_TRUE(!f.action(C::ZoomIn)->isEnabled() && !f.action(C::ZoomOnMouse)->isEnabled() && f.action(C::ZoomOut)->isEnabled());
+    EXPECT_EQ(f.main->map().canvasSize().width(), f.session().game().mapwidth * maximumZoom + 55);
+    Configuration zoomed = f.main->currentConfiguration();
+    zoomed.includeMapPosition = true;
+    f.main->registry().saveConfiguration("Zoomed", zoomed);
+    f.main->loadAndStartConfiguration("Zoomed");
+    ASSERT_EQ(f.session().view().savedzoom, maximumZoom);
+
+    // None saved: a configuration created anew.
+    ASSERT_TRUE(f.start());
+    const int fitted = std::clamp(f.main->map().viewportSize().width() / f.session().game().mapwidth, minimumZoom,
+                                  maximumZoom);
+    ASSERT_LT(fitted, maximumZoom);
+    EXPECT_TRUE(f.session().view().zoomfactor == fitted && f.action(C::ZoomIn)->isEnabled());
+    // A configuration stored without its map position.
+    Configuration plain = f.main->currentConfiguration();
+    plain.includeMapPosition = false;
+    f.main->registry().saveConfiguration("Plain", plain);
+    f.main->loadAndStartConfiguration("Plain");
+    EXPECT_EQ(f.session().view().zoomfactor, fitted);
+    EXPECT_EQ(f.main->map().canvasSize().width(), f.session().game().mapwidth * fitted + 55);
 }
 
 TEST(MainWindow, TogglesAreKeptInStepAndInTheConfiguration)
 {
-    Fixture f(2);
-    ASSERT_TRUE(f.main->createConfigurationFrom(QString::fromStdString(f.reportZero)));
-    QAction* names = f.main->toggleAction(tgNames);
-    QAction* info = f.main->toggleAction(tgShowInfo);
-    QAction* strength = f.main->toggleAction(tgShowInfo2);
-    EXPECT_FALSE(names->isChecked());
-    EXPECT_TRUE(f.main->toggleAction(tgCircles)->isChecked());
+    MainWindowFixture f(2);
+    ASSERT_TRUE(f.start());
+    // Names, information, strength bars, circles.
+    const auto shown = [&f] {
+        std::vector<bool> on;
+        for (ToggleIndex t : {tgNames, tgShowInfo, tgShowInfo2, tgCircles}) on.push_back(f.main->toggleAction(t)->isChecked());
+        return on;
+    };
+    EXPECT_EQ(shown(), (std::vector<bool>{false, false, false, true}));
     // The menu entry and the bar button are one action: pressing the button checks the entry.
-    f.main->barButton("SpeedButtonNames")->click();
-    EXPECT_TRUE(names->isChecked());
+    f.main->barButton(C::Names)->click();
     // Information and strength bars exclude each other.
-    info->trigger();
-    EXPECT_TRUE(info->isChecked());
-    strength->trigger();
-    EXPECT_TRUE(strength->isChecked());
-    EXPECT_FALSE(info->isChecked());
+    f.main->toggleAction(tgShowInfo)->trigger();
+    f.main->toggleAction(tgShowInfo2)->trigger();
     f.main->toggleAction(tgCircles)->trigger();
-
+    const std::vector<bool> set = {true, false, true, false};
+    EXPECT_EQ(shown(), set);
     f.main->registry().saveConfiguration("Kept", f.main->currentConfiguration());
     f.main->close();
     f.open();
-    EXPECT_FALSE(f.main->toggleAction(tgNames)->isChecked());
+    EXPECT_NE(shown(), set);
     f.main->loadAndStartConfiguration("Kept");
-    EXPECT_TRUE(f.main->toggleAction(tgNames)->isChecked());
-    EXPECT_TRUE(f.main->toggleAction(tgShowInfo2)->isChecked());
-    EXPECT_FALSE(f.main->toggleAction(tgShowInfo)->isChecked());
-    EXPECT_FALSE(f.main->toggleAction(tgCircles)->isChecked());
-    EXPECT_EQ(f.session().game().currentturn, 1);
-    EXPECT_EQ(f.session().game().reportname, "game");
+    EXPECT_EQ(shown(), set);
+    EXPECT_TRUE(f.session().game().currentturn == 1 && f.session().game().reportname == "game");
 }
 
 TEST(MainWindow, StartWithoutAnyConfigurationShowsTheNoConfigurationWindow)
 {
-    Fixture f(1);
+    MainWindowFixture f(1);
     f.main->startUp(QString());
-    EXPECT_TRUE(f.main->noConfigurationWindow().isVisible());
-    EXPECT_TRUE(f.session().game().turn.planets.empty());
+    EXPECT_TRUE(f.main->noConfigurationWindow().isVisible() && f.session().game().turn.planets.empty());
+    // Its F1 opens the main window's help at the page on configurations.
+    QKeyEvent f1(QEvent::KeyPress, Qt::Key_F1, Qt::NoModifier);
+    QApplication::sendEvent(&f.main->noConfigurationWindow(), &f1);
+    EXPECT_TRUE(f.main->helpWindow().isVisible() && f.main->helpWindow().currentKeyword() == "configurations");
     // A named configuration that does not exist is an error instead.
     f.main->noConfigurationWindow().hide();
     f.main->startUp("Missing.cfg");
     EXPECT_FALSE(f.main->noConfigurationWindow().isVisible());
-    ASSERT_FALSE(f.messages.messages.empty());
-    EXPECT_TRUE(f.messages.messages.back().text.startsWith(
+    ASSERT_EQ(f.boxes.messages.size(), 1u);
+    EXPECT_TRUE(f.boxes.messages[0].kind == MessageKind::Error && f.boxes.messages[0].text.startsWith(
         "Couldn't open key\r\nHKEY_CURRENT_USER\\Software\\Orrery\\Configurations\\Missing\r\n"));
 }
 
-TEST(MainWindow, TheButtonBarTakesOneRowWhenWideEnough)
+TEST(MainWindow, DefaultMenuEntriesTheBarsHintsAndItsRowsAtEachWidth)
 {
-    Fixture f(1);
-    QWidget* bar = f.main->buttonBar();
-    QToolButton* film = f.main->barButton("SpeedButtonFilm");
-    EXPECT_EQ(bar->height(), 66);
-    EXPECT_EQ(film->y(), 36);
-    const int left = film->x();
-    f.main->resize(1200, 607);
-    QApplication::processEvents();
-    EXPECT_EQ(bar->height(), 37);
-    EXPECT_EQ(film->y(), 6);
-    EXPECT_EQ(film->x(), left + 670);
-    f.main->resize(900, 607);
-    QApplication::processEvents();
-    EXPECT_EQ(bar->height(), 66);
-    EXPECT_EQ(film->x(), left);
-}
+    MainWindowFixture f(1);
+    for (MainCommand c : {C::LoadConfiguration, C::HelpIntroduction}) {
+        SCOPED_TRACE(f.action(c)->objectName().toStdString());
+        QMenu* menu = nullptr;
+        for (QObject* o : f.action(c)->associatedObjects())
+            if (auto* m = qobject_cast<QMenu*>(o)) menu = m;
+        ASSERT_NE(menu, nullptr);
+        EXPECT_TRUE(menu->defaultAction() == f.action(c) && f.action(c)->font().bold());
+    }
+    // A tool tip event on each button: the button shows its hint, the text editor's shows nothing
+    // (not even its caption), so the tip shown before stays.
+    int buttons = 0;
+    for (const MainCommandEntry& entry : mainCommands()) {
+        QToolButton* button = f.main->barButton(entry.command);
+        if (!button) continue;
+        SCOPED_TRACE(entry.name);
+        const QPoint at = button->rect().center();
+        QToolTip::showText(button->mapToGlobal(at), QStringLiteral("before"));
+        QHelpEvent tip(QEvent::ToolTip, at, button->mapToGlobal(at));
+        QApplication::sendEvent(button, &tip);
+        EXPECT_EQ(QToolTip::text(), entry.command == C::TextEditor ? QStringLiteral("before") : QString::fromLatin1(entry.hint));
+        ++buttons;
+    }
+    EXPECT_GT(buttons, 0);
+    QToolTip::hideText();
 
-TEST(MainWindow, LoadingAConfigurationStopsTheFilmFirst)
-{
-    Fixture f(4);
-    ASSERT_TRUE(f.main->createConfigurationFrom(QString::fromStdString(f.reportZero)));
-    f.main->registry().saveConfiguration("Film", f.main->currentConfiguration());
-    f.trigger("SpeedButtonFilm");
-    f.session().filmTick();
-    ASSERT_TRUE(f.session().filmRunning());
-    f.main->loadAndStartConfiguration("Film");
-    EXPECT_FALSE(f.session().filmRunning());
-    EXPECT_FALSE(f.main->action("SpeedButtonFilm")->isChecked());
-    EXPECT_EQ(f.session().game().currentturn, 3);
+    // Below 1048 pixels the bar has two rows (the second at top 36); from 1048 the second row moves
+    // up beside the first (670 pixels to the right, at top 6) and the bar is 37 pixels high.
+    QWidget* bar = f.main->buttonBar();
+    std::map<QToolButton*, QPoint> narrow;
+    f.main->resize(1047, 607);
+    QApplication::processEvents();
+    EXPECT_EQ(bar->height(), 66);
+    for (QToolButton* b : bar->findChildren<QToolButton*>()) {
+        narrow[b] = b->pos();
+        EXPECT_TRUE(b->y() == 6 || b->y() == 36) << b->objectName().toStdString();
+    }
+    EXPECT_GT(std::count_if(narrow.begin(), narrow.end(), [](const auto& b) { return b.second.y() == 36; }), 10);
+    for (int width : {1048, 1600, 1047, 800}) {
+        SCOPED_TRACE(width);
+        f.main->resize(width, 607);
+        QApplication::processEvents();
+        ASSERT_EQ(bar->width(), width);
+        const bool oneRow = width >= 1048;
+        EXPECT_EQ(bar->height(), oneRow ? 37 : 66);
+        for (const auto& [b, at] : narrow)
+            EXPECT_EQ(b->pos(), at.y() == 36 && oneRow ? at + QPoint(670, -30) : at) << b->objectName().toStdString();
+    }
 }
 
 TEST(MainWindow, ARealGameIsCreatedAndSteppedThroughEveryTurn)
 {
     ORRERY_REQUIRE_CORPUS();
-    Fixture f(1);
+    MainWindowFixture f(1);
     const std::string folder = f.dir.path() + "beta/";
     ASSERT_TRUE(copyCorpus("gng-game1/beta", folder));
     ASSERT_TRUE(f.main->createConfigurationFrom(QString::fromStdString(folder + "beta0.txt")));
     EXPECT_EQ(f.session().game().currentturn, 15);
-    EXPECT_EQ(f.session().game().ownrace, "Beta");
-    f.messages.clear();
+    f.boxes.clear();
     for (int turn = 14; turn >= 0; --turn) {
-        f.trigger("SpeedButtonminus");
+        f.trigger(C::PreviousReport);
         SCOPED_TRACE(turn);
-        EXPECT_EQ(f.session().game().currentturn, turn);
-        EXPECT_TRUE(f.session().isUsableTurn());
         EXPECT_EQ(f.main->reportLabelText(), QString("report: %1").arg(turn));
         f.paint();
     }
-    EXPECT_TRUE(f.messages.messages.empty());
-    EXPECT_FALSE(f.enabled("SpeedButtonminus"));
+    EXPECT_TRUE(f.boxes.messages.empty());
     // Beta's home planet, still called 12 in turn 0 (it became Betelgeuse in turn 1).
     f.main->SelectPlanet("12");
-    EXPECT_EQ(f.main->panelText("LabelSelection"), "Name: 12");
-    EXPECT_EQ(f.main->panelText("LabelOwner"), "Owner: race_2");
-    EXPECT_EQ(f.main->panelText("LabelSize"), "Size: 1000.00");
-    f.trigger("SpeedButtonplus");
-    EXPECT_TRUE(f.session().view().firstselection.isSet());
-    EXPECT_EQ(f.main->panelText("LabelSelection"), "Name: Betelgeuse");
+    EXPECT_EQ((QStringList{f.main->panelText("LabelSelection"), f.main->panelText("LabelOwner"), f.main->panelText("LabelSize")}),
+              (QStringList{"Name: 12", "Owner: race_2", "Size: 1000.00"}));
+    f.trigger(C::NextReport);
+    EXPECT_TRUE(f.session().view().firstselection.isSet() && f.main->panelText("LabelSelection") == "Name: Betelgeuse");
 }

@@ -1,13 +1,9 @@
 // The program options window: the values it shows, the checks of its fields while typing and on
-// leaving, and what OK takes over.
+// leaving (the field keeps the focus), and what OK takes over.
 
 #include "TFormOptions.h"
-#include "messagerecorder.h"
+#include "uitestkit.h"
 
-#include <QApplication>
-#include <QCheckBox>
-#include <QLineEdit>
-#include <QPushButton>
 #include <gtest/gtest.h>
 
 using namespace orrery;
@@ -15,155 +11,99 @@ using namespace orrery::test;
 
 namespace {
 
-const QString circlesMessage = QStringLiteral("Please enter a number in the field \"Number of circles\"!");
-const QString rangeMessage = QStringLiteral("Please enter a number in the field \"Range interval\"!");
-const QString filmMessage = QStringLiteral("Please enter a number in the field \"Film delay\"!");
+std::string refused(const char* field) { return std::string("Please enter a number in the field \"") + field + "\"!"; }
 
-ProgramOptions sample()
-{
-    ProgramOptions o;
-    o.numOfCircles = 3;
-    o.rangeInterval = 15;
-    o.filmDelay = 400;
-    o.includeMapPosition = false;
-    o.showMousePos = true;
-    o.showButtonBar = false;
-    return o;
-}
+struct OptionsWindow : testing::Test {
+    MessageRecorder boxes;
+    TFormOptions window{boxes};
+    std::vector<ProgramOptions> taken;
+    const ProgramOptions sample{.numOfCircles = 3, .rangeInterval = 15, .filmDelay = 400, .includeMapPosition = false,
+                                .showMousePos = true, .showButtonBar = false};
+
+    void SetUp() override
+    {
+        window.onOK = [this](const ProgramOptions& o) { taken.push_back(o); };
+        window.showOptions(sample);
+    }
+};
 
 } // namespace
 
-TEST(OptionsWindow, ShowsTheCurrentValues)
+TEST(OptionsRules, WholeNumbersCirclesAndDelays)
 {
-    MessageRecorder boxes;
-    TFormOptions window;
-    window.showOptions(sample());
-    EXPECT_EQ(window.windowTitle(), QStringLiteral("Options"));
-    EXPECT_EQ(window.EditCircles->text(), QStringLiteral("3"));
-    EXPECT_EQ(window.EditRange->text(), QStringLiteral("15"));
-    EXPECT_EQ(window.EditFilmDelay->text(), QStringLiteral("400"));
-    EXPECT_FALSE(window.CheckBoxIncludeMapPosition->isChecked());
-    EXPECT_TRUE(window.CheckBoxShowMousePos->isChecked());
-    EXPECT_FALSE(window.CheckBoxShowButtonBar->isChecked());
-    EXPECT_EQ(window.CheckBoxIncludeMapPosition->text(), QStringLiteral("Include zoom, position, etc. in configuration"));
-    EXPECT_EQ(window.CheckBoxShowMousePos->text(), QStringLiteral("Show mouse position / distance to orign (DTO)"));
-    EXPECT_EQ(window.CheckBoxShowButtonBar->text(), QStringLiteral("Show button bar"));
+    const std::pair<QString, std::optional<int>> cases[] = {
+        {"12", 12}, {"-3", -3}, {"+4", 4}, {"2147483647", 2147483647}, {"", {}}, {" 12", {}}, {"1.5", {}}, {"-", {}},
+        {"1e3", {}}, {"2147483648", {}}, {"--1", {}}, {"\u0661", {}}, // an Arabic-Indic digit is no decimal digit here
+    };
+    for (const auto& [text, value] : cases) {
+        SCOPED_TRACE(text.toStdString());
+        EXPECT_EQ(TFormOptions::integerOf(text), value);
+    }
+    EXPECT_TRUE(TFormOptions::circlesOf("1000") == 1000 && !TFormOptions::circlesOf("1001"));
+    EXPECT_TRUE(TFormOptions::filmDelayOf("0") == 0 && !TFormOptions::filmDelayOf("-1"));
+}
+
+TEST_F(OptionsWindow, ShowsTheCurrentValuesAndCancelTakesNothing)
+{
+    EXPECT_EQ((QStringList{window.EditCircles->text(), window.EditRange->text(), window.EditFilmDelay->text()}),
+              (QStringList{"3", "15", "400"}));
+    EXPECT_EQ((std::vector<bool>{window.CheckBoxIncludeMapPosition->isChecked(), window.CheckBoxShowMousePos->isChecked(),
+                                 window.CheckBoxShowButtonBar->isChecked()}),
+              (std::vector<bool>{false, true, false}));
+    window.EditRange->setText("99");
+    window.ButtonCancel->click();
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_TRUE(taken.empty());
     EXPECT_TRUE(boxes.messages.empty());
 }
 
-TEST(OptionsWindow, IntegerRule)
+// Range and film delay are checked as they are typed (an empty field is no error yet), the number
+// of circles as the focus leaves it.
+TEST_F(OptionsWindow, FieldsAreCheckedWhileTypingAndOnLeaving)
 {
-    const std::vector<std::pair<QString, std::optional<int>>> cases = {
-        {"12", 12}, {"-3", -3}, {"+4", 4}, {"0", 0}, {"2147483647", 2147483647},
-        {"", std::nullopt}, {" 12", std::nullopt}, {"12 ", std::nullopt}, {"1.5", std::nullopt}, {"abc", std::nullopt},
-        {"-", std::nullopt}, {"+", std::nullopt}, {"1e3", std::nullopt}, {"2147483648", std::nullopt}, {"--1", std::nullopt},
-        {"\u0661", std::nullopt}, // an Arabic-Indic digit is no decimal digit here
-    };
-    for (const auto& [text, value] : cases) {
-        SCOPED_TRACE(testing::Message() << "\"" << text.toStdString() << "\"");
-        EXPECT_EQ(TFormOptions::integerOf(text), value);
-    }
-    EXPECT_EQ(TFormOptions::circlesOf(QStringLiteral("1000")), 1000);
-    EXPECT_EQ(TFormOptions::circlesOf(QStringLiteral("1001")), std::nullopt);
-    EXPECT_EQ(TFormOptions::filmDelayOf(QStringLiteral("0")), 0);
-    EXPECT_EQ(TFormOptions::filmDelayOf(QStringLiteral("-1")), std::nullopt);
-}
-
-TEST(OptionsWindow, TypingChecksRangeAndFilmDelay)
-{
-    struct Case {
-        QLineEdit* TFormOptions::*field;
-        const char* typed;
-        QString message; // empty: none
-    };
-    const Case cases[] = {
-        {&TFormOptions::EditRange, "20", {}},
-        {&TFormOptions::EditRange, "", {}}, // empty raises nothing while typing
-        {&TFormOptions::EditRange, "2x", rangeMessage},
-        {&TFormOptions::EditRange, "-", rangeMessage},
-        {&TFormOptions::EditRange, "-5", {}},
-        {&TFormOptions::EditFilmDelay, "300", {}},
-        {&TFormOptions::EditFilmDelay, "", {}},
-        {&TFormOptions::EditFilmDelay, "fast", filmMessage},
-        {&TFormOptions::EditFilmDelay, "-100", filmMessage}, // a negative delay is refused
-        {&TFormOptions::EditCircles, "x", {}},                // checked on leaving only
-    };
-    MessageRecorder boxes;
-    TFormOptions window;
-    window.showOptions(sample());
-    for (const Case& c : cases) {
-        SCOPED_TRACE(std::string("typed \"") + c.typed + "\"");
-        boxes.clear();
-        QLineEdit* field = window.*c.field;
-        field->setText(QString::fromLatin1(c.typed));
-        if (c.message.isEmpty()) {
-            EXPECT_TRUE(boxes.messages.empty());
-        } else {
-            ASSERT_EQ(boxes.messages.size(), 1u);
-            EXPECT_EQ(boxes.messages[0].kind, MessageKind::Error);
-            EXPECT_EQ(boxes.messages[0].text, c.message);
-        }
-    }
-}
-
-TEST(OptionsWindow, LeavingCirclesChecksItAndKeepsTheFocus)
-{
-    MessageRecorder boxes;
-    TFormOptions window;
-    window.showOptions(sample());
     QApplication::setActiveWindow(&window);
-
-    struct Case {
-        const char* typed;
-        bool refused;
+    struct Row { QLineEdit* field; const char* typed; const char* refusedField; }; // refusedField nullptr: accepted
+    const Row rows[] = {
+        {window.EditRange, "2x", "Range interval"}, {window.EditRange, "-", "Range interval"},
+        {window.EditRange, "", nullptr},           {window.EditRange, "-5", nullptr},
+        {window.EditFilmDelay, "fast", "Film delay"}, {window.EditFilmDelay, "-100", "Film delay"},
+        {window.EditFilmDelay, "300", nullptr},    {window.EditCircles, "abc", "Number of circles"},
+        {window.EditCircles, "1001", "Number of circles"}, {window.EditCircles, "", nullptr},
+        {window.EditCircles, "-2", nullptr},
     };
-    const Case cases[] = {{"abc", true}, {"1001", true}, {"", false}, {"1000", false}, {"-2", false}, {"4", false}};
-    for (const Case& c : cases) {
-        SCOPED_TRACE(std::string("typed \"") + c.typed + "\"");
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.field->objectName().toStdString() + " \"" + r.typed + "\"");
         boxes.clear();
-        window.EditCircles->setFocus(Qt::OtherFocusReason);
-        window.EditCircles->setText(QString::fromLatin1(c.typed));
-        window.EditRange->setFocus(Qt::TabFocusReason);
-        if (c.refused) {
-            ASSERT_EQ(boxes.messages.size(), 1u);
-            EXPECT_EQ(boxes.messages[0].text, circlesMessage);
-            EXPECT_EQ(QApplication::focusWidget(), window.EditCircles) << "the field keeps the focus";
-        } else {
-            EXPECT_TRUE(boxes.messages.empty());
-            EXPECT_EQ(QApplication::focusWidget(), window.EditRange);
-        }
+        r.field->setFocus(Qt::OtherFocusReason);
+        r.field->setText(QString::fromLatin1(r.typed));
+        QLineEdit* next = r.field == window.EditFilmDelay ? window.EditCircles : window.EditFilmDelay;
+        next->setFocus(Qt::TabFocusReason);
+        EXPECT_EQ(boxes.texts(), r.refusedField ? Strings{refused(r.refusedField)} : Strings{});
+        EXPECT_TRUE(boxes.messages.empty() || boxes.messages[0].kind == MessageKind::Error);
+        // A refused number of circles keeps the focus.
+        EXPECT_EQ(QApplication::focusWidget(), r.refusedField && r.field == window.EditCircles ? r.field : next);
+        r.field->clear();
     }
 }
 
-TEST(OptionsWindow, OKTakesValidFieldsAndCancelNothing)
+TEST_F(OptionsWindow, OKTakesTheValidFieldsAndKeepsTheOldValuesOfOthers)
 {
-    MessageRecorder boxes;
-    TFormOptions window;
-    std::vector<ProgramOptions> taken;
-    window.onOK = [&](const ProgramOptions& o) { taken.push_back(o); };
-
-    struct Case {
-        const char* circles;
-        const char* range;
-        const char* film;
-        int wantCircles;
-        int wantRange;
-        int wantFilm;
+    struct Row { const char* circles; const char* range; const char* film; ProgramOptions wanted; };
+    const auto wanted = [](int circles, int range, int film) { return ProgramOptions{circles, range, film, true, false, true}; };
+    const Row rows[] = {
+        {"5", "25", "100", wanted(5, 25, 100)},
+        {"", "", "", wanted(3, 15, 400)},         // empty fields keep the old values
+        {"x", "1.5", "slow", wanted(3, 15, 400)}, // so do wrong ones, silently
+        {"2000", "-8", "-1", wanted(3, -8, 400)}, // too many circles and a negative delay are wrong too
+        {"+7", "0", "0", wanted(7, 0, 0)},
     };
-    const Case cases[] = {
-        {"5", "25", "100", 5, 25, 100},
-        {"", "", "", 3, 15, 400},         // empty fields keep the old values
-        {"x", "1.5", "slow", 3, 15, 400}, // so do wrong ones, silently
-        {"2000", "-8", "-1", 3, -8, 400}, // too many circles and a negative delay are wrong too
-        {"+7", "0", "0", 7, 0, 0},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(std::string(c.circles) + " / " + c.range + " / " + c.film);
+    for (const Row& r : rows) {
+        SCOPED_TRACE(std::string(r.circles) + " / " + r.range + " / " + r.film);
         taken.clear();
-        window.showOptions(sample());
-        window.EditCircles->setText(QString::fromLatin1(c.circles));
-        window.EditRange->setText(QString::fromLatin1(c.range));
-        window.EditFilmDelay->setText(QString::fromLatin1(c.film));
+        window.showOptions(sample);
+        window.EditCircles->setText(r.circles);
+        window.EditRange->setText(r.range);
+        window.EditFilmDelay->setText(r.film);
         window.CheckBoxIncludeMapPosition->setChecked(true);
         window.CheckBoxShowButtonBar->setChecked(true);
         window.CheckBoxShowMousePos->setChecked(false);
@@ -171,19 +111,6 @@ TEST(OptionsWindow, OKTakesValidFieldsAndCancelNothing)
         window.ButtonOK->click();
         EXPECT_TRUE(boxes.messages.empty()) << "OK itself shows no message";
         EXPECT_FALSE(window.isVisible());
-        ASSERT_EQ(taken.size(), 1u);
-        EXPECT_EQ(taken[0].numOfCircles, c.wantCircles);
-        EXPECT_EQ(taken[0].rangeInterval, c.wantRange);
-        EXPECT_EQ(taken[0].filmDelay, c.wantFilm);
-        EXPECT_TRUE(taken[0].includeMapPosition);
-        EXPECT_TRUE(taken[0].showButtonBar);
-        EXPECT_FALSE(taken[0].showMousePos);
+        EXPECT_EQ(taken, std::vector<ProgramOptions>{r.wanted});
     }
-
-    taken.clear();
-    window.showOptions(sample());
-    window.EditRange->setText(QStringLiteral("99"));
-    window.ButtonCancel->click();
-    EXPECT_FALSE(window.isVisible());
-    EXPECT_TRUE(taken.empty());
 }

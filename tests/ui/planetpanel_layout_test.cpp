@@ -2,20 +2,9 @@
 // and at a device pixel ratio of 2, no two of its labels or boxes overlap, every text is shown
 // whole, and the groups grid shows some rows with columns as wide as their values.
 
-#include "TFormMain.h"
 #include "TStringGridOR.h"
-#include "galaxygen.h"
-#include "messagerecorder.h"
-#include "testfiles.h"
+#include "uitestkit.h"
 
-#include <QAbstractButton>
-#include <QApplication>
-#include <QGroupBox>
-#include <QHeaderView>
-#include <QLabel>
-#include <QProcess>
-#include <QSettings>
-#include <QStyle>
 #include <gtest/gtest.h>
 
 using namespace orrery;
@@ -71,28 +60,14 @@ void checkPanel(TFormMain& main, int width, int height)
 
 TEST(PlanetPanel, EveryTextIsWholeAndNothingOverlapsAtEachSize)
 {
-    TempDir dir;
-    GalaxyParams params;
-    params.planets = 40;
-    params.races = 4;
-    params.seed = 3;
-    writeGame(playGame(params, 3), dir.path(), "game");
-    QSettings settings(QString::fromStdString(dir.file("settings.ini")), QSettings::IniFormat);
-    MessageRecorder messages;
-    TFormMain main(settings);
-    main.gameTypeAnswer = [](std::int32_t detected, const std::string&) { return GameTypeChoice{detected, false}; };
+    MainWindowFixture f;
+    TFormMain& main = *f.main;
     main.resize(800, 600);
-    main.show();
-    ASSERT_TRUE(main.createConfigurationFrom(QString::fromStdString(dir.file("game0.txt"))));
+    ASSERT_TRUE(f.start());
 
     // The own planet with the most groups, its values made as long as they get.
     const Game& g = main.session().game();
-    const planetrecord* best = nullptr;
-    std::size_t most = 0;
-    for (const planetrecord& p : g.turn.planets) {
-        const std::size_t n = FillGroupsAtPlanet(g, p.name.str(), GroupFilter::All).rows.size();
-        if (p.owner == g.ownrace && (!best || n > most)) best = &p, most = n;
-    }
+    const auto [best, most] = busiestOwnPlanet(g);
     ASSERT_TRUE(best && most >= 2);
     main.SelectPlanet(QString::fromStdString(best->name.str()));
     planetrecord shown = *best;
@@ -100,7 +75,7 @@ TEST(PlanetPanel, EveryTextIsWholeAndNothingOverlapsAtEachSize)
     shown.size = shown.population = shown.industry = 2500;
     shown.resources = 10;
     shown.capital = shown.material = shown.colonists = 9999.99;
-    main.ShowPlanetPanel(1, &shown, shown.name.str(), 999.99, 999.99);
+    main.ShowPlanetPanel(PanelShows::Planet, &shown, shown.name.str(), 999.99, 999.99);
     main.mapMoved({300, 200});
     ASSERT_FALSE(main.panelText("LabelmaxShip").isEmpty());
 
