@@ -354,25 +354,6 @@ TEST(MapView, IsNearViewAllowsSixPixelsLeftAndTop)
     EXPECT_FALSE(IsNearView(scroll, 628, 2000));
 }
 
-TEST(MapButtonBar, SecondRowMovesBesideTheFirstWhenWide)
-{
-    struct Row {
-        int width, height;
-        std::optional<ButtonBarLayout> layout;
-    };
-    for (const Row& r : {Row{1047, 37, ButtonBarLayout{66, -670, 36}}, Row{1048, 66, ButtonBarLayout{37, 670, 6}},
-                         Row{1047, 66, std::nullopt}, Row{1048, 37, std::nullopt}}) {
-        SCOPED_TRACE(testing::Message() << r.width << " x " << r.height);
-        EXPECT_EQ(layoutButtonBar(r.width, r.height), r.layout);
-    }
-    // Moved into the first row, the buttons follow the fleet range button (645 + 25) and fit
-    // into the 1048 pixels, in their order.
-    const auto& buttons = secondRowButtons();
-    EXPECT_GE(buttons.front().left + 670, 670);
-    EXPECT_LE(buttons.back().left + 670 + 25, 1048);
-    for (std::size_t k = 1; k < buttons.size(); ++k) EXPECT_GE(buttons[k].left, buttons[k - 1].left + 25);
-}
-
 TEST(MapSymbols, SizesFromPlanetSize)
 {
     struct Row {

@@ -46,7 +46,7 @@ TEST_F(PressFixture, SelectionsRotate)
     EXPECT_EQ(view.secondselection.ownercode, -3);
     EXPECT_EQ(view.secondselection.radiusx, 2);
     ASSERT_EQ(r.panels.size(), 1u);
-    EXPECT_EQ(r.panels[0].mode, 1);
+    EXPECT_EQ(r.panels[0].what, PanelShows::Planet);
     EXPECT_EQ(r.panels[0].name, "C");
     EXPECT_EQ(r.panels[0].planet, &game.turn.planets[2]);
 }
@@ -129,7 +129,7 @@ TEST_F(PressFixture, ShipMarks)
     ASSERT_EQ(view.firstselection.name, "A");
     const PressResult r = mapPress(game, view, false, 30 * 4 + 25 + 3, 160 + 3, false);
     ASSERT_EQ(r.panels.size(), 1u);
-    EXPECT_EQ(r.panels[0].mode, 2);
+    EXPECT_EQ(r.panels[0].what, PanelShows::MapMark);
     EXPECT_EQ(r.panels[0].name, "Enemy ship");
     EXPECT_EQ(r.panels[0].planet, nullptr);
     EXPECT_EQ(view.secondselection.name, "ship");

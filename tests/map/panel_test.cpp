@@ -16,8 +16,8 @@ TEST(PlanetPanel, NameShowsLabelAndName)
     Game game = galaxy(100, 100, gtBlind);
     game.turn.planets = {planet("Alpha", 1, 2), planet("Beta", 3, 4)};
     game.turn.planets[0].altname = "12";
-    EXPECT_EQ(ShowPlanetPanel(game, 1, &game.turn.planets[0], "Alpha", 1, 2).selection, "Name: 12 (Alpha)");
-    EXPECT_EQ(ShowPlanetPanel(game, 1, &game.turn.planets[1], "Beta", 3, 4).selection, "Name: Beta");
+    EXPECT_EQ(planetPanelTexts(game, PanelShows::Planet, &game.turn.planets[0], "Alpha", 1, 2).selection, "Name: 12 (Alpha)");
+    EXPECT_EQ(planetPanelTexts(game, PanelShows::Planet, &game.turn.planets[1], "Beta", 3, 4).selection, "Name: Beta");
 }
 
 TEST(PlanetPanel, FiguresOfAKnownPlanet)
@@ -33,7 +33,7 @@ TEST(PlanetPanel, FiguresOfAKnownPlanet)
     p.material = 12.375; // a tie: to even
     p.colonists = unknownvalue;
     game.turn.planets = {p};
-    const PlanetPanelTexts t = ShowPlanetPanel(game, 1, &game.turn.planets[0], "Home", 12.5, 7);
+    const PlanetPanelTexts t = planetPanelTexts(game, PanelShows::Planet, &game.turn.planets[0], "Home", 12.5, 7);
     EXPECT_EQ(t.panelobject, "Home");
     EXPECT_EQ(t.xpos, "X: 12.50");
     EXPECT_EQ(t.ypos, "Y: 7.00");
@@ -78,7 +78,7 @@ TEST(PlanetPanel, ProductionCases)
         p.industry = r.industry;
         p.resources = r.resources;
         game.turn.planets = {p};
-        const PlanetPanelTexts t = ShowPlanetPanel(game, 1, &game.turn.planets[0], "P", 1, 1);
+        const PlanetPanelTexts t = planetPanelTexts(game, PanelShows::Planet, &game.turn.planets[0], "P", 1, 1);
         EXPECT_EQ(t.production, r.production);
         EXPECT_EQ(t.maxShip, r.mass);
         EXPECT_EQ(t.maxTech, r.tech);
@@ -95,14 +95,14 @@ TEST(PlanetPanel, ModesAndKeptLabels)
     {
         SCOPED_TRACE("refresh after a change of turn: the position labels keep their texts");
         const PlanetPanelTexts t =
-            ShowPlanetPanel(game, 1, &game.turn.planets[0], "P", unknownposition, unknownposition);
+            planetPanelTexts(game, PanelShows::Planet, &game.turn.planets[0], "P", unknownposition, unknownposition);
         EXPECT_FALSE(t.xpos);
         EXPECT_FALSE(t.ypos);
         EXPECT_EQ(t.owner, "");
     }
     {
         SCOPED_TRACE("a ship mark");
-        const PlanetPanelTexts t = ShowPlanetPanel(game, 2, nullptr, "Enemy ship", 3, 4.25);
+        const PlanetPanelTexts t = planetPanelTexts(game, PanelShows::MapMark, nullptr, "Enemy ship", 3, 4.25);
         EXPECT_EQ(t.panelobject, "Enemy ship");
         EXPECT_EQ(t.selection, "Selected: Enemy ship");
         EXPECT_EQ(t.xpos, "X: 3.00");
@@ -113,7 +113,7 @@ TEST(PlanetPanel, ModesAndKeptLabels)
     }
     {
         SCOPED_TRACE("clearing");
-        const PlanetPanelTexts t = ShowPlanetPanel(game, 0, nullptr, "", 3, 4);
+        const PlanetPanelTexts t = planetPanelTexts(game, PanelShows::Nothing, nullptr, "", 3, 4);
         EXPECT_EQ(t.selection, "");
         EXPECT_EQ(t.xpos, "");
         EXPECT_EQ(t.ypos, "");
