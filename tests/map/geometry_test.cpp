@@ -12,7 +12,9 @@ namespace orrery {
 namespace {
 
 using maptest::galaxy;
-using maptest::planet;
+using maptest::makePlanet;
+using maptest::viewport;
+using maptest::zoomed;
 
 TEST(MapGeometry, CanvasSizeHasMarginsAroundTheMap)
 {
@@ -47,26 +49,16 @@ TEST(MapGeometry, MapToScreenPerVariant)
              Row{"cartesian is a Blind Galaxy option only", gtGalaxyNG, true, 100, 100, 2, 5, 5, 35, 10},
              Row{"blind: map centred on 0,0", gtBlind, false, 100, 100, 2, 0, 0, 125, 100},
              Row{"blind: left edge", gtBlind, false, 100, 100, 2, -50, -50, 25, 0},
-             Row{"blind odd width halves with div", gtBlind, false, 101, 101, 1, 0, 0, 75, 50},
-             Row{"blind cartesian: y up", gtBlind, true, 100, 100, 2, 0, 10, 125, 80},
-             Row{"blind without cartesian: y down", gtBlind, false, 100, 100, 2, 0, 10, 125, 120},
+             Row{"blind odd width halves with div", gtBlind, false, 101, 101, 2, 0, 0, 125, 100},
+             Row{"blind cartesian: positive y above", gtBlind, true, 100, 100, 2, 0, 10, 125, 80},
+             Row{"blind cartesian: negative y below", gtBlind, true, 100, 100, 2, 0, -10, 125, 120},
+             Row{"blind without cartesian: positive y below", gtBlind, false, 100, 100, 2, 0, 10, 125, 120},
          }) {
         SCOPED_TRACE(r.what);
         const MapGeometry g(r.gametype, r.cartesian, r.width, r.height, r.zoom);
         EXPECT_EQ(g.MapToScreenX(r.x), r.X);
         EXPECT_EQ(g.MapToScreenY(r.y), r.Y);
     }
-}
-
-TEST(MapGeometry, BlindCartesianDrawsPositiveYAbove)
-{
-    Game game = galaxy(200, 200, gtBlind);
-    game.gameoptions.cartesian = true;
-    const MapGeometry up(game, 3);
-    EXPECT_LT(up.MapToScreenY(10), up.MapToScreenY(-10));
-    game.gameoptions.cartesian = false;
-    const MapGeometry down(game, 3);
-    EXPECT_GT(down.MapToScreenY(10), down.MapToScreenY(-10));
 }
 
 TEST(MapGeometry, ScreenToMapClampsToTheGalaxy)
@@ -95,6 +87,12 @@ TEST(MapGeometry, ScreenToMapClampsToTheGalaxy)
         EXPECT_DOUBLE_EQ(p->x, r.x);
         EXPECT_DOUBLE_EQ(p->y, r.y);
     }
+    for (std::int32_t zoom : {0, -1}) {
+        SCOPED_TRACE("no map position without a zoom");
+        const MapGeometry g(gtStandard, false, 100, 100, zoom);
+        EXPECT_FALSE(g.ScreenToMap(50, 50));
+        EXPECT_FALSE(g.pointerPosition(50, 50));
+    }
 }
 
 TEST(MapGeometry, ScreenToMapInvertsMapToScreen)
@@ -114,33 +112,20 @@ TEST(MapGeometry, ScreenToMapInvertsMapToScreen)
     }
 }
 
-TEST(MapGeometry, NoMapPositionWithoutZoom)
-{
-    for (std::int32_t zoom : {0, -1}) {
-        const MapGeometry g(gtStandard, false, 100, 100, zoom);
-        EXPECT_FALSE(g.ScreenToMap(50, 50));
-        EXPECT_FALSE(g.pointerPosition(50, 50));
-    }
-}
-
 TEST(MapZoom, ButtonsAtTheLimits)
 {
     struct Row {
-        std::int32_t zoom;
+        std::int32_t zoom, stored;
         ZoomButtons buttons;
     };
-    for (const Row& r : {Row{1, {true, true, false}}, Row{2, {true, true, true}}, Row{34, {true, true, true}},
-                         Row{35, {false, false, true}}}) {
-        SCOPED_TRACE(r.zoom);
+    for (const Row& r : {Row{1, 1, {true, true, false}}, Row{2, 2, {true, true, true}}, Row{34, 34, {true, true, true}},
+                         Row{35, 35, {false, false, true}}, Row{0, 1, {true, true, false}},
+                         Row{80, 35, {false, false, true}}}) {
+        SCOPED_TRACE(testing::Message() << "zoom " << r.zoom << " (a fitted zoom is brought into 1..35)");
         ViewState view;
         EXPECT_EQ(SetZoom(view, r.zoom), r.buttons);
-        EXPECT_EQ(view.zoomfactor, r.zoom);
+        EXPECT_EQ(view.zoomfactor, r.stored);
     }
-    ViewState view;
-    SetZoom(view, 0);
-    EXPECT_EQ(view.zoomfactor, 1) << "a fitted zoom of 0 is brought into 1..35";
-    SetZoom(view, 80);
-    EXPECT_EQ(view.zoomfactor, 35);
 }
 
 TEST(MapZoom, StepsStopAtTheLimits)
@@ -151,14 +136,11 @@ TEST(MapZoom, StepsStopAtTheLimits)
         int step;
         bool done;
     };
-    for (const Row& r : {Row{35, +1, false}, Row{1, -1, false}, Row{-1, +1, false}, Row{34, +1, true},
-                         Row{2, -1, true}}) {
+    for (const Row& r : {Row{35, +1, false}, Row{1, -1, false}, Row{-1, +1, false}, Row{0, +1, false},
+                         Row{34, +1, true}, Row{2, -1, true}}) {
         SCOPED_TRACE(testing::Message() << "zoom " << r.zoom << " step " << r.step);
-        ViewState view = maptest::zoomed(r.zoom);
-        MapScroll scroll;
-        scroll.h.viewport = 800;
-        scroll.v.viewport = 500;
-        setCanvasSize(scroll, game, r.zoom);
+        ViewState view = zoomed(r.zoom);
+        MapScroll scroll = viewport(game, r.zoom, 800, 500);
         const MapScroll before = scroll;
         EXPECT_EQ(zoomStep(view, game, scroll, r.step), r.done);
         EXPECT_EQ(view.zoomfactor, r.done ? r.zoom + r.step : r.zoom);
@@ -166,7 +148,7 @@ TEST(MapZoom, StepsStopAtTheLimits)
     }
 }
 
-// The map x under the middle of the viewport, in canvas pixels of the given zoom.
+// The map point under the middle of the viewport, in canvas pixels of the given zoom.
 double centreMapX(const MapScroll& s, std::int32_t zoom)
 {
     return (s.h.position - s.h.offset + s.h.viewport / 2 - 25) / static_cast<double>(zoom);
@@ -181,18 +163,15 @@ TEST(MapZoom, InAndOutBringsTheCentreBack)
     const Game game = galaxy(300, 200);
     for (std::int32_t zoom : {3, 5, 12, 20}) {
         for (int position : {0, 137, 400, 1500}) {
-            ViewState view = maptest::zoomed(zoom);
-            MapScroll scroll;
-            scroll.h.viewport = 640;
-            scroll.v.viewport = 480;
-            setCanvasSize(scroll, game, zoom);
+            SCOPED_TRACE(testing::Message() << "zoom " << zoom << " position " << position);
+            ViewState view = zoomed(zoom);
+            MapScroll scroll = viewport(game, zoom, 640, 480);
             scroll.h.position = position;
             scroll.v.position = position / 2;
             resizeViewport(scroll);
             const double x = centreMapX(scroll, zoom), y = centreMapY(scroll, zoom);
             ASSERT_TRUE(zoomStep(view, game, scroll, +1));
             ASSERT_TRUE(zoomStep(view, game, scroll, -1));
-            SCOPED_TRACE(testing::Message() << "zoom " << zoom << " position " << position);
             EXPECT_EQ(view.zoomfactor, zoom);
             EXPECT_LE(std::abs(centreMapX(scroll, zoom) - x) * zoom, 1.0);
             EXPECT_LE(std::abs(centreMapY(scroll, zoom) - y) * zoom, 1.0);
@@ -203,11 +182,8 @@ TEST(MapZoom, InAndOutBringsTheCentreBack)
 TEST(MapZoom, SmallCanvasIsCentredAndGrowsIntoTheViewport)
 {
     const Game game = galaxy(100, 100);
-    ViewState view = maptest::zoomed(4);
-    MapScroll scroll;
-    scroll.h.viewport = 800;
-    scroll.v.viewport = 900;
-    setCanvasSize(scroll, game, 4);
+    ViewState view = zoomed(4);
+    MapScroll scroll = viewport(game, 4, 800, 900);
     resizeViewport(scroll);
     EXPECT_EQ(scroll.h.offset, (800 - 455) / 2);
     // Up to zoom 7 (canvas 755) the canvas stays centred; at 8 (855) it fills the viewport and
@@ -227,20 +203,16 @@ TEST(MapZoom, SmallCanvasIsCentredAndGrowsIntoTheViewport)
 TEST(MapZoom, ZoomOnMousePutsThePressedPointInTheMiddle)
 {
     const Game game = galaxy(400, 300);
-    ViewState view = maptest::zoomed(6);
-    MapScroll scroll;
-    scroll.h.viewport = 700;
-    scroll.v.viewport = 500;
-    setCanvasSize(scroll, game, 6);
+    ViewState view = zoomed(6);
+    MapScroll scroll = viewport(game, 6, 700, 500);
     scroll.h.position = 900;
     scroll.v.position = 400;
     const int X = 1200, Y = 600;
-    const double mapX = (X - 25) / 6.0, mapY = Y / 6.0;
     ASSERT_TRUE(zoomOnMousePosition(view, game, scroll, X, Y));
     EXPECT_EQ(view.zoomfactor, 7);
     const MapGeometry g(game, 7);
-    EXPECT_NEAR(g.MapToScreenX(mapX) - scroll.h.position, 350, 4);
-    EXPECT_NEAR(g.MapToScreenY(mapY) - scroll.v.position, 250, 4);
+    EXPECT_NEAR(g.MapToScreenX((X - 25) / 6.0) - scroll.h.position, 350, 4);
+    EXPECT_NEAR(g.MapToScreenY(Y / 6.0) - scroll.v.position, 250, 4);
 
     view.zoomfactor = 35;
     setCanvasSize(scroll, game, 35);
@@ -251,15 +223,12 @@ TEST(MapZoom, ZoomOnMousePutsThePressedPointInTheMiddle)
 
 TEST(MapZoom, CentreMapOnScrollsOnlyWhereTheCanvasIsLarger)
 {
-    Game game = galaxy(400, 50);
-    const ViewState view = maptest::zoomed(5); // canvas 2055 x 270
-    MapScroll scroll;
-    scroll.h.viewport = 600;
-    scroll.v.viewport = 400;
-    setCanvasSize(scroll, game, 5);
+    const Game game = galaxy(400, 50);
+    const ViewState view = zoomed(5); // canvas 2055 x 270
+    MapScroll scroll = viewport(game, 5, 600, 400);
     resizeViewport(scroll);
     CentreMapOn(game, view, scroll, 200, 25);
-    EXPECT_EQ(scroll.h.position, MapGeometry(game, 5).MapToScreenX(200) - 300);
+    EXPECT_EQ(scroll.h.position, 25 + 5 * 200 - 300);
     EXPECT_EQ(scroll.v.position, 0);
     EXPECT_EQ(scroll.v.offset, (400 - 270) / 2);
     // Near the edge the viewport keeps the position in range.
@@ -272,48 +241,60 @@ TEST(MapZoom, CentreMapOnScrollsOnlyWhereTheCanvasIsLarger)
 TEST(MapZoom, FitToWidthStaysInRange)
 {
     struct Row {
-        int viewport;
         std::int32_t mapwidth;
         std::optional<std::int32_t> zoom;
     };
-    for (const Row& r : {Row{800, 100, 8}, Row{800, 1000, 1}, Row{800, 10, 35}, Row{800, 0, std::nullopt},
-                         Row{800, -1, std::nullopt}, Row{800, -99999, std::nullopt}}) {
-        SCOPED_TRACE(testing::Message() << r.viewport << " / " << r.mapwidth);
-        EXPECT_EQ(fitToWidthZoom(r.viewport, r.mapwidth), r.zoom);
+    for (const Row& r : {Row{100, 8}, Row{1000, 1}, Row{10, 35}, Row{0, std::nullopt}, Row{-1, std::nullopt},
+                         Row{-99999, std::nullopt}}) {
+        SCOPED_TRACE(testing::Message() << "800 / " << r.mapwidth);
+        EXPECT_EQ(fitToWidthZoom(800, r.mapwidth), r.zoom);
     }
 }
 
-TEST(MapZoom, ZoomToSavedPosition)
+// "Zoom to saved position" takes the stored zoom (or fits the width without one); starting a
+// configuration (scrollToSavedPosition) keeps the zoom already set and ignores a stale stored one.
+// Both then scroll to the stored position, or to the middle without one; a canvas smaller than
+// the viewport is centred.
+TEST(MapZoom, ZoomAndScrollToSavedPosition)
 {
-    const Game game = galaxy(200, 200);
+    const Game game = galaxy(200, 200); // viewport 800 x 600; zoom 4: 855 x 820, zoom 10: 2055 x 2020
     struct Row {
         const char* what;
-        std::int32_t savedzoom, savedx, savedy;
+        bool zoomTo;
+        std::int32_t zoomBefore, savedzoom, savedx, savedy;
         std::int32_t zoom;
-        int positionX, positionY, offsetX;
+        int positionX, positionY, offsetX, offsetY;
     };
-    // Viewport 800 x 600.
     for (const Row& r : {
-             Row{"no zoom stored: fit to width, the middle", -1, -1, -1, 4, (855 - 800) / 2, (820 - 600) / 2, 0},
-             Row{"stored zoom and scroll", 10, 300, 200, 10, 300, 200, 0},
-             Row{"stored scroll beyond the range is limited", 10, 5000, 5000, 10, 2055 - 800, 2020 - 600, 0},
-             Row{"stored zoom, no scroll: the middle", 10, -1, -1, 10, (2055 - 800) / 2, (2020 - 600) / 2, 0},
-             Row{"small canvas is centred", 2, 50, 50, 2, 0, 0, (800 - 455) / 2},
+             Row{"zoom to: no zoom stored: fit to width, the middle", true, 17, -1, -1, -1, 4, 27, 110, 0, 0},
+             Row{"zoom to: stored zoom and scroll", true, 17, 10, 300, 200, 10, 300, 200, 0, 0},
+             Row{"zoom to: stored scroll beyond the range is limited", true, 17, 10, 5000, 5000, 10, 1255, 1420, 0, 0},
+             Row{"zoom to: stored zoom, no scroll: the middle", true, 17, 10, -1, -1, 10, 627, 710, 0, 0},
+             Row{"zoom to: small canvas is centred", true, 17, 2, 50, 50, 2, 0, 0, 172, 90},
+             Row{"scroll to: the zoom stays, the stored scroll", false, 10, 3, 300, 200, 10, 300, 200, 0, 0},
+             Row{"scroll to: the zoom stays, the middle", false, 10, 3, -1, -1, 10, 627, 710, 0, 0},
+             Row{"scroll to: no zoom yet: fit to width", false, -1, 10, -1, -1, 4, 27, 110, 0, 0},
+             Row{"scroll to: small canvas is centred", false, 2, 10, 50, 50, 2, 0, 0, 172, 90},
          }) {
         SCOPED_TRACE(r.what);
-        ViewState view = maptest::zoomed(17);
+        ViewState view = zoomed(r.zoomBefore);
         view.savedzoom = r.savedzoom;
         view.savedscrollx = r.savedx;
         view.savedscrolly = r.savedy;
         MapScroll scroll;
-        scroll.h.viewport = 800;
-        scroll.v.viewport = 600;
-        zoomToSavedPosition(view, game, scroll);
+        scroll.h = {800, 0, 50, 0}; // offsets of an earlier, centred canvas
+        scroll.v = {600, 0, 50, 0};
+        if (r.zoomTo)
+            zoomToSavedPosition(view, game, scroll);
+        else
+            scrollToSavedPosition(view, game, scroll);
         EXPECT_EQ(view.zoomfactor, r.zoom);
-        EXPECT_EQ(scroll.h.canvas, canvasWidth(200, r.zoom));
+        EXPECT_EQ(scroll.h.canvas, 200 * r.zoom + 55);
+        EXPECT_EQ(scroll.v.canvas, 200 * r.zoom + 20);
         EXPECT_EQ(scroll.h.position, r.positionX);
         EXPECT_EQ(scroll.v.position, r.positionY);
         EXPECT_EQ(scroll.h.offset, r.offsetX);
+        EXPECT_EQ(scroll.v.offset, r.offsetY);
     }
 }
 
@@ -331,6 +312,12 @@ TEST(MapZoom, ResizeCentresOrUncentresTheCanvas)
     resizeViewport(scroll);
     EXPECT_EQ(scroll.h.offset, 0);
     EXPECT_EQ(scroll.h.position, 55) << "limited to canvas - viewport";
+    // A smaller galaxy shown at the same zoom: the scroll positions are limited to the new range.
+    MapScroll big = viewport(galaxy(400, 400), 5, 600, 500);
+    big.h.position = big.v.position = 1500;
+    setCanvasSize(big, galaxy(200, 150), 5); // 1055 x 770
+    EXPECT_EQ(big.h.position, 1055 - 600);
+    EXPECT_EQ(big.v.position, 770 - 500);
 }
 
 TEST(MapView, IsNearViewAllowsSixPixelsLeftAndTop)
@@ -363,17 +350,18 @@ TEST(MapSymbols, SizesFromPlanetSize)
         bool drawn;
     };
     for (const Row& row : {Row{1000, true, 11, 5, true}, Row{49, true, 1, 0, true}, Row{50, true, 1, 0, true},
-                           Row{150, true, 3, 1, true}, Row{250, true, 3, 1, true}, Row{0, true, 1, 0, true},
-                           Row{-1, true, 1, 0, false}, Row{1000, false, 5, 2, true}, Row{-1, false, 5, 2, true}}) {
+                           Row{150, true, 3, 1, true}, Row{250, true, 3, 1, true}, Row{720, true, 8, 4, true},
+                           Row{0, true, 1, 0, true}, Row{-1, true, 1, 0, false}, Row{1000, false, 5, 2, true},
+                           Row{-1, false, 5, 2, true}}) {
         SCOPED_TRACE(testing::Message() << "size " << row.size << (row.shown ? " shown" : " not shown"));
-        const planetrecord p = planet("P", 0, 0, ocOther, row.size);
+        const planetrecord p = makePlanet("P", 0, 0, ocOther, row.size);
         EXPECT_EQ(SymbolSize(p, row.shown), row.w);
         EXPECT_EQ(SymbolRadius(p, row.shown), row.r);
         EXPECT_EQ(isSymbolDrawn(p, row.shown), row.drawn);
     }
 }
 
-battlegrouprecord battleGroup(int before, int survivors, double mass)
+battlegrouprecord lost(int before, int survivors, double mass)
 {
     battlegrouprecord g;
     g.shipsbefore = before;
@@ -382,61 +370,53 @@ battlegrouprecord battleGroup(int before, int survivors, double mass)
     return g;
 }
 
+// Planets A, B and C had battles, Quiet (7 rings from before) had none. The raw size of a battle
+// is 1 + the mass each group lost, rounded half to even per group; the largest gets 20 rings, the
+// others in proportion and at least one.
 TEST(MapSymbols, BattleSizesScaleToTwenty)
 {
-    Game game = galaxy();
-    for (const char* name : {"Big", "Small", "NoRecord", "Quiet"}) {
-        game.turn.planets.push_back(planet(name, 1, 1));
-        game.turn.planets.back().hadbattle = std::string(name) != "Quiet";
-    }
-    battlerecord big;
-    big.name = "Big";
-    big.races = {{"A", {battleGroup(10, 0, 10.4)}}, {"B", {battleGroup(5, 5, 99)}}}; // 1 + round(104) + 0
-    battlerecord small;
-    small.name = "Small";
-    small.races = {{"A", {battleGroup(2, 1, 10.5), battleGroup(1, 0, 0.5)}}}; // 1 + round(10.5) + round(0.5) = 11
-    game.turn.battles = {big, small};
-
-    SetPlanetBattleSize(game, false);
-    for (const planetrecord& p : game.turn.planets) EXPECT_EQ(p.battlesize, 1) << "battle sizes not shown";
-
-    SetPlanetBattleSize(game, true);
-    EXPECT_EQ(game.turn.planets[0].battlesize, 20);
-    EXPECT_EQ(game.turn.planets[1].battlesize, 2);  // round(11 / 105 x 20) = round(2.095)
-    EXPECT_EQ(game.turn.planets[2].battlesize, 1);  // raw 1, round(0.19) below 1
-    EXPECT_EQ(game.turn.planets[3].battlesize, 1);  // no battle: untouched
-}
-
-TEST(MapSymbols, BattleSizesWithoutDestroyedMass)
-{
-    // Broken battle data (more survivors than ships before) gives sums of 0 or below; every
-    // planet with a battle still gets at least one ring and nothing divides by zero.
-    Game game = galaxy();
-    game.turn.planets = {planet("A", 1, 1), planet("B", 2, 2)};
-    for (planetrecord& p : game.turn.planets) p.hadbattle = 1;
-    battlerecord a;
-    a.name = "A";
-    a.races = {{"X", {battleGroup(0, 3, 10)}}};
-    battlerecord b;
-    b.name = "B";
-    b.races = {{"X", {battleGroup(0, 1, 1)}}};
-    game.turn.battles = {a, b};
-    SetPlanetBattleSize(game, true);
-    for (const planetrecord& p : game.turn.planets) {
-        EXPECT_GE(p.battlesize, 1);
-        EXPECT_LE(p.battlesize, 20);
+    struct Row {
+        const char* what;
+        bool shown;
+        std::vector<battlerecord> battles;
+        int a, b, c;
+    };
+    for (const Row& r : {
+             Row{"A 1 + 104, B 1 + 10 + 0 + 2, C without record 1", true,
+                 {{"A", {{"X", {lost(10, 0, 10.4)}}, {"Y", {lost(5, 5, 99)}}}},
+                  {"B", {{"X", {lost(2, 1, 10.5), lost(1, 0, 0.5), lost(1, 0, 2.5)}}}}},
+                 20, 2, 1},
+             Row{"a battle without record counts 1", true, {{"A", {{"X", {lost(1, 0, 1)}}}}}, 20, 10, 10},
+             Row{"broken data below 0: at least one ring, nothing divides by zero", true,
+                 {{"A", {{"X", {lost(0, 3, 10)}}}}, {"B", {{"X", {lost(0, 1, 1)}}}}}, 1, 1, 20},
+             Row{"battle sizes not shown: nothing changes", false, {{"A", {{"X", {lost(10, 0, 10.4)}}}}}, 1, 1, 1},
+         }) {
+        SCOPED_TRACE(r.what);
+        Game game = galaxy();
+        for (const char* name : {"A", "B", "C", "Quiet"}) {
+            game.turn.planets.push_back(makePlanet(name, 1, 1));
+            game.turn.planets.back().hadbattle = std::string(name) != "Quiet";
+        }
+        game.turn.planets[3].battlesize = 7;
+        game.turn.battles = r.battles;
+        SetPlanetBattleSize(game, r.shown);
+        EXPECT_EQ(game.turn.planets[0].battlesize, r.a);
+        EXPECT_EQ(game.turn.planets[1].battlesize, r.b);
+        EXPECT_EQ(game.turn.planets[2].battlesize, r.c);
+        EXPECT_EQ(game.turn.planets[3].battlesize, 7) << "no battle: untouched";
     }
 }
 
 TEST(MapSymbols, RadiiFollowThePlanetSizeToggle)
 {
     Game game = galaxy(100, 100, gtBlind);
-    game.turn.planets = {planet("Alpha", 1, 1, ocOwn, 1000), planet("Beta", 5, 5, ocOther, 720)};
+    game.turn.planets = {makePlanet("Alpha", 1, 1, ocOwn, 1000), makePlanet("Beta", 5, 5, ocOther, 720)};
     game.turn.planets[0].altname = "12";
     routerecord route;
-    route.name = "12";         // routes name planets by their label
+    route.name = "12"; // routes name planets by their label
     route.capital = "Beta";
-    route.material = "Nowhere";
+    route.material = "12";
+    route.colonists = "Nowhere";
     game.turn.routes = {route};
     incomingrecord in;
     in.origin = "Beta";
@@ -449,21 +429,20 @@ TEST(MapSymbols, RadiiFollowThePlanetSizeToggle)
     view.secondselection.name = "Beta";
 
     correctBecauseOfPlanetSizeButton(game, view, true);
-    const routerecord& r = game.turn.routes[0];
-    EXPECT_EQ(r.symbolsizes[0], 5);
-    EXPECT_EQ(r.symbolsizes[1], 5);
-    EXPECT_EQ(r.symbolsizes[2], 4); // round(7.2) + 1 = 8, radius 4
-    EXPECT_EQ(r.symbolsizes[4], 2) << "an unknown planet keeps its radii";
-    EXPECT_EQ(game.turn.incominggroups[0].symbolsizes[0], 4);
-    EXPECT_EQ(game.turn.incominggroups[0].symbolsizes[2], 5);
+    const auto& sizes = game.turn.routes[0].symbolsizes;
+    EXPECT_EQ((std::vector<int>{sizes[0], sizes[1], sizes[2], sizes[3], sizes[4], sizes[5], sizes[6]}),
+              (std::vector<int>{5, 5, 4, 4, 5, 5, 2}))
+        << "an unknown planet keeps its radii";
+    const auto& in0 = game.turn.incominggroups[0].symbolsizes;
+    EXPECT_EQ((std::vector<int>{in0[0], in0[1], in0[2], in0[3]}), (std::vector<int>{4, 4, 5, 5}));
     EXPECT_EQ(view.firstselection.radiusx, 5);
     EXPECT_EQ(view.firstselection.radiusy, 5);
     EXPECT_EQ(view.secondselection.radiusx, 4);
 
-    game.turn.routes[0].symbolsizes[4] = 9;
+    game.turn.routes[0].symbolsizes[6] = 9;
     correctBecauseOfPlanetSizeButton(game, view, false);
     EXPECT_EQ(game.turn.routes[0].symbolsizes[0], 2);
-    EXPECT_EQ(game.turn.routes[0].symbolsizes[4], 9);
+    EXPECT_EQ(game.turn.routes[0].symbolsizes[6], 9);
     EXPECT_EQ(game.turn.incominggroups[0].symbolsizes[3], 2);
     EXPECT_EQ(view.firstselection.radiusx, 2);
 }

@@ -9,7 +9,7 @@ namespace orrery {
 namespace {
 
 using maptest::galaxy;
-using maptest::planet;
+using maptest::makePlanet;
 
 // Three planets of a 100 x 100 Standard galaxy at zoom 4; symbols are 5 x 5 pixels.
 struct PressFixture : testing::Test {
@@ -19,7 +19,7 @@ struct PressFixture : testing::Test {
 
     void SetUp() override
     {
-        game.turn.planets = {planet("A", 10, 10, ocOwn), planet("B", 50, 20, ocOther), planet("C", 80, 80, -3)};
+        game.turn.planets = {makePlanet("A", 10, 10, ocOwn), makePlanet("B", 50, 20, ocOther), makePlanet("C", 80, 80, -3)};
         geometry = MapGeometry(game, 4);
     }
     PressResult pressOn(const char* name, int dx = 2, int dy = 2)
@@ -90,7 +90,7 @@ TEST_F(PressFixture, DrawnPixelWithoutPlanetOnlyMovesTheSecondSelection)
 
 TEST_F(PressFixture, TwoPlanetsAtOnePixel)
 {
-    game.turn.planets.push_back(planet("D", 50, 20, ocUninhabited));
+    game.turn.planets.push_back(makePlanet("D", 50, 20, ocUninhabited));
     {
         SCOPED_TRACE("no selection before: both selections filled at once");
         const PressResult r = pressOn("B");
@@ -200,7 +200,7 @@ TEST(MapMouseMove, NothingWithoutZoom)
 TEST(MapNames, LabelsAndNames)
 {
     Game game = galaxy(100, 100, gtBlind);
-    game.turn.planets = {planet("Alpha", 1, 1), planet("Beta", 2, 2), planet("Alpha", 3, 3)};
+    game.turn.planets = {makePlanet("Alpha", 1, 1), makePlanet("Beta", 2, 2), makePlanet("Alpha", 3, 3)};
     game.turn.planets[0].altname = "12";
     game.turn.planets[2].altname = "99"; // a later planet of the same name does not count
     struct Row {
@@ -219,7 +219,7 @@ TEST(MapNames, LabelsAndNames)
 TEST(MapSelectPlanet, NameBeforeAltname)
 {
     Game game = galaxy(100, 100, gtBlind);
-    game.turn.planets = {planet("Seven", 1, 1, ocOther), planet("7", 2, 2, -4)};
+    game.turn.planets = {makePlanet("Seven", 1, 1, ocOther), makePlanet("7", 2, 2, -4)};
     game.turn.planets[0].altname = "7";
     ViewState view;
     view.firstselection.radiusx = 9;

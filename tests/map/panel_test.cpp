@@ -9,21 +9,17 @@ namespace orrery {
 namespace {
 
 using maptest::galaxy;
-using maptest::planet;
+using maptest::makeGroup;
+using maptest::makePlanet;
+using test::Strings;
 
-TEST(PlanetPanel, NameShowsLabelAndName)
+// The labels of a planet: the name with its label in Blind Galaxy, position as 3:2, the other
+// values as 4:2 and empty when unknown.
+TEST(PlanetPanel, TextsOfAPlanet)
 {
     Game game = galaxy(100, 100, gtBlind);
-    game.turn.planets = {planet("Alpha", 1, 2), planet("Beta", 3, 4)};
-    game.turn.planets[0].altname = "12";
-    EXPECT_EQ(planetPanelTexts(game, PanelShows::Planet, &game.turn.planets[0], "Alpha", 1, 2).selection, "Name: 12 (Alpha)");
-    EXPECT_EQ(planetPanelTexts(game, PanelShows::Planet, &game.turn.planets[1], "Beta", 3, 4).selection, "Name: Beta");
-}
-
-TEST(PlanetPanel, FiguresOfAKnownPlanet)
-{
-    Game game = galaxy();
-    planetrecord p = planet("Home", 12.5, 7, ocOwn, 1000);
+    planetrecord p = makePlanet("Home", 12.5, 7, ocOwn, 1000);
+    p.altname = "12";
     p.owner = "Me";
     p.producing = "Drive";
     p.population = 500;
@@ -32,27 +28,23 @@ TEST(PlanetPanel, FiguresOfAKnownPlanet)
     p.capital = 0;
     p.material = 12.375; // a tie: to even
     p.colonists = unknownvalue;
-    game.turn.planets = {p};
+    game.turn.planets = {p, makePlanet("Beta", 3, 4)};
     const PlanetPanelTexts t = planetPanelTexts(game, PanelShows::Planet, &game.turn.planets[0], "Home", 12.5, 7);
     EXPECT_EQ(t.panelobject, "Home");
-    EXPECT_EQ(t.xpos, "X: 12.50");
-    EXPECT_EQ(t.ypos, "Y: 7.00");
-    EXPECT_EQ(t.owner, "Owner: Me");
-    EXPECT_EQ(t.producing, "Producing: Drive");
-    EXPECT_EQ(t.size, "Size: 1000.00");
-    EXPECT_EQ(t.population, "Population: 500.00");
-    EXPECT_EQ(t.industrie, "Industrie: 300.00");
-    EXPECT_EQ(t.resources, "Resources: 2.00");
-    EXPECT_EQ(t.cap, "CAP: 0.00");
-    EXPECT_EQ(t.mat, "MAT: 12.38");
-    EXPECT_EQ(t.col, "") << "unknown value: empty";
-    // Production 300 + (500 - 300) / 4; ship mass x 2 / 21; technology / 5000.
-    EXPECT_EQ(t.production, "max./cur. production: 1000.000 / 350.000");
-    EXPECT_EQ(t.maxShip, "max./cur. mass: 95.238 / 33.333");
-    EXPECT_EQ(t.maxTech, "max./cur. tech: 0.200 / 0.070");
+    EXPECT_EQ(t.selection, "Name: 12 (Home)");
+    EXPECT_EQ(planetPanelTexts(game, PanelShows::Planet, &game.turn.planets[1], "Beta", 3, 4).selection, "Name: Beta");
+    const Strings expected = {"X: 12.50", "Y: 7.00", "Owner: Me", "Producing: Drive", "Size: 1000.00",
+                              "Population: 500.00", "Industrie: 300.00", "Resources: 2.00", "CAP: 0.00",
+                              "MAT: 12.38", ""};
+    EXPECT_EQ((Strings{*t.xpos, *t.ypos, *t.owner, *t.producing, *t.size, *t.population, *t.industrie, *t.resources,
+                       *t.cap, *t.mat, *t.col}),
+              expected);
 }
 
-TEST(PlanetPanel, ProductionCases)
+// Production is the industry plus a quarter of the population beyond it (or the population when
+// below the industry); ship mass x resources / (10 x resources + 1); technology / 5000. "Max." is
+// at full population (the size); an unknown figure shows as -1, an empty label when both are.
+TEST(PlanetPanel, ProductionFigures)
 {
     struct Row {
         const char* what;
@@ -62,8 +54,11 @@ TEST(PlanetPanel, ProductionCases)
         const char* tech;
     };
     for (const Row& r : {
-             Row{"population below industry: production is the population", 800, 100, 300, 1, "max./cur. production: 800.000 / 100.000",
-                 "max./cur. mass: 72.727 / 9.091", "max./cur. tech: 0.160 / 0.020"},
+             Row{"population above industry", 1000, 500, 300, 2, "max./cur. production: 1000.000 / 350.000",
+                 "max./cur. mass: 95.238 / 33.333", "max./cur. tech: 0.200 / 0.070"},
+             Row{"population below industry: production is the population", 800, 100, 300, 1,
+                 "max./cur. production: 800.000 / 100.000", "max./cur. mass: 72.727 / 9.091",
+                 "max./cur. tech: 0.160 / 0.020"},
              Row{"unknown population: current -1", 1000, unknownvalue, unknownvalue, 1,
                  "max./cur. production: 1000.000 / -1.000", "max./cur. mass: 90.909 / -1.000",
                  "max./cur. tech: 0.200 / -1.000"},
@@ -73,7 +68,7 @@ TEST(PlanetPanel, ProductionCases)
          }) {
         SCOPED_TRACE(r.what);
         Game game = galaxy();
-        planetrecord p = planet("P", 1, 1, ocOther, r.size);
+        planetrecord p = makePlanet("P", 1, 1, ocOther, r.size);
         p.population = r.population;
         p.industry = r.industry;
         p.resources = r.resources;
@@ -82,16 +77,14 @@ TEST(PlanetPanel, ProductionCases)
         EXPECT_EQ(t.production, r.production);
         EXPECT_EQ(t.maxShip, r.mass);
         EXPECT_EQ(t.maxTech, r.tech);
-        if (r.population == unknownvalue) {
-            EXPECT_EQ(t.population, "");
-        }
+        EXPECT_EQ(t.population == "", r.population == unknownvalue);
     }
 }
 
 TEST(PlanetPanel, ModesAndKeptLabels)
 {
     Game game = galaxy();
-    game.turn.planets = {planet("P", 1, 1)};
+    game.turn.planets = {makePlanet("P", 1, 1)};
     {
         SCOPED_TRACE("refresh after a change of turn: the position labels keep their texts");
         const PlanetPanelTexts t =
@@ -122,20 +115,9 @@ TEST(PlanetPanel, ModesAndKeptLabels)
     }
 }
 
-grouprecord group(const char* type, const char* at, double number, double ships)
-{
-    grouprecord g;
-    g.name = type;
-    g.location = at;
-    g.groupnumber = number;
-    g.shipcount = ships;
-    g.drivetech = g.weapontech = g.shieldtech = g.cargotech = 1;
-    return g;
-}
-
 grouprecord warship(const char* at, double number)
 {
-    grouprecord g = group("Cruiser", at, number, 3);
+    grouprecord g = makeGroup(number, "Cruiser", 3, at);
     g.drive = 15;
     g.attacks = 1;
     g.weapons = 5;
@@ -146,7 +128,7 @@ grouprecord warship(const char* at, double number)
 
 grouprecord freighter(const char* at, double number)
 {
-    grouprecord g = group("Hauler", at, number, 12);
+    grouprecord g = makeGroup(number, "Hauler", 12, at);
     g.drive = 10;
     g.cargo = 10; // holds (100 / 10 + 10) x 1 = 20
     g.cargotype = "COL";
@@ -156,7 +138,7 @@ grouprecord freighter(const char* at, double number)
 
 grouprecord battleEntry(const char* type, const char* at, int survivors)
 {
-    grouprecord g = group(type, at, unknownvalue, 4);
+    grouprecord g = makeGroup(unknownvalue, type, 4, at);
     g.inbattle = 1;
     g.survivors = survivors;
     return g;
@@ -166,7 +148,7 @@ struct GroupsFixture : testing::Test {
     Game game = galaxy(100, 100, gtBlind);
     void SetUp() override
     {
-        game.turn.planets = {planet("Alpha", 1, 1)};
+        game.turn.planets = {makePlanet("Alpha", 1, 1)};
         game.turn.planets[0].altname = "12";
         grouprecord flying = freighter("Alpha", 9);
         flying.distance = 4.5;
@@ -177,9 +159,9 @@ struct GroupsFixture : testing::Test {
                       battleEntry("Raider", "Alpha", 2)}},
         };
     }
-    std::vector<std::string> types(const GroupsAtPlanet& grid)
+    Strings types(const GroupsAtPlanet& grid)
     {
-        std::vector<std::string> out;
+        Strings out;
         for (const GroupRow& row : grid.rows) out.push_back(row.race.str() + ":" + row.cells[3]);
         return out;
     }
@@ -192,7 +174,7 @@ TEST_F(GroupsFixture, WhichGroupsAreListed)
     EXPECT_TRUE(grid.hasGroups);
     // Not listed: own group in flight, own battle entry, own group elsewhere, alien battle entry
     // without survivors.
-    EXPECT_EQ(types(grid), (std::vector<std::string>{"Me:Cruiser", "Me:Hauler", "Them:Cruiser", "Them:Raider"}));
+    EXPECT_EQ(types(grid), (Strings{"Me:Cruiser", "Me:Hauler", "Them:Cruiser", "Them:Raider"}));
     EXPECT_EQ(grid.rows[3].cells[2], "2") << "a battle entry counts its survivors";
 }
 
@@ -200,7 +182,7 @@ TEST_F(GroupsFixture, OwnSurvivingBattleEntryHidesTheOthers)
 {
     game.turn.racegroups[0].groups.push_back(battleEntry("Cruiser", "Alpha", 1));
     const GroupsAtPlanet grid = FillGroupsAtPlanet(game, "Alpha", GroupFilter::All);
-    EXPECT_EQ(types(grid), (std::vector<std::string>{"Me:Cruiser", "Me:Hauler", "Them:Cruiser"}));
+    EXPECT_EQ(types(grid), (Strings{"Me:Cruiser", "Me:Hauler", "Them:Cruiser"}));
 }
 
 TEST_F(GroupsFixture, Filters)
@@ -242,7 +224,7 @@ TEST_F(GroupsFixture, UnknownDesignHasNoSpeed)
 {
     // A group whose ship type was never seen has no masses: its speeds are left empty instead of
     // showing a division by zero.
-    game.turn.racegroups = {{"Them", {group("Ghost", "Alpha", unknownvalue, 2)}}};
+    game.turn.racegroups = {{"Them", {makeGroup(unknownvalue, "Ghost", 2, "Alpha")}}};
     const GroupsAtPlanet grid = FillGroupsAtPlanet(game, "Alpha", GroupFilter::All);
     ASSERT_EQ(grid.rows.size(), 1u);
     EXPECT_EQ(grid.rows[0].cells[6], "");

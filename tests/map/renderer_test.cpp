@@ -1,21 +1,30 @@
 // The map's layers, pixel by pixel.
 
 #include "maprenderer.h"
+#include "mappixels.h"
 #include "maptestgame.h"
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <memory>
 #include <random>
+#include <tuple>
 
 namespace orrery {
 namespace {
 
 namespace c = mapcolour;
+using maptest::countOf;
+using maptest::expectPixels;
+using maptest::expectSamePixels;
 using maptest::galaxy;
-using maptest::planet;
+using maptest::makePlanet;
+using maptest::makePlayer;
+using maptest::Pixels;
 
 // A 100 x 100 Standard galaxy at zoom 4 (canvas 455 x 420), all of it in view, every toggle off.
+// Map (x, y) is canvas (4x + 25, 4y): a planet at (50, 50) has its symbol's corner at (225, 200).
 struct Scene : testing::Test {
     Game game = galaxy();
     ViewState view = maptest::zoomed(4);
@@ -30,31 +39,19 @@ struct Scene : testing::Test {
     }
     int X(double x) const { return MapGeometry(game, view.zoomfactor).MapToScreenX(x); }
     int Y(double y) const { return MapGeometry(game, view.zoomfactor).MapToScreenY(y); }
-    void on(std::initializer_list<ToggleIndex> toggles)
+    void show(std::initializer_list<ToggleIndex> toggles)
     {
+        display.toggles.fill(false);
         for (ToggleIndex t : toggles) display.set(t, true);
     }
     void addPlayers(int count)
     {
-        for (int k = 1; k <= count; ++k) {
-            playerrecord p;
-            p.name = "Race" + std::to_string(k);
-            game.turn.players.push_back(p);
-        }
+        for (int k = 1; k <= count; ++k) game.turn.players.push_back(makePlayer("Race" + std::to_string(k)));
     }
 };
 
-std::size_t countColour(MapCanvas& canvas, QRgb colour)
-{
-    std::size_t n = 0;
-    const QRect a = canvas.area();
-    for (int y = a.top(); y <= a.bottom(); ++y)
-        for (int x = a.left(); x <= a.right(); ++x) n += canvas.pixel(x, y) == colour;
-    return n;
-}
-
 // Runs of a colour along one canvas row (a circle crosses a row twice).
-int runsInRow(MapCanvas& canvas, int y, QRgb colour)
+int runsInRow(const MapCanvas& canvas, int y, QRgb colour)
 {
     int runs = 0;
     bool inside = false;
@@ -66,103 +63,87 @@ int runsInRow(MapCanvas& canvas, int y, QRgb colour)
     return runs;
 }
 
+// A planet at map (0, 20): its 5 x 5 round symbol starts at canvas (25, 80), right of the margin.
 TEST_F(Scene, PlanetColours)
 {
     struct Row {
         const char* what;
         std::int32_t ownercode;
         std::int32_t gametype;
-        bool intelligence, bombingsShown, bombed;
+        bool bombingsShown, bombed;
         QRgb colour;
     };
     for (const Row& r : {
-             Row{"own", ocOwn, gtStandard, false, false, false, c::lime},
-             Row{"other race", ocOther, gtStandard, false, false, false, c::red},
-             Row{"other race in Blind Galaxy", ocOther, gtBlind, false, false, false, c::blue},
-             Row{"known owner, intelligence off", -3, gtStandard, false, false, false, c::red},
-             Row{"known owner, intelligence off, Blind", -3, gtBlind, false, false, false, c::red},
-             Row{"uninhabited", ocUninhabited, gtStandard, false, false, false, c::gray},
-             Row{"bombed", ocOther, gtStandard, false, true, true, c::white},
-             Row{"bombed, bombings not shown", ocOther, gtStandard, false, false, true, c::red},
-             Row{"bombed uninhabited", ocUninhabited, gtStandard, false, true, true, c::white},
-             Row{"bombed own planet stays lime", ocOwn, gtStandard, false, true, true, c::lime},
+             Row{"own", ocOwn, gtStandard, false, false, c::lime},
+             Row{"other race", ocOther, gtStandard, false, false, c::red},
+             Row{"other race in Blind Galaxy", ocOther, gtBlind, false, false, c::blue},
+             Row{"known owner, intelligence off", -3, gtStandard, false, false, c::red},
+             Row{"known owner, intelligence off, Blind", -3, gtBlind, false, false, c::red},
+             Row{"uninhabited", ocUninhabited, gtStandard, false, false, c::gray},
+             Row{"bombed", ocOther, gtStandard, true, true, c::white},
+             Row{"bombed, bombings not shown", ocOther, gtStandard, false, true, c::red},
+             Row{"bombed uninhabited", ocUninhabited, gtStandard, true, true, c::white},
+             Row{"bombed own planet stays lime", ocOwn, gtStandard, true, true, c::lime},
          }) {
         SCOPED_TRACE(r.what);
         game.gametype = r.gametype;
-        game.turn.planets = {planet("P", 30, 40, r.ownercode)};
-        game.turn.bombings.clear();
-        if (r.bombed) {
-            bombingrecord b;
-            b.name = "P";
-            b.x = 30;
-            b.y = 40;
-            game.turn.bombings.push_back(b);
-        }
-        display.set(tgShowIntelligence, r.intelligence);
+        const double x = r.gametype == gtBlind ? -50 : 0, y = r.gametype == gtBlind ? -30 : 20;
+        game.turn.planets = {makePlanet("P", x, y, r.ownercode)};
+        game.turn.bombings.assign(r.bombed ? 1 : 0, bombingrecord{});
+        for (bombingrecord& b : game.turn.bombings) std::tie(b.x, b.y) = std::pair{x, y};
         display.set(tgShowBombings, r.bombingsShown);
-        auto canvas = paint();
-        EXPECT_EQ(canvas->pixel(X(30) + 2, Y(40) + 2), r.colour);
-        EXPECT_EQ(canvas->pixel(X(30) + 5, Y(40) + 2), c::black);
+        expectPixels(*paint(), {{25, 82, r.colour}, {27, 82, r.colour}, {29, 82, r.colour}, {27, 80, r.colour},
+                                {24, 82, c::black}, {30, 82, c::black}, {25, 80, c::black}});
     }
-}
-
-TEST_F(Scene, PlanetAtXZeroIsDrawnFromCanvasX25)
-{
-    game.turn.planets = {planet("Edge", 0, 20, ocOwn)};
-    auto canvas = paint();
-    EXPECT_EQ(canvas->pixel(25, 82), c::lime);
-    EXPECT_EQ(canvas->pixel(24, 82), c::black);
-    EXPECT_EQ(canvas->pixel(29, 82), c::lime);
 }
 
 TEST_F(Scene, SymbolSizesWithPlanetSizes)
 {
-    on({tgPlanetSize});
-    game.turn.planets = {planet("Big", 20, 20, ocOwn, 1000), planet("Tiny", 60, 20, ocOwn, 49),
-                         planet("Unknown", 60, 60, ocOwn, -1)};
+    show({tgPlanetSize});
+    game.turn.planets = {makePlanet("Big", 20, 20, ocOwn, 1000), makePlanet("Tiny", 60, 20, ocOwn, 49),
+                         makePlanet("Unknown", 60, 60, ocOwn, -1)};
     auto canvas = paint();
-    EXPECT_EQ(canvas->pixel(X(20) + 10, Y(20) + 5), c::lime) << "11 pixels wide";
-    EXPECT_EQ(canvas->pixel(X(20) + 11, Y(20) + 5), c::black);
-    EXPECT_EQ(canvas->pixel(X(60), Y(20)), c::lime) << "one pixel";
+    // Big: 11 pixels from (105, 80); Tiny: the one pixel (265, 80).
+    expectPixels(*canvas, {{105, 85, c::lime}, {115, 85, c::lime}, {116, 85, c::black}, {110, 90, c::lime},
+                           {110, 91, c::black}, {265, 80, c::lime}, {266, 80, c::black}, {265, 81, c::black}});
     MapCanvas reference(canvas->area());
     reference.setPen(c::lime);
     reference.setBrush(c::lime);
-    reference.ellipse(X(20), Y(20), X(20) + 11, Y(20) + 11);
-    EXPECT_EQ(countColour(*canvas, c::lime), countColour(reference, c::lime) + 1)
+    reference.ellipse(105, 80, 116, 91);
+    EXPECT_EQ(countOf(*canvas, c::lime), countOf(reference, c::lime) + 1)
         << "the big symbol and the one pixel; a planet of unknown size is not drawn";
 }
 
+// A planet drawn where an earlier one is gets a white frame around its symbol.
 TEST_F(Scene, OverlapFrame)
 {
-    {
-        SCOPED_TRACE("one planet: no frame");
-        game.turn.planets = {planet("A", 50, 50)};
-        EXPECT_EQ(countColour(*paint(), c::white), 0u);
-    }
-    {
-        SCOPED_TRACE("the second at the same pixel is framed");
-        game.turn.planets = {planet("A", 50, 50), planet("B", 50, 50)};
+    struct Row {
+        const char* what;
+        std::int32_t ownercode;
+        int planets;
+        std::size_t white;
+        Pixels pixels;
+    };
+    for (const Row& r : {
+             Row{"one planet: no frame", ocOther, 1, 0, {}},
+             Row{"the second at the same pixel: Rectangle(X-1, Y-1, X+w+2, Y+h+2)", ocOther, 2, 4 * 7,
+                 {{224, 199, c::white}, {231, 206, c::white}, {230, 205, c::black}, {232, 199, c::black}}},
+             Row{"uninhabited: Rectangle(X-1, Y-1, X+w+1, Y+h+1)", ocUninhabited, 2, 4 * 6,
+                 {{224, 199, c::white}, {230, 205, c::white}, {231, 206, c::black}}},
+         }) {
+        SCOPED_TRACE(r.what);
+        game.turn.planets.assign(static_cast<std::size_t>(r.planets), makePlanet("A", 50, 50, r.ownercode));
         auto canvas = paint();
-        const int x = X(50), y = Y(50);
-        EXPECT_EQ(canvas->pixel(x - 1, y - 1), c::white);
-        EXPECT_EQ(canvas->pixel(x + 6, y + 6), c::white) << "Rectangle(X-1, Y-1, X+w+2, Y+h+2)";
-        EXPECT_EQ(canvas->pixel(x + 7, y - 1), c::black);
-        EXPECT_EQ(countColour(*canvas, c::white), 4u * 7);
-    }
-    {
-        SCOPED_TRACE("uninhabited planets get a frame one pixel smaller");
-        game.turn.planets = {planet("A", 50, 50, ocUninhabited), planet("B", 50, 50, ocUninhabited)};
-        auto canvas = paint();
-        const int x = X(50), y = Y(50);
-        EXPECT_EQ(canvas->pixel(x + 5, y + 5), c::white);
-        EXPECT_EQ(canvas->pixel(x + 6, y + 6), c::black);
-        EXPECT_EQ(countColour(*canvas, c::white), 4u * 6);
+        EXPECT_EQ(countOf(*canvas, c::white), r.white);
+        expectPixels(*canvas, r.pixels);
     }
 }
 
+// Race k of the players known only from intelligence: three bars of 5 x 2 pixels, Palette A[k mod
+// 6], Palette B[(k div 6) mod 7], Palette A[k div 36], whatever the planet's size.
 TEST_F(Scene, RaceColouredMarks)
 {
-    on({tgShowIntelligence});
+    show({tgShowIntelligence, tgPlanetSize});
     addPlayers(40);
     struct Row {
         const char* what;
@@ -176,28 +157,22 @@ TEST_F(Scene, RaceColouredMarks)
              Row{"pseudo player 0 (1000 + 1)", -1001, c::aqua, c::olive, c::yellow},
          }) {
         SCOPED_TRACE(r.what);
-        game.turn.planets = {planet("P", 50, 50, r.ownercode)};
-        auto canvas = paint();
-        const int x = X(50), y = Y(50);
-        for (int col = x; col < x + 5; ++col) {
-            EXPECT_EQ(canvas->pixel(col, y), r.top);
-            EXPECT_EQ(canvas->pixel(col, y + 1), r.top);
-            EXPECT_EQ(canvas->pixel(col, y + 2), r.middle);
-            EXPECT_EQ(canvas->pixel(col, y + 3), r.middle);
-            EXPECT_EQ(canvas->pixel(col, y + 4), r.bottom);
-            EXPECT_EQ(canvas->pixel(col, y + 5), r.bottom) << "6 rows whatever the size";
-        }
-        EXPECT_EQ(canvas->pixel(x + 5, y), c::black);
-        EXPECT_EQ(canvas->pixel(x, y + 6), c::black);
+        game.turn.planets = {makePlanet("P", 50, 50, r.ownercode, 1500)};
+        Pixels pixels = {{230, 200, c::black}, {225, 206, c::black}};
+        for (int x = 225; x < 230; ++x)
+            for (const auto& [row, colour] : {std::pair{0, r.top}, {1, r.top}, {2, r.middle}, {3, r.middle},
+                                               {4, r.bottom}, {5, r.bottom}})
+                pixels.push_back({x, 200 + row, colour});
+        expectPixels(*paint(), pixels);
     }
 }
 
 TEST_F(Scene, RaceHighlight)
 {
-    on({tgShowIntelligence});
+    show({tgShowIntelligence});
     addPlayers(40);
     game.ownrace = "Race3";
-    game.turn.planets = {planet("P", 50, 50, -40), planet("Q", 20, 20, -3), planet("Pseudo", 80, 80, -1040)};
+    game.turn.planets = {makePlanet("P", 50, 50, -40), makePlanet("Q", 20, 20, -3), makePlanet("Pseudo", 80, 80, -1040)};
     struct Row {
         const char* what;
         std::optional<std::string> findRace;
@@ -214,10 +189,8 @@ TEST_F(Scene, RaceHighlight)
         SCOPED_TRACE(r.what);
         display.highlight.findRace = r.findRace;
         display.highlight.racesTableSelection = r.racesTable;
-        auto canvas = paint();
-        const QRgb expected = r.highlighted ? c::yellow : c::navy;
-        EXPECT_EQ(canvas->pixel(X(50) + 2, Y(50) + 2), expected);
-        EXPECT_EQ(canvas->pixel(X(80) + 2, Y(80) + 2), c::navy) << "pseudo players are never highlighted";
+        // Pseudo players are never highlighted.
+        expectPixels(*paint(), {{227, 202, r.highlighted ? c::yellow : c::navy}, {347, 322, c::navy}});
     }
     display.highlight = {};
     display.highlight.findRace = "Race3";
@@ -226,128 +199,87 @@ TEST_F(Scene, RaceHighlight)
 
 TEST_F(Scene, FindRaceMarksPlanetsWithItsShips)
 {
-    game.turn.planets = {planet("P", 50, 50, ocOther), planet("U", 20, 20, ocUninhabited)};
+    game.turn.planets = {makePlanet("P", 50, 50, ocOther), makePlanet("U", 20, 20, ocUninhabited)};
     for (planetrecord& p : game.turn.planets) p.alienraces = {"Zed"};
     display.highlight.findRace = "Zed";
-    EXPECT_EQ(paint()->pixel(X(50), Y(50)), c::black) << "corner of the round symbol: check box off";
+    expectPixels(*paint(), {{225, 200, c::black}}); // the round symbol's corner: check box off
     display.highlight.findRaceShips = true;
-    auto canvas = paint();
-    for (double at : {50.0, 20.0}) {
-        SCOPED_TRACE(at);
-        EXPECT_EQ(canvas->pixel(X(at), Y(at)), c::yellow) << "a yellow square";
-        EXPECT_EQ(canvas->pixel(X(at) + 4, Y(at) + 4), c::yellow);
-        EXPECT_EQ(canvas->pixel(X(at) + 5, Y(at) + 4), c::black);
-    }
+    // A yellow square over each symbol.
+    expectPixels(*paint(), {{225, 200, c::yellow}, {229, 204, c::yellow}, {230, 204, c::black}, {105, 80, c::yellow},
+                            {109, 84, c::yellow}, {110, 84, c::black}});
 }
 
-TEST_F(Scene, BattleRingsPushShipMarksOut)
+// Ship marks: a green plus left of the symbol for own groups, a red one right of it for others';
+// battle rings push them 2 pixels further out.
+TEST_F(Scene, BattleRingsAndShipMarks)
 {
-    on({tgShowShips2});
-    planetrecord p = planet("P", 50, 50, ocOther);
-    p.owngroups = p.aliengroups = 1;
-    p.hadbattle = 1;
-    p.battlesize = 3;
-    game.turn.planets = {p};
-    const int x = X(50), y = Y(50);
-    {
-        SCOPED_TRACE("battles not shown: marks beside the symbol");
-        auto canvas = paint();
-        EXPECT_EQ(canvas->pixel(x - 3, y - 2), c::green);
-        EXPECT_EQ(canvas->pixel(x - 1, y - 2), c::green);
-        EXPECT_EQ(canvas->pixel(x, y - 2), c::black);
-        EXPECT_EQ(canvas->pixel(x - 2, y - 3), c::green);
-        EXPECT_EQ(canvas->pixel(x - 2, y), c::black) << "the vertical stroke ends above the symbol's top";
-        EXPECT_EQ(canvas->pixel(x + 7, y - 2), c::red);
-        EXPECT_EQ(canvas->pixel(x + 4, y - 2), c::black);
-        EXPECT_EQ(canvas->pixel(x + 6, y - 3), c::red);
-        EXPECT_EQ(countColour(*canvas, c::fuchsia), 0u);
-    }
-    on({tgShowBattles});
-    {
-        SCOPED_TRACE("one ring without battle sizes");
-        auto canvas = paint();
-        EXPECT_EQ(canvas->pixel(x - 2, y + 2), c::fuchsia);
-        EXPECT_EQ(canvas->pixel(x - 3, y + 2), c::black);
-        EXPECT_EQ(canvas->pixel(x - 5, y - 2), c::green) << "2 pixels further out";
-        EXPECT_EQ(canvas->pixel(x - 4, y - 3), c::green);
-        EXPECT_EQ(canvas->pixel(x + 9, y - 2), c::red);
-        EXPECT_EQ(canvas->pixel(x + 8, y - 3), c::red);
-    }
-    on({tgBattleSize});
-    {
-        SCOPED_TRACE("battlesize rings with battle sizes");
-        auto canvas = paint();
-        for (int i = 1; i <= 3; ++i) {
-            EXPECT_EQ(canvas->pixel(x - 1 - i, y + 2), c::fuchsia) << "ring " << i << " left";
-            EXPECT_EQ(canvas->pixel(x + 5 + i, y + 2), c::fuchsia) << "ring " << i << " right";
-        }
-        EXPECT_EQ(canvas->pixel(x - 5, y + 2), c::black);
-        EXPECT_EQ(canvas->pixel(x - 1, y + 2), c::black);
-    }
-    {
-        SCOPED_TRACE("around a race-coloured mark the rings are square");
-        on({tgShowIntelligence});
-        addPlayers(3);
-        game.turn.planets[0].ownercode = -2;
-        auto canvas = paint();
-        EXPECT_EQ(canvas->pixel(x - 2, y - 2), c::fuchsia) << "corners of ring 1, Rectangle(X-2, Y-2, X+7, Y+8)";
-        EXPECT_EQ(canvas->pixel(x + 6, y + 7), c::fuchsia);
-        EXPECT_EQ(canvas->pixel(x - 1, y - 1), c::black);
-        EXPECT_EQ(canvas->pixel(x - 4, y + 8), c::fuchsia) << "ring 3 runs from X-4";
+    addPlayers(3);
+    struct Row {
+        const char* what;
+        std::vector<ToggleIndex> toggles;
+        std::int32_t ownercode;
+        Pixels pixels;
+    };
+    for (const Row& r : {
+             Row{"battles not shown: marks beside the symbol", {tgShowShips2}, ocOther,
+                 {{222, 198, c::green}, {224, 198, c::green}, {225, 198, c::black}, {223, 197, c::green},
+                  {223, 199, c::green}, {223, 200, c::black}, {232, 198, c::red}, {229, 198, c::black},
+                  {231, 197, c::red}, {223, 202, c::black}}},
+             Row{"one ring without battle sizes", {tgShowShips2, tgShowBattles}, ocOther,
+                 {{223, 202, c::fuchsia}, {222, 202, c::black}, {231, 202, c::fuchsia}, {220, 198, c::green},
+                  {221, 197, c::green}, {234, 198, c::red}, {233, 197, c::red}}},
+             Row{"battlesize (3) rings with battle sizes", {tgShowBattles, tgBattleSize}, ocOther,
+                 {{221, 202, c::fuchsia}, {222, 202, c::fuchsia}, {223, 202, c::fuchsia}, {231, 202, c::fuchsia},
+                  {232, 202, c::fuchsia}, {233, 202, c::fuchsia}, {220, 202, c::black}, {224, 202, c::black}}},
+             Row{"around a race-coloured mark the rings are square: Rectangle(X-1-i, Y-1-i, X+6+i, Y+7+i)",
+                 {tgShowBattles, tgBattleSize, tgShowIntelligence}, -2,
+                 {{223, 198, c::fuchsia}, {231, 207, c::fuchsia}, {224, 199, c::black}, {221, 208, c::fuchsia}}},
+             Row{"uninhabited planets get rings and marks too", {tgShowShips2, tgShowBattles}, ocUninhabited,
+                 {{223, 202, c::fuchsia}, {234, 198, c::red}, {220, 198, c::green}}},
+         }) {
+        SCOPED_TRACE(r.what);
+        display.toggles.fill(false);
+        for (ToggleIndex t : r.toggles) display.set(t, true);
+        planetrecord p = makePlanet("P", 50, 50, r.ownercode);
+        p.owngroups = p.aliengroups = 1;
+        p.hadbattle = 1;
+        p.battlesize = 3;
+        game.turn.planets = {p};
+        expectPixels(*paint(), r.pixels);
     }
 }
 
-TEST_F(Scene, UninhabitedPlanetsGetRingsAndMarksToo)
-{
-    on({tgShowShips2, tgShowBattles});
-    planetrecord p = planet("U", 50, 50, ocUninhabited);
-    p.aliengroups = 1;
-    p.hadbattle = 1;
-    game.turn.planets = {p};
-    auto canvas = paint();
-    EXPECT_EQ(canvas->pixel(X(50) - 2, Y(50) + 2), c::fuchsia);
-    EXPECT_EQ(canvas->pixel(X(50) + 9, Y(50) - 2), c::red);
-}
-
+// Routes of planet A (10, 50) to B (60, 50): from the symbols' middles plus one, (68, 203) and
+// (268, 203), each kind shifted sideways (CAP -3, MAT -1, COL +1, EMP +3) and shortened by 2 at
+// both ends.
 struct RouteScene : Scene {
     void SetUp() override
     {
-        game.turn.planets = {planet("A", 10, 50, ocOwn), planet("B", 60, 50), planet("C", 10, 90)};
+        game.turn.planets = {makePlanet("A", 10, 50, ocOwn), makePlanet("B", 60, 50), makePlanet("C", 10, 90)};
         routerecord r;
         r.name = "A";
         r.capital = r.material = r.colonists = r.empty = "B";
         game.turn.routes = {r};
-        on({tgCAP, tgMAT, tgCOL, tgEMP});
+        show({tgCAP, tgMAT, tgCOL, tgEMP});
     }
-    // Start and end of the routes of A: the symbols' middles plus one.
-    int sx() const { return X(10) + 3; }
-    int sy() const { return Y(50) + 3; }
 };
 
-TEST_F(RouteScene, FourKindsSideBySide)
+TEST_F(RouteScene, ArrowsOfTheFourKinds)
 {
-    auto canvas = paint();
-    const int mid = (sx() + X(60) + 3) / 2;
-    EXPECT_EQ(canvas->pixel(mid, sy() - 3), c::yellow);
-    EXPECT_EQ(canvas->pixel(mid, sy() - 1), c::fuchsia);
-    EXPECT_EQ(canvas->pixel(mid, sy() + 1), c::aqua);
-    EXPECT_EQ(canvas->pixel(mid, sy() + 3), c::red);
-    EXPECT_EQ(canvas->pixel(mid, sy()), c::black);
-    EXPECT_EQ(canvas->pixel(sx() + 2, sy() - 3), c::yellow) << "starts 2 pixels towards the end";
-    EXPECT_EQ(canvas->pixel(sx() + 1, sy() - 3), c::black);
-}
-
-TEST_F(RouteScene, VerticalRoutesShiftSideways)
-{
+    expectPixels(*paint(), {{168, 200, c::yellow}, {168, 202, c::fuchsia}, {168, 204, c::aqua}, {168, 206, c::red},
+                            {168, 203, c::black}, {70, 200, c::yellow}, {69, 200, c::black}});
+    // Mostly vertical (A to C, (68, 363)): shifted in x, shortened in y.
     game.turn.routes[0].capital = "C";
-    display.set(tgMAT, false);
-    display.set(tgCOL, false);
-    display.set(tgEMP, false);
-    auto canvas = paint();
-    const int mid = (sy() + Y(90) + 3) / 2;
-    EXPECT_EQ(canvas->pixel(sx() - 3, mid), c::yellow);
-    EXPECT_EQ(canvas->pixel(sx() - 3, sy() + 2), c::yellow);
-    EXPECT_EQ(canvas->pixel(sx() - 3, sy() + 1), c::black);
+    show({tgCAP});
+    expectPixels(*paint(), {{65, 283, c::yellow}, {65, 205, c::yellow}, {65, 204, c::black}});
+    // Ends are found by altname too; the start's middle follows its stored symbol radii (here 3
+    // pixels lower): the CAP arrow to B starts 3 rows lower, 2 pixels in.
+    game.turn.planets[0].name = "Home";
+    game.turn.planets[0].altname = "7";
+    game.turn.routes[0].name = "7";
+    game.turn.routes[0].capital = "B";
+    game.turn.routes[0].symbolsizes[1] = 5;
+    expectPixels(*paint(), {{70, 203, c::yellow}, {70, 200, c::black}});
 }
 
 TEST_F(RouteScene, RoutesLeftOut)
@@ -356,77 +288,56 @@ TEST_F(RouteScene, RoutesLeftOut)
         const char* what;
         const char* capital;
         bool capShown;
-        std::size_t yellow;
     };
-    for (const Row& r : {Row{"no route", "", true, 0}, Row{"\"-\"", "-", true, 0}, Row{"to its own start", "A", true, 0},
-                         Row{"unknown planet", "Nowhere", true, 0}, Row{"toggle off", "B", false, 0}}) {
+    for (const Row& r : {Row{"no route", "", true}, Row{"\"-\"", "-", true}, Row{"to its own start", "A", true},
+                         Row{"unknown planet", "Nowhere", true}, Row{"toggle off", "B", false}}) {
         SCOPED_TRACE(r.what);
         game.turn.routes[0].capital = r.capital;
         display.set(tgCAP, r.capShown);
         auto canvas = paint();
-        EXPECT_EQ(countColour(*canvas, c::yellow), r.yellow);
-        EXPECT_GT(countColour(*canvas, c::fuchsia), 0u) << "the other kinds are still drawn";
+        EXPECT_EQ(countOf(*canvas, c::yellow), 0u);
+        EXPECT_GT(countOf(*canvas, c::fuchsia), 0u) << "the other kinds are still drawn";
     }
-}
-
-TEST_F(RouteScene, EndsFoundByAltnameAndSymbolSizes)
-{
-    game.gametype = gtBlind;
-    game.turn.planets[0].name = "Home";
-    game.turn.planets[0].altname = "7";
-    game.turn.routes[0].name = "7";
-    game.turn.routes[0].symbolsizes[1] = 5; // the start's middle is 3 pixels lower
-    display.set(tgMAT, false);
-    display.set(tgCOL, false);
-    display.set(tgEMP, false);
-    auto canvas = paint();
-    // The start moved down by 3, the end did not: the CAP line is no longer horizontal, but it
-    // starts 3 rows lower.
-    EXPECT_EQ(canvas->pixel(X(10) + 3 + 2, Y(50) + 6 - 3), c::yellow);
 }
 
 TEST(MapArrow, HeadAtTheEnd)
 {
     MapCanvas canvas(QRect(0, 0, 40, 40));
     DrawArrow(canvas, c::red, 5, 20, 25, 20);
-    EXPECT_EQ(canvas.pixel(5, 20), c::red);
-    EXPECT_EQ(canvas.pixel(25, 20), c::red) << "the head's tip";
-    EXPECT_EQ(canvas.pixel(26, 20), c::black);
-    EXPECT_EQ(canvas.pixel(21, 16), c::red) << "4 back, 4 to the side";
-    EXPECT_EQ(canvas.pixel(21, 24), c::red);
-    EXPECT_EQ(canvas.pixel(20, 15), c::black);
+    // The line from the start, the head's tip at the end, its back corners 4 back and 4 aside.
+    expectPixels(canvas, {{5, 20, c::red}, {4, 20, c::black}, {25, 20, c::red}, {26, 20, c::black}, {21, 16, c::red},
+                          {21, 24, c::red}, {20, 15, c::black}, {23, 19, c::red}});
     MapCanvas none(QRect(0, 0, 10, 10));
     DrawArrow(none, c::red, 5, 5, 5, 5);
-    EXPECT_EQ(countColour(none, c::red), 0u);
+    EXPECT_EQ(countOf(none, c::red), 0u);
 }
 
 TEST_F(Scene, NamesUnderTheSymbols)
 {
-    on({tgNames});
+    show({tgNames});
     game.gametype = gtBlind;
-    game.turn.planets = {planet("Alpha", 0, 0, ocOwn)};
+    game.turn.planets = {makePlanet("Alpha", 0, 0, ocOwn)};
     game.turn.planets[0].altname = "12";
     auto canvas = paint();
+    // The label, centred under the symbol at (225, 200), 2 pixels below it, on a black cell.
     MapCanvas reference(canvas->area());
     reference.setFontColour(c::gray);
     reference.setBrush(c::black);
-    const int x = X(0) - reference.textWidth("12") / 2 + 2, y = Y(0) + 5 + 2;
+    const int x = 225 - reference.textWidth("12") / 2 + 2, y = 200 + 5 + 2;
     reference.text(x, y, "12");
-    ASSERT_GT(countColour(reference, c::gray), 0u);
-    EXPECT_EQ(countColour(*canvas, c::gray), countColour(reference, c::gray));
-    for (int row = y; row < y + reference.textHeight("12"); ++row)
-        for (int col = x; col < x + reference.textWidth("12"); ++col)
-            ASSERT_EQ(canvas->pixel(col, row), reference.pixel(col, row)) << col << "," << row;
+    ASSERT_GT(countOf(reference, c::gray), 0u);
+    EXPECT_EQ(countOf(*canvas, c::gray), countOf(reference, c::gray));
+    expectSamePixels(*canvas, reference, QRect(x, y, reference.textWidth("12"), reference.textHeight("12")));
 
     // Scrolled so far right that the name's middle is left of the view: not drawn.
     scroll.h.viewport = 100;
-    scroll.h.position = X(0) + reference.textWidth("Alpha") / 2;
-    EXPECT_EQ(countColour(*paint(), c::gray), 0u);
+    scroll.h.position = 225 + reference.textWidth("Alpha") / 2;
+    EXPECT_EQ(countOf(*paint(), c::gray), 0u);
 }
 
 TEST_F(Scene, InformationBars)
 {
-    planetrecord p = planet("P", 50, 50, ocOwn, 1000);
+    planetrecord p = makePlanet("P", 50, 50, ocOwn, 1000);
     p.population = unknownvalue;
     p.industry = 200;
     p.resources = 2;
@@ -434,8 +345,7 @@ TEST_F(Scene, InformationBars)
     p.attackscale = 0;
     p.shipscale = 15;
     game.turn.planets = {p};
-    const int x = X(50), y = Y(50);
-    auto whiteRun = [&](MapCanvas& canvas, int row, int from) {
+    auto whiteRun = [](const MapCanvas& canvas, int row, int from) {
         int n = 0;
         while (canvas.pixel(from + n, row) == c::white) ++n;
         return n;
@@ -457,28 +367,27 @@ TEST_F(Scene, InformationBars)
         display.set(tgShowInfo2, r.strength);
         display.set(tgPlanetSize, r.sizes);
         auto canvas = paint();
-        const int rows[4] = {y - 1, y + 1, y + 3, y + 5};
+        const int rows[4] = {199, 201, 203, 205};
         for (int k = 0; k < 4; ++k) {
-            EXPECT_EQ(whiteRun(*canvas, rows[k], x + r.x0), r.rows[k]) << "bar " << k;
-            EXPECT_NE(canvas->pixel(x + r.x0 - 1, rows[k]), c::white);
+            EXPECT_EQ(whiteRun(*canvas, rows[k], 225 + r.x0), r.rows[k]) << "bar " << k;
+            EXPECT_NE(canvas->pixel(225 + r.x0 - 1, rows[k]), c::white);
         }
     }
 }
 
+// Ships in hyperspace: 3 x 3 squares at (4x + 25, 4y) in every variant, fuchsia for enemies,
+// yellow for own ships.
 TEST_F(Scene, HyperspaceMarks)
 {
-    game.gametype = gtBlind; // placed without the Blind Galaxy centring
+    game.gametype = gtBlind;
     game.turn.mapmarks = {{30, 40, 1}, {60, 40, 0}};
+    EXPECT_EQ(countOf(*paint(), c::fuchsia), 0u) << "toggle off";
+    show({tgShowShips});
     auto canvas = paint();
-    EXPECT_EQ(countColour(*canvas, c::fuchsia), 0u) << "toggle off";
-    on({tgShowShips});
-    canvas = paint();
-    EXPECT_EQ(countColour(*canvas, c::fuchsia), 9u);
-    EXPECT_EQ(countColour(*canvas, c::yellow), 9u);
-    EXPECT_EQ(canvas->pixel(145, 160), c::fuchsia);
-    EXPECT_EQ(canvas->pixel(147, 162), c::fuchsia);
-    EXPECT_EQ(canvas->pixel(148, 162), c::black);
-    EXPECT_EQ(canvas->pixel(265, 160), c::yellow);
+    EXPECT_EQ(countOf(*canvas, c::fuchsia), 9u);
+    EXPECT_EQ(countOf(*canvas, c::yellow), 9u);
+    expectPixels(*canvas, {{145, 160, c::fuchsia}, {147, 162, c::fuchsia}, {148, 162, c::black}, {147, 163, c::black},
+                           {144, 160, c::black}, {265, 160, c::yellow}});
 }
 
 incomingrecord incoming(double fromX, double toX, double distance, double speed)
@@ -497,13 +406,13 @@ incomingrecord incoming(double fromX, double toX, double distance, double speed)
 
 TEST_F(Scene, IncomingGroupsWithTurnDots)
 {
-    on({tgShowIncoming});
-    const int row = Y(10) + 1; // dots and the current position's square cover rows Y+1 .. Y+3
+    show({tgShowIncoming});
+    const int row = 41; // map y 10: dots and the current position's square cover rows 41 .. 43
     struct Row {
         const char* what;
         incomingrecord record;
-        int squares;      // 3 x 3 squares on the row
-        int currentX;     // map x of the group now
+        int squares;  // 3 x 3 squares on the row
+        int currentX; // map x of the group now
     };
     for (const Row& r : {
              Row{"nothing flown yet: a dot after each of four turns", incoming(10, 60, 50, 10), 1 + 4, 10},
@@ -517,185 +426,149 @@ TEST_F(Scene, IncomingGroupsWithTurnDots)
         int silver = 0;
         for (int x = 0; x < scroll.h.canvas; ++x) silver += canvas->pixel(x, row) == c::silver;
         EXPECT_EQ(silver, 3 * r.squares);
-        const int cx = X(r.currentX) + 2;
-        EXPECT_EQ(canvas->pixel(cx - 1, row), c::silver);
-        EXPECT_EQ(canvas->pixel(cx + 1, row + 2), c::silver);
-        EXPECT_EQ(canvas->pixel(X(r.record.destinationx) + 2, Y(10) + 2), c::gray) << "the arrow's tip";
+        const int cx = 4 * r.currentX + 25 + 2, tip = 4 * static_cast<int>(r.record.destinationx) + 25 + 2;
+        expectPixels(*canvas, {{cx - 1, row, c::silver}, {cx + 1, row + 2, c::silver}, {tip, 42, c::gray}});
     }
 }
 
 TEST_F(Scene, IncomingGroupsThatCannotBeDrawn)
 {
-    on({tgShowIncoming});
+    show({tgShowIncoming});
     incomingrecord unknown = incoming(10, 60, 50, 10);
     unknown.originx = unknownposition;
     incomingrecord unknownEnd = incoming(10, 60, 50, 10);
     unknownEnd.destinationy = unknownposition;
     const incomingrecord good = incoming(10, 60, 20, 25);
-    const incomingrecord still = incoming(10, 60, 20, 0);
-    const incomingrecord backwards = incoming(10, 60, 20, -5);
-    const incomingrecord nowhere = incoming(30, 30, 0, 10);
-    game.turn.incominggroups = {unknown, unknownEnd, still, backwards, nowhere, good};
+    game.turn.incominggroups = {unknown, unknownEnd, incoming(10, 60, 20, 0), incoming(10, 60, 20, -5),
+                                incoming(30, 30, 0, 10), good};
     auto canvas = paint();
     game.turn.incominggroups = {good};
     auto alone = paint();
-    EXPECT_EQ(countColour(*canvas, c::silver), countColour(*alone, c::silver))
-        << "the group after the broken ones is drawn, nothing else";
-    EXPECT_EQ(countColour(*canvas, c::gray), countColour(*alone, c::gray));
+    // Unknown ends, no speed, backwards, nowhere to go: the group after them is drawn, nothing else.
+    EXPECT_EQ(countOf(*canvas, c::silver), countOf(*alone, c::silver));
+    EXPECT_EQ(countOf(*canvas, c::gray), countOf(*alone, c::gray));
 
     // A crawling group: its dots are bounded.
     game.turn.incominggroups = {incoming(10, 60, 50, 1e-9)};
-    EXPECT_GT(countColour(*paint(), c::silver), 0u);
+    EXPECT_GT(countOf(*paint(), c::silver), 0u);
 }
 
 TEST_F(Scene, DistanceLineAndLabel)
 {
-    on({tgDistance});
+    show({tgDistance});
     view.firstselection = {10, 10, 0, 2, 2, "A"};
-    EXPECT_EQ(countColour(*paint(), c::white), 0u) << "one selection: no line";
+    EXPECT_EQ(countOf(*paint(), c::white), 0u) << "one selection: no line";
     view.secondselection = {40, 50, 0, 2, 2, "B"};
     auto canvas = paint();
-    const int x1 = X(10) + 2, y1 = Y(10) + 2, x2 = X(40) + 2, y2 = Y(50) + 2;
-    EXPECT_EQ(canvas->pixel(x1, y1), c::white);
-    EXPECT_EQ(canvas->pixel(x2, y2), c::black) << "the line stops short of its end";
+    // From (67, 42) up to, not including, (187, 202); the distance in the middle on black.
+    expectPixels(*canvas, {{67, 42, c::white}, {187, 202, c::black}});
     MapCanvas reference(canvas->area());
     reference.setFontColour(c::white);
     reference.setBrush(c::black);
     const std::string label = "50.000";
-    const int lx = x1 + (x2 - x1) / 2 - reference.textWidth(label) / 2;
-    const int ly = y1 + (y2 - y1) / 2 - reference.textHeight(label) / 2;
-    reference.text(lx, ly, label);
-    for (int row = ly; row < ly + reference.textHeight(label); ++row)
-        for (int col = lx; col < lx + reference.textWidth(label); ++col)
-            ASSERT_EQ(canvas->pixel(col, row), reference.pixel(col, row)) << col << "," << row;
+    const QRect cell(67 + 60 - reference.textWidth(label) / 2, 42 + 80 - reference.textHeight(label) / 2,
+                     reference.textWidth(label), reference.textHeight(label));
+    reference.text(cell.left(), cell.top(), label);
+    expectSamePixels(*canvas, reference, cell);
 }
 
+// Circles around the most recent selection's symbol middle, (227, 202) for a planet at (50, 50):
+// the fixed radii (10 and 20 map units, 40 and 80 pixels), or the planet's group speeds, else its
+// fleet speeds.
 TEST_F(Scene, CirclesAroundTheRecentSelection)
 {
-    on({tgCircles, tgDistance});
-    EXPECT_EQ(countColour(*paint(), c::white), 0u) << "no selection: nothing";
+    show({tgCircles, tgDistance});
+    EXPECT_EQ(countOf(*paint(), c::white), 0u) << "no selection: nothing";
     view.firstselection = {50, 50, 0, 2, 2, "P"};
     auto canvas = paint();
-    // Radii 10 and 20 at zoom 4 around the symbol's middle (227, 202).
     EXPECT_EQ(runsInRow(*canvas, 202, c::white), 4);
-    EXPECT_EQ(canvas->pixel(187, 202), c::white);
-    EXPECT_EQ(canvas->pixel(186, 202), c::black);
-    EXPECT_EQ(canvas->pixel(267, 202), c::white);
-    EXPECT_EQ(canvas->pixel(268, 202), c::black);
-    EXPECT_EQ(canvas->pixel(147, 202), c::white);
-    EXPECT_EQ(canvas->pixel(227, 162), c::white);
-
+    expectPixels(*canvas, {{187, 202, c::white}, {186, 202, c::black}, {267, 202, c::white}, {268, 202, c::black},
+                           {147, 202, c::white}, {227, 162, c::white}, {227, 161, c::black}, {227, 242, c::white}});
     display.numOfCircles = 3;
     display.rangeInterval = 5;
     EXPECT_EQ(runsInRow(*paint(), 202, c::white), 6);
-}
 
-TEST_F(Scene, RangeCirclesFromSpeeds)
-{
-    on({tgCircles, tgGroupDistance, tgFleetDistance});
-    planetrecord p = planet("P", 50, 50, ocOwn);
+    show({tgCircles, tgGroupDistance, tgFleetDistance});
+    planetrecord p = makePlanet("P", 50, 50, ocOwn);
     p.groupspeeds = {5, 12.5};
     p.fleetspeeds = {7};
     game.turn.planets = {p};
-    view.firstselection = {50, 50, 0, 2, 2, "P"};
-    auto canvas = paint();
+    canvas = paint();
     EXPECT_EQ(runsInRow(*canvas, 202, c::white), 4) << "group speeds win over fleet speeds";
-    EXPECT_EQ(canvas->pixel(227 - 20, 202), c::white);
-    EXPECT_EQ(canvas->pixel(227 - 50, 202), c::white);
+    expectPixels(*canvas, {{207, 202, c::white}, {177, 202, c::white}});
     display.set(tgGroupDistance, false);
     EXPECT_EQ(runsInRow(*paint(), 202, c::white), 2);
     game.turn.planets[0].fleetspeeds.clear();
-    EXPECT_EQ(countColour(*paint(), c::white), 0u) << "no speeds: no circles, not the fixed ones";
+    EXPECT_EQ(countOf(*paint(), c::white), 0u) << "no speeds: no circles, not the fixed ones";
+    game.turn.planets[0].fleetspeeds = {7};
     view.firstselection.name = "Elsewhere";
-    EXPECT_EQ(countColour(*paint(), c::white), 0u);
+    EXPECT_EQ(countOf(*paint(), c::white), 0u) << "no planet of that name";
 }
 
 TEST_F(Scene, CirclesInBlindGalaxyCentreOnTheSymbol)
 {
-    on({tgCircles});
+    show({tgCircles});
     display.numOfCircles = 1;
+    game.gametype = gtBlind;
+    view.firstselection = {-20, 10, 0, 2, 2, "P"};
     for (bool cartesian : {false, true}) {
         SCOPED_TRACE(cartesian);
-        game.gametype = gtBlind;
         game.gameoptions.cartesian = cartesian;
-        view.firstselection = {-20, 10, 0, 2, 2, "P"};
-        auto canvas = paint();
-        const int cx = X(-20) + 2, cy = Y(10) + 2;
-        EXPECT_EQ(canvas->pixel(cx, cy - 40), c::white) << "top";
-        EXPECT_EQ(canvas->pixel(cx, cy - 41), c::black);
-        EXPECT_EQ(canvas->pixel(cx - 40, cy), c::white) << "left";
-        EXPECT_EQ(canvas->pixel(cx, cy + 40), c::white) << "bottom";
+        const int cx = 4 * 30 + 25 + 2, cy = 4 * (cartesian ? 40 : 60) + 2;
+        expectPixels(*paint(), {{cx, cy - 40, c::white}, {cx, cy - 41, c::black}, {cx - 40, cy, c::white},
+                                {cx, cy + 40, c::white}, {cx + 40, cy, c::white}});
     }
 }
 
 TEST_F(Scene, PlanetsOutOfViewAreSkipped)
 {
-    on({tgShowInfo});
-    planetrecord far = planet("Far", 10, 10, ocOwn, 1000);
-    planetrecord near = planet("Near", 60, 60, ocOwn, 1000);
-    game.turn.planets = {far, near};
+    show({tgShowInfo});
+    game.turn.planets = {makePlanet("Far", 10, 10, ocOwn, 1000), makePlanet("Near", 60, 60, ocOwn, 1000)};
     scroll.h = {100, 200, 0, scroll.h.canvas};
     scroll.v = {100, 200, 0, scroll.v.canvas};
-    auto canvas = paint(); // the image still covers the whole canvas
-    EXPECT_EQ(canvas->pixel(X(10) + 2, Y(10) + 2), c::black);
-    EXPECT_EQ(canvas->pixel(X(10) + 7, Y(10) - 1), c::black);
-    EXPECT_EQ(canvas->pixel(X(60) + 2, Y(60) + 2), c::lime);
-    EXPECT_EQ(canvas->pixel(X(60) + 7, Y(60) - 1), c::white);
+    // The image still covers the whole canvas: symbol and bar of Far (65, 40) are left out.
+    expectPixels(*paint(), {{67, 42, c::black}, {72, 39, c::black}, {267, 242, c::lime}, {272, 239, c::white}});
 }
 
-// Broken report values (huge or endless numbers) must not overflow pixel arithmetic: the paint
-// ends, and what can be placed is still drawn.
+// Broken report values (huge or endless numbers, absurd sizes) must not overflow pixel arithmetic:
+// the paint ends, and what can be placed is still drawn.
 TEST_F(Scene, AbsurdValuesPaintSafely)
 {
     display.toggles.fill(true);
-    display.set(tgShowInfo, true);
     const double huge = 1e300;
-    planetrecord wide = planet("Wide", 1e15, -1e15, ocOwn, 1e14);
+    planetrecord wide = makePlanet("Wide", 1e15, -1e15, ocOwn, 1e14);
     wide.population = wide.industry = wide.resources = huge;
     wide.hadbattle = 1;
     wide.battlesize = 20;
     wide.groupspeeds = {1e12, std::nan("")};
-    planetrecord odd = planet("Odd", std::nan(""), 50, -5, huge);
-    game.turn.planets = {wide, odd, planet("Fine", 50, 50, ocOwn)};
+    planetrecord odd = makePlanet("Odd", std::nan(""), 50, -5, huge);
+    game.turn.planets = {wide, odd, makePlanet("Fine", 50, 50, ocOwn)};
     addPlayers(5);
     routerecord r;
     r.name = "Fine";
     r.capital = "Wide";
     r.material = "Odd";
     game.turn.routes = {r};
-    incomingrecord in = incoming(-1e18, 1e18, 1e17, 1e-300);
-    game.turn.incominggroups = {in, incoming(10, 60, 50, 10)};
+    game.turn.incominggroups = {incoming(-1e18, 1e18, 1e17, 1e-300), incoming(10, 60, 50, 10)};
     game.turn.mapmarks = {{1e20, -1e20, 1}};
     view.firstselection = {1e15, -1e15, 0, 2, 2, "Wide"};
     view.secondselection = {50, 50, 0, 2, 2, "Fine"};
     correctBecauseOfPlanetSizeButton(game, view, true);
     auto canvas = paint();
-    EXPECT_EQ(canvas->pixel(X(50) + 2, Y(50) + 2), c::lime);
-    EXPECT_GT(countColour(*canvas, c::silver), 0u) << "the incoming group after the broken one";
+    expectPixels(*canvas, {{227, 202, c::lime}});
+    EXPECT_GT(countOf(*canvas, c::silver), 0u) << "the incoming group after the broken one";
 }
 
 TEST(MapRendering, VisibleAreaIsSmallAtHighZoom)
 {
-    Game game = galaxy(1000, 1000);
-    MapScroll scroll;
-    scroll.h.viewport = 800;
-    scroll.v.viewport = 600;
-    setCanvasSize(scroll, game, 35);
+    MapScroll scroll = maptest::viewport(galaxy(1000, 1000), 35, 800, 600);
     scroll.h.position = 17000;
     scroll.v.position = 9000;
-    const QRect area = visibleCanvasArea(scroll, 16);
-    EXPECT_EQ(area, QRect(17000 - 16, 9000 - 16, 832, 632));
+    EXPECT_EQ(visibleCanvasArea(scroll, 16), QRect(17000 - 16, 9000 - 16, 832, 632));
     // A canvas smaller than the viewport is covered whole.
     scroll.h = {800, 0, 172, 455};
     scroll.v = {600, 0, 90, 420};
     EXPECT_EQ(visibleCanvasArea(scroll, 0), QRect(0, 0, 455, 420));
-}
-
-std::string numbered(const char* prefix, int k)
-{
-    std::string name = prefix;
-    name += std::to_string(k);
-    return name;
 }
 
 // A busy map painted on the visible part only looks exactly like the same part of the whole
@@ -705,14 +578,11 @@ TEST(MapRendering, VisiblePartMatchesTheWholeCanvas)
     std::mt19937 random(7);
     std::uniform_real_distribution<double> coordinate(0, 200);
     Game game = galaxy(200, 200);
-    for (int k = 1; k <= 30; ++k) {
-        playerrecord player;
-        player.name = numbered("R", k);
-        game.turn.players.push_back(player);
-    }
+    const auto numbered = [](const char* prefix, int k) { return prefix + std::to_string(k); };
+    for (int k = 1; k <= 30; ++k) game.turn.players.push_back(makePlayer(numbered("R", k)));
     for (int k = 0; k < 400; ++k) {
-        planetrecord p = planet(numbered("P", k), coordinate(random), coordinate(random),
-                                static_cast<std::int32_t>(k % 7) - 3, coordinate(random) * 10);
+        planetrecord p = makePlanet(numbered("P", k), coordinate(random), coordinate(random),
+                                    static_cast<std::int32_t>(k % 7) - 3, coordinate(random) * 10);
         if (k % 50 == 0 && k > 0) {
             p.x = game.turn.planets.back().x; // overlapping planets
             p.y = game.turn.planets.back().y;
@@ -745,11 +615,7 @@ TEST(MapRendering, VisiblePartMatchesTheWholeCanvas)
     display.toggles.fill(true);
     display.set(tgShowInfo, false);
     display.set(tgPlanetSize, false);
-
-    MapScroll scroll;
-    scroll.h.viewport = 300;
-    scroll.v.viewport = 220;
-    setCanvasSize(scroll, game, 6);
+    MapScroll scroll = maptest::viewport(game, 6, 300, 220);
     scroll.h.position = 410;
     scroll.v.position = 333;
 
@@ -757,13 +623,11 @@ TEST(MapRendering, VisiblePartMatchesTheWholeCanvas)
     MapRenderer(game, view, display, scroll).paint(whole);
     MapCanvas part(visibleCanvasArea(scroll));
     MapRenderer(game, view, display, scroll).paint(part);
-    int differences = 0, drawn = 0;
-    for (int y = 333; y < 333 + 220; ++y)
-        for (int x = 410; x < 410 + 300; ++x) {
-            differences += whole.pixel(x, y) != part.pixel(x, y);
-            drawn += part.pixel(x, y) != c::black;
-        }
-    EXPECT_EQ(differences, 0);
+    const QRect visible(410, 333, 300, 220);
+    expectSamePixels(part, whole, visible);
+    int drawn = 0;
+    for (int y = visible.top(); y <= visible.bottom(); ++y)
+        for (int x = visible.left(); x <= visible.right(); ++x) drawn += part.pixel(x, y) != c::black;
     EXPECT_GT(drawn, 1000);
 }
 
