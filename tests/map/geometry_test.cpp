@@ -31,7 +31,11 @@ TEST(MapGeometry, CanvasSizeHasMarginsAroundTheMap)
     }
 }
 
-TEST(MapGeometry, MapToScreenPerVariant)
+// Map positions to canvas pixels per variant, and canvas pixels back to map positions, clamped to
+// the galaxy. Rows that go both ways: the canvas pixel leads back to the map position.
+enum Way { bothWays, toScreen, toMap };
+
+TEST(MapGeometry, MapPositionsAndCanvasPixels)
 {
     struct Row {
         const char* what;
@@ -40,75 +44,45 @@ TEST(MapGeometry, MapToScreenPerVariant)
         std::int32_t width, height, zoom;
         double x, y;
         int X, Y;
+        Way way;
     };
     for (const Row& r : {
-             Row{"standard origin: 25 pixel margin left only", gtStandard, false, 100, 100, 4, 0, 0, 25, 0},
-             Row{"standard scaled", gtStandard, false, 100, 100, 4, 10, 20, 65, 80},
-             Row{"halves round to even (0.5 -> 0)", gtStandard, false, 100, 100, 1, 0.5, 2.5, 25, 2},
-             Row{"halves round to even (1.5 -> 2)", gtStandard, false, 100, 100, 1, 1.5, 3.5, 27, 4},
-             Row{"cartesian is a Blind Galaxy option only", gtGalaxyNG, true, 100, 100, 2, 5, 5, 35, 10},
-             Row{"blind: map centred on 0,0", gtBlind, false, 100, 100, 2, 0, 0, 125, 100},
-             Row{"blind: left edge", gtBlind, false, 100, 100, 2, -50, -50, 25, 0},
-             Row{"blind odd width halves with div", gtBlind, false, 101, 101, 2, 0, 0, 125, 100},
-             Row{"blind cartesian: positive y above", gtBlind, true, 100, 100, 2, 0, 10, 125, 80},
-             Row{"blind cartesian: negative y below", gtBlind, true, 100, 100, 2, 0, -10, 125, 120},
-             Row{"blind without cartesian: positive y below", gtBlind, false, 100, 100, 2, 0, 10, 125, 120},
+             Row{"standard origin: 25 pixel margin left only", gtStandard, false, 100, 100, 4, 0, 0, 25, 0, bothWays},
+             Row{"standard scaled", gtStandard, false, 100, 100, 4, 10, 20, 65, 80, bothWays},
+             Row{"halves round to even (0.5 -> 0)", gtStandard, false, 100, 100, 1, 0.5, 2.5, 25, 2, toScreen},
+             Row{"halves round to even (1.5 -> 2)", gtStandard, false, 100, 100, 1, 1.5, 3.5, 27, 4, toScreen},
+             Row{"cartesian is a Blind Galaxy option only", gtGalaxyNG, true, 100, 100, 2, 5, 5, 35, 10, bothWays},
+             Row{"blind: map centred on 0,0", gtBlind, false, 100, 100, 2, 0, 0, 125, 100, bothWays},
+             Row{"blind: left edge", gtBlind, false, 100, 100, 2, -50, -50, 25, 0, bothWays},
+             Row{"blind odd width halves with div", gtBlind, false, 101, 101, 2, 0, 0, 125, 100, bothWays},
+             Row{"blind cartesian: positive y above", gtBlind, true, 100, 100, 2, 0, 10, 125, 80, bothWays},
+             Row{"blind cartesian: negative y below", gtBlind, true, 100, 100, 2, 7, -10, 139, 120, bothWays},
+             Row{"blind without cartesian: positive y below", gtBlind, false, 100, 100, 2, -7, 10, 111, 120, bothWays},
+             // A 100 x 60 galaxy at zoom 4: canvas 455 x 260.
+             Row{"left margin shows the minimum x", gtStandard, false, 100, 60, 4, 0, 0, 3, 0, toMap},
+             Row{"right and bottom margins show the maximum", gtStandard, false, 100, 60, 4, 100, 60, 454, 259, toMap},
+             Row{"blind: left margin shows -width/2", gtBlind, false, 100, 60, 4, -50, -30, 0, 0, toMap},
+             Row{"blind cartesian: top shows +height/2", gtBlind, true, 100, 60, 4, 50, 30, 454, 0, toMap},
+             Row{"blind cartesian: bottom shows -height/2", gtBlind, true, 100, 60, 4, 0, -30, 225, 259, toMap},
          }) {
         SCOPED_TRACE(r.what);
         const MapGeometry g(r.gametype, r.cartesian, r.width, r.height, r.zoom);
-        EXPECT_EQ(g.MapToScreenX(r.x), r.X);
-        EXPECT_EQ(g.MapToScreenY(r.y), r.Y);
-    }
-}
-
-TEST(MapGeometry, ScreenToMapClampsToTheGalaxy)
-{
-    struct Row {
-        const char* what;
-        std::int32_t gametype;
-        bool cartesian;
-        int X, Y;
-        double x, y;
-    };
-    // A 100 x 60 galaxy at zoom 4: canvas 455 x 260.
-    for (const Row& r : {
-             Row{"left margin shows the minimum x", gtStandard, false, 3, 0, 0, 0},
-             Row{"inside", gtStandard, false, 65, 80, 10, 20},
-             Row{"right and bottom margins show the maximum", gtStandard, false, 454, 259, 100, 60},
-             Row{"blind: left margin shows -width/2", gtBlind, false, 0, 0, -50, -30},
-             Row{"blind: centre", gtBlind, false, 225, 120, 0, 0},
-             Row{"blind cartesian: top shows +height/2", gtBlind, true, 454, 0, 50, 30},
-             Row{"blind cartesian: bottom shows -height/2", gtBlind, true, 225, 259, 0, -30},
-         }) {
-        SCOPED_TRACE(r.what);
-        const MapGeometry g(r.gametype, r.cartesian, 100, 60, 4);
-        const auto p = g.ScreenToMap(r.X, r.Y);
-        ASSERT_TRUE(p);
-        EXPECT_DOUBLE_EQ(p->x, r.x);
-        EXPECT_DOUBLE_EQ(p->y, r.y);
+        if (r.way != toMap) {
+            EXPECT_EQ(g.MapToScreenX(r.x), r.X);
+            EXPECT_EQ(g.MapToScreenY(r.y), r.Y);
+        }
+        if (r.way != toScreen) {
+            const auto p = g.ScreenToMap(r.X, r.Y);
+            ASSERT_TRUE(p);
+            EXPECT_DOUBLE_EQ(p->x, r.x);
+            EXPECT_DOUBLE_EQ(p->y, r.y);
+        }
     }
     for (std::int32_t zoom : {0, -1}) {
         SCOPED_TRACE("no map position without a zoom");
         const MapGeometry g(gtStandard, false, 100, 100, zoom);
         EXPECT_FALSE(g.ScreenToMap(50, 50));
         EXPECT_FALSE(g.pointerPosition(50, 50));
-    }
-}
-
-TEST(MapGeometry, ScreenToMapInvertsMapToScreen)
-{
-    for (std::int32_t type : {gtStandard, gtBlind}) {
-        for (bool cartesian : {false, true}) {
-            const MapGeometry g(type, cartesian, 120, 90, 6);
-            const double lo = type == gtBlind ? -40 : 5;
-            for (double x = lo; x < lo + 80; x += 7.3) {
-                SCOPED_TRACE(testing::Message() << "type " << type << " cartesian " << cartesian << " x " << x);
-                const auto p = g.ScreenToMap(g.MapToScreenX(x), g.MapToScreenY(x / 2));
-                ASSERT_TRUE(p);
-                EXPECT_NEAR(p->x, x, 1.0 / 6);
-                EXPECT_NEAR(p->y, x / 2, 1.0 / 6);
-            }
-        }
     }
 }
 
@@ -198,6 +172,12 @@ TEST(MapZoom, SmallCanvasIsCentredAndGrowsIntoTheViewport)
     EXPECT_EQ(scroll.h.offset, 0);
     EXPECT_EQ(scroll.h.position, 27); // trunc(400 / 800 x 855 - 400)
     EXPECT_EQ(scroll.v.offset, (900 - 820) / 2) << "vertically still smaller";
+    // Zoom 9 (955 x 920): horizontally trunc(427 / 855 x 955 - 427) = 49 more; vertically the canvas
+    // now fills the viewport and scrolls by trunc(450 / 900 x 920 - 450) = 10.
+    ASSERT_TRUE(zoomStep(view, game, scroll, +1));
+    EXPECT_EQ(scroll.h.position, 27 + 49);
+    EXPECT_EQ(scroll.v.offset, 0);
+    EXPECT_EQ(scroll.v.position, 10);
 }
 
 TEST(MapZoom, ZoomOnMousePutsThePressedPointInTheMiddle)

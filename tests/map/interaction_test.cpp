@@ -11,21 +11,21 @@ namespace {
 using maptest::galaxy;
 using maptest::makePlanet;
 
-// Three planets of a 100 x 100 Standard galaxy at zoom 4; symbols are 5 x 5 pixels.
+// Three planets of a 100 x 100 Standard galaxy at zoom 4: map (x, y) is canvas (4x + 25, 4y), and
+// symbols are 5 x 5 pixels while planet sizes are not shown.
 struct PressFixture : testing::Test {
     Game game = galaxy();
     ViewState view = maptest::zoomed(4);
-    MapGeometry geometry{game, 4};
 
     void SetUp() override
     {
-        game.turn.planets = {makePlanet("A", 10, 10, ocOwn), makePlanet("B", 50, 20, ocOther), makePlanet("C", 80, 80, -3)};
-        geometry = MapGeometry(game, 4);
+        game.turn.planets = {makePlanet("A", 10, 10, ocOwn), makePlanet("B", 50, 20, ocOther),
+                             makePlanet("C", 80, 80, -3)};
     }
-    PressResult pressOn(const char* name, int dx = 2, int dy = 2)
+    PressResult pressOn(const char* name, int dx = 2, int dy = 2, bool sizes = false)
     {
         const planetrecord* p = findPlanet(game.turn, name);
-        return mapPress(game, view, false, geometry.MapToScreenX(p->x) + dx, geometry.MapToScreenY(p->y) + dy, false);
+        return mapPress(game, view, sizes, static_cast<int>(4 * p->x) + 25 + dx, static_cast<int>(4 * p->y) + dy, false);
     }
 };
 
@@ -34,7 +34,6 @@ TEST_F(PressFixture, SelectionsRotate)
     pressOn("A");
     EXPECT_EQ(view.firstselection.name, "A");
     EXPECT_FALSE(view.secondselection.isSet()) << "one planet: no distance line yet";
-
     pressOn("B");
     EXPECT_EQ(view.firstselection.name, "A");
     EXPECT_EQ(view.secondselection.name, "B");
@@ -51,41 +50,44 @@ TEST_F(PressFixture, SelectionsRotate)
     EXPECT_EQ(r.panels[0].planet, &game.turn.planets[2]);
 }
 
+// The symbol box X0 <= X < X0 + w, Y0 <= Y < Y0 + w, with w = 11 for B's size 1000 when sizes are
+// shown, 5 otherwise; the selection takes the radius w div 2.
 TEST_F(PressFixture, SymbolBoxIsHalfOpen)
 {
+    game.turn.planets[1].size = 1000;
     struct Row {
         int dx, dy;
-        bool hit;
+        bool sizes, hit;
     };
-    for (const Row& r : {Row{0, 0, true}, Row{4, 4, true}, Row{5, 2, false}, Row{2, 5, false}, Row{-1, 2, false}}) {
-        SCOPED_TRACE(testing::Message() << r.dx << "," << r.dy);
+    for (const Row& r : {Row{0, 0, false, true}, Row{4, 4, false, true}, Row{5, 2, false, false},
+                         Row{2, 5, false, false}, Row{-1, 2, false, false}, Row{0, -1, false, false},
+                         Row{10, 10, false, false}, Row{10, 10, true, true}, Row{11, 2, true, false}}) {
+        SCOPED_TRACE(testing::Message() << r.dx << "," << r.dy << (r.sizes ? " sizes shown" : ""));
         view.clearSelections();
-        const PressResult result = pressOn("B", r.dx, r.dy);
+        const PressResult result = pressOn("B", r.dx, r.dy, r.sizes);
         EXPECT_EQ(view.firstselection.isSet(), r.hit);
         EXPECT_EQ(result.panels.size(), r.hit ? 1u : 0u);
+        EXPECT_EQ(view.firstselection.radiusx, !r.hit ? 0 : r.sizes ? 5 : 2);
     }
 }
 
-TEST_F(PressFixture, BlackSpaceEmptiesBothSelections)
+// After A and B were picked, a press on black space empties both selections; one on a drawn pixel
+// without planet (an arrow, a label) keeps them as the rotation left them.
+TEST_F(PressFixture, PressBesideThePlanets)
 {
-    pressOn("A");
-    pressOn("B");
-    const PressResult r = mapPress(game, view, false, 300, 300, true);
-    EXPECT_TRUE(r.blank);
-    EXPECT_TRUE(r.panels.empty());
-    EXPECT_FALSE(view.firstselection.isSet());
-    EXPECT_FALSE(view.secondselection.isSet());
-}
-
-TEST_F(PressFixture, DrawnPixelWithoutPlanetOnlyMovesTheSecondSelection)
-{
-    // An arrow or a label: the selections stay as the rotation left them.
-    pressOn("A");
-    pressOn("B");
-    const PressResult r = mapPress(game, view, false, 300, 300, false);
-    EXPECT_FALSE(r.blank);
-    EXPECT_EQ(view.firstselection.name, "B");
-    EXPECT_EQ(view.secondselection.name, "B");
+    for (bool black : {true, false}) {
+        SCOPED_TRACE(black ? "black" : "drawn");
+        view.clearSelections();
+        pressOn("A");
+        pressOn("B");
+        const PressResult r = mapPress(game, view, false, 300, 300, black);
+        EXPECT_EQ(r.blank, black);
+        EXPECT_TRUE(r.panels.empty());
+        EXPECT_EQ(view.firstselection.isSet(), !black);
+        EXPECT_EQ(view.secondselection.isSet(), !black);
+        EXPECT_EQ(view.firstselection.name, black ? "" : "B");
+        EXPECT_EQ(view.secondselection.name, black ? "" : "B");
+    }
 }
 
 TEST_F(PressFixture, TwoPlanetsAtOnePixel)
@@ -99,35 +101,23 @@ TEST_F(PressFixture, TwoPlanetsAtOnePixel)
         ASSERT_EQ(r.panels.size(), 2u);
         EXPECT_EQ(r.panels.back().name, "D") << "the panel ends on the later one in list order";
     }
-    {
-        SCOPED_TRACE("with a selection before: the later one ends in the second selection");
-        view.clearSelections();
-        pressOn("A");
-        pressOn("B");
-        EXPECT_EQ(view.firstselection.name, "A");
-        EXPECT_EQ(view.secondselection.name, "D");
-    }
+    SCOPED_TRACE("with a selection before: the later one ends in the second selection");
+    view.clearSelections();
+    pressOn("A");
+    pressOn("B");
+    EXPECT_EQ(view.firstselection.name, "A");
+    EXPECT_EQ(view.secondselection.name, "D");
 }
 
-TEST_F(PressFixture, LargerSymbolsWithPlanetSizes)
-{
-    game.turn.planets[1].size = 1000; // 11 pixels
-    const int X = geometry.MapToScreenX(50) + 10, Y = geometry.MapToScreenY(20) + 10;
-    mapPress(game, view, false, X, Y, false);
-    EXPECT_FALSE(view.firstselection.isSet());
-    mapPress(game, view, true, X, Y, false);
-    EXPECT_EQ(view.firstselection.name, "B");
-    EXPECT_EQ(view.firstselection.radiusx, 5);
-}
-
+// Ship marks of the text map: 4 x 4 boxes at (4x + 25, 4y) in every variant, "Enemy ship" for kind
+// 1, "Your ship" for kind 0, selected as "ship" with owner code 3 and no radius.
 TEST_F(PressFixture, ShipMarks)
 {
-    game.gametype = gtBlind; // marks are placed without the Blind Galaxy centring
     game.turn.mapmarks = {{30, 40, 1}, {60, 40, 0}};
-    geometry = MapGeometry(game, 4);
     pressOn("A"); // a planet first
     ASSERT_EQ(view.firstselection.name, "A");
-    const PressResult r = mapPress(game, view, false, 30 * 4 + 25 + 3, 160 + 3, false);
+    game.gametype = gtBlind;
+    const PressResult r = mapPress(game, view, false, 145 + 3, 160 + 3, false);
     ASSERT_EQ(r.panels.size(), 1u);
     EXPECT_EQ(r.panels[0].what, PanelShows::MapMark);
     EXPECT_EQ(r.panels[0].name, "Enemy ship");
@@ -138,37 +128,39 @@ TEST_F(PressFixture, ShipMarks)
     EXPECT_EQ(view.secondselection.x, 30);
 
     view.clearSelections();
-    const PressResult own = mapPress(game, view, false, 60 * 4 + 25, 160, false);
+    const PressResult own = mapPress(game, view, false, 265, 160, false);
     ASSERT_EQ(own.panels.size(), 1u);
     EXPECT_EQ(own.panels[0].name, "Your ship");
     EXPECT_EQ(view.firstselection.name, "ship");
-    EXPECT_TRUE(mapPress(game, view, false, 60 * 4 + 25 + 4, 160, false).panels.empty()) << "4 x 4 box";
+    EXPECT_TRUE(mapPress(game, view, false, 265 + 4, 160, false).panels.empty()) << "4 x 4 box";
 }
 
 TEST(MapMouseMove, PositionTexts)
 {
     struct Row {
         const char* what;
-        std::int32_t gametype;
+        std::int32_t gametype, zoom;
         bool cartesian;
         int X, Y;
-        const char* x;
-        const char* y;
+        std::optional<std::pair<std::string, std::string>> texts;
     };
     for (const Row& r : {
-             Row{"left margin shows the minimum", gtStandard, false, 10, 0, "X:  0.00", "Y:  0.00"},
-             Row{"inside", gtStandard, false, 66, 81, "X: 10.25", "Y: 20.25"},
-             Row{"beyond the map the maximum", gtStandard, false, 2000, 2000, "X: 100.00", "Y: 100.00"},
-             Row{"blind left margin", gtBlind, false, 0, 0, "X: -50.00", "Y: -50.00"},
-             Row{"blind cartesian top", gtBlind, true, 225, 0, "X:  0.00", "Y: 50.00"},
+             Row{"left margin shows the minimum", gtStandard, 4, false, 10, 0, {{"X:  0.00", "Y:  0.00"}}},
+             Row{"inside", gtStandard, 4, false, 66, 81, {{"X: 10.25", "Y: 20.25"}}},
+             Row{"beyond the map the maximum", gtStandard, 4, false, 2000, 2000, {{"X: 100.00", "Y: 100.00"}}},
+             Row{"blind left margin", gtBlind, 4, false, 0, 0, {{"X: -50.00", "Y: -50.00"}}},
+             Row{"blind cartesian top", gtBlind, 4, true, 225, 0, {{"X:  0.00", "Y: 50.00"}}},
+             Row{"no zoom yet: the labels keep their texts", gtStandard, 0, false, 40, 40, std::nullopt},
+             Row{"no zoom yet (-1)", gtStandard, -1, false, 40, 40, std::nullopt},
          }) {
         SCOPED_TRACE(r.what);
         Game game = galaxy(100, 100, r.gametype);
         game.gameoptions.cartesian = r.cartesian;
-        const auto texts = mapMouseMove(game, maptest::zoomed(4), r.X, r.Y);
-        ASSERT_TRUE(texts);
-        EXPECT_EQ(texts->x, r.x);
-        EXPECT_EQ(texts->y, r.y);
+        const auto texts = mapMouseMove(game, maptest::zoomed(r.zoom), r.X, r.Y);
+        ASSERT_EQ(texts.has_value(), r.texts.has_value());
+        if (!texts) continue;
+        EXPECT_EQ(texts->x, r.texts->first);
+        EXPECT_EQ(texts->y, r.texts->second);
         EXPECT_EQ(texts->dto, "") << "no selection, no distance";
     }
 }
@@ -182,19 +174,9 @@ TEST(MapMouseMove, DistanceToTheRecentSelection)
     view.secondselection.x = 9.5;
     view.secondselection.y = 8.5;
     // Pointer 2.5 pixels back: (40 - 25 - 2.5, 15 - 2.5) = (12.5, 12.5), 5 from the second selection.
-    auto texts = mapMouseMove(game, view, 40, 15);
-    ASSERT_TRUE(texts);
-    EXPECT_EQ(texts->dto, "DTO: 5.00");
+    EXPECT_EQ(mapMouseMove(game, view, 40, 15)->dto, "DTO: 5.00");
     view.secondselection.clear();
-    texts = mapMouseMove(game, view, 40, 15);
-    EXPECT_EQ(texts->dto, "DTO: 17.68"); // from the first: sqrt(2 x 12.5^2)
-}
-
-TEST(MapMouseMove, NothingWithoutZoom)
-{
-    const Game game = galaxy();
-    EXPECT_FALSE(mapMouseMove(game, maptest::zoomed(0), 40, 40));
-    EXPECT_FALSE(mapMouseMove(game, maptest::zoomed(-1), 40, 40));
+    EXPECT_EQ(mapMouseMove(game, view, 40, 15)->dto, "DTO: 17.68"); // from the first: sqrt(2 x 12.5^2)
 }
 
 TEST(MapNames, LabelsAndNames)

@@ -13,6 +13,9 @@ using maptest::makeGroup;
 using maptest::makePlanet;
 using test::Strings;
 
+// A label's text, or "(kept)" when the label keeps the text it had.
+std::string shown(const std::optional<std::string>& label) { return label.value_or("(kept)"); }
+
 // The labels of a planet: the name with its label in Blind Galaxy, position as 3:2, the other
 // values as 4:2 and empty when unknown.
 TEST(PlanetPanel, TextsOfAPlanet)
@@ -36,8 +39,9 @@ TEST(PlanetPanel, TextsOfAPlanet)
     const Strings expected = {"X: 12.50", "Y: 7.00", "Owner: Me", "Producing: Drive", "Size: 1000.00",
                               "Population: 500.00", "Industrie: 300.00", "Resources: 2.00", "CAP: 0.00",
                               "MAT: 12.38", ""};
-    EXPECT_EQ((Strings{*t.xpos, *t.ypos, *t.owner, *t.producing, *t.size, *t.population, *t.industrie, *t.resources,
-                       *t.cap, *t.mat, *t.col}),
+    EXPECT_EQ((Strings{shown(t.xpos), shown(t.ypos), shown(t.owner), shown(t.producing), shown(t.size),
+                       shown(t.population), shown(t.industrie), shown(t.resources), shown(t.cap), shown(t.mat),
+                       shown(t.col)}),
               expected);
 }
 
@@ -81,38 +85,30 @@ TEST(PlanetPanel, ProductionFigures)
     }
 }
 
+// A refresh after a change of turn (position -99999) keeps the position labels; a ship mark empties
+// every planet label; "nothing" clears the name and the position and leaves the rest.
 TEST(PlanetPanel, ModesAndKeptLabels)
 {
     Game game = galaxy();
     game.turn.planets = {makePlanet("P", 1, 1)};
-    {
-        SCOPED_TRACE("refresh after a change of turn: the position labels keep their texts");
-        const PlanetPanelTexts t =
-            planetPanelTexts(game, PanelShows::Planet, &game.turn.planets[0], "P", unknownposition, unknownposition);
-        EXPECT_FALSE(t.xpos);
-        EXPECT_FALSE(t.ypos);
-        EXPECT_EQ(t.owner, "");
-    }
-    {
-        SCOPED_TRACE("a ship mark");
-        const PlanetPanelTexts t = planetPanelTexts(game, PanelShows::MapMark, nullptr, "Enemy ship", 3, 4.25);
-        EXPECT_EQ(t.panelobject, "Enemy ship");
-        EXPECT_EQ(t.selection, "Selected: Enemy ship");
-        EXPECT_EQ(t.xpos, "X: 3.00");
-        EXPECT_EQ(t.ypos, "Y: 4.25");
-        for (const auto* label : {&t.owner, &t.producing, &t.size, &t.resources, &t.population, &t.industrie,
-                                  &t.production, &t.maxShip, &t.maxTech, &t.cap, &t.mat, &t.col})
-            EXPECT_EQ(*label, "");
-    }
-    {
-        SCOPED_TRACE("clearing");
-        const PlanetPanelTexts t = planetPanelTexts(game, PanelShows::Nothing, nullptr, "", 3, 4);
-        EXPECT_EQ(t.selection, "");
-        EXPECT_EQ(t.xpos, "");
-        EXPECT_EQ(t.ypos, "");
-        EXPECT_FALSE(t.owner) << "the rest keep their texts";
-        EXPECT_FALSE(t.size);
-    }
+    const PlanetPanelTexts refresh =
+        planetPanelTexts(game, PanelShows::Planet, &game.turn.planets[0], "P", unknownposition, unknownposition);
+    EXPECT_EQ((Strings{shown(refresh.xpos), shown(refresh.ypos), shown(refresh.owner)}),
+              (Strings{"(kept)", "(kept)", ""}));
+
+    const PlanetPanelTexts mark = planetPanelTexts(game, PanelShows::MapMark, nullptr, "Enemy ship", 3, 4.25);
+    EXPECT_EQ(mark.panelobject, "Enemy ship");
+    EXPECT_EQ((Strings{shown(mark.selection), shown(mark.xpos), shown(mark.ypos)}),
+              (Strings{"Selected: Enemy ship", "X: 3.00", "Y: 4.25"}));
+    for (const auto* label : {&mark.owner, &mark.producing, &mark.size, &mark.resources, &mark.population,
+                              &mark.industrie, &mark.production, &mark.maxShip, &mark.maxTech, &mark.cap, &mark.mat,
+                              &mark.col})
+        EXPECT_EQ(shown(*label), "");
+
+    const PlanetPanelTexts nothing = planetPanelTexts(game, PanelShows::Nothing, nullptr, "", 3, 4);
+    EXPECT_EQ((Strings{shown(nothing.selection), shown(nothing.xpos), shown(nothing.ypos), shown(nothing.owner),
+                       shown(nothing.size)}),
+              (Strings{"", "", "", "(kept)", "(kept)"}));
 }
 
 grouprecord warship(const char* at, double number)
@@ -167,40 +163,38 @@ struct GroupsFixture : testing::Test {
     }
 };
 
+// Listed: own groups at the planet that are not battle entries, other races' groups with ships
+// left, but no other race's battle entry when an own battle entry there survived. The filters hide
+// groups without attacks or cargo; the yellow marker stays while any group is there.
 TEST_F(GroupsFixture, WhichGroupsAreListed)
 {
-    const GroupsAtPlanet grid = FillGroupsAtPlanet(game, "Alpha", GroupFilter::All);
-    EXPECT_EQ(grid.caption, "Groups at planet 12:");
-    EXPECT_TRUE(grid.hasGroups);
-    // Not listed: own group in flight, own battle entry, own group elsewhere, alien battle entry
-    // without survivors.
-    EXPECT_EQ(types(grid), (Strings{"Me:Cruiser", "Me:Hauler", "Them:Cruiser", "Them:Raider"}));
-    EXPECT_EQ(grid.rows[3].cells[2], "2") << "a battle entry counts its survivors";
-}
-
-TEST_F(GroupsFixture, OwnSurvivingBattleEntryHidesTheOthers)
-{
-    game.turn.racegroups[0].groups.push_back(battleEntry("Cruiser", "Alpha", 1));
-    const GroupsAtPlanet grid = FillGroupsAtPlanet(game, "Alpha", GroupFilter::All);
-    EXPECT_EQ(types(grid), (Strings{"Me:Cruiser", "Me:Hauler", "Them:Cruiser"}));
-}
-
-TEST_F(GroupsFixture, Filters)
-{
     struct Row {
+        const char* what;
         GroupFilter filter;
-        std::vector<std::string> listed;
+        std::vector<grouprecord> ownExtra;
+        Strings listed;
     };
-    for (const Row& r : {Row{GroupFilter::Military, {"Me:Cruiser", "Them:Cruiser"}},
-                         Row{GroupFilter::Transport, {"Me:Hauler"}}}) {
-        SCOPED_TRACE(static_cast<int>(r.filter));
-        const GroupsAtPlanet grid = FillGroupsAtPlanet(game, "Alpha", r.filter);
+    for (const Row& r : {
+             Row{"all: not the own group in flight, battle entry or group elsewhere, nor the alien battle "
+                 "entry without survivors", GroupFilter::All, {},
+                 {"Me:Cruiser", "Me:Hauler", "Them:Cruiser", "Them:Raider"}},
+             Row{"an own surviving battle entry hides the others' entries", GroupFilter::All,
+                 {battleEntry("Cruiser", "Alpha", 1)}, {"Me:Cruiser", "Me:Hauler", "Them:Cruiser"}},
+             Row{"military", GroupFilter::Military, {}, {"Me:Cruiser", "Them:Cruiser"}},
+             Row{"transport", GroupFilter::Transport, {}, {"Me:Hauler"}},
+         }) {
+        SCOPED_TRACE(r.what);
+        Game g = game;
+        for (const grouprecord& extra : r.ownExtra) g.turn.racegroups[0].groups.push_back(extra);
+        const GroupsAtPlanet grid = FillGroupsAtPlanet(g, "Alpha", r.filter);
+        EXPECT_EQ(grid.caption, "Groups at planet 12:");
         EXPECT_EQ(types(grid), r.listed);
         EXPECT_TRUE(grid.hasGroups);
     }
+    EXPECT_EQ(FillGroupsAtPlanet(game, "Alpha", GroupFilter::All).rows[3].cells[2], "2")
+        << "a battle entry counts its survivors";
     // Only warships here: "transport" lists nothing, yet the marker stays.
-    game.turn.racegroups[0].groups = {warship("Alpha", 1)};
-    game.turn.racegroups.resize(1);
+    game.turn.racegroups = {{"Me", {warship("Alpha", 1)}}};
     const GroupsAtPlanet grid = FillGroupsAtPlanet(game, "Alpha", GroupFilter::Transport);
     EXPECT_TRUE(grid.rows.empty());
     EXPECT_TRUE(grid.hasGroups);
