@@ -86,39 +86,32 @@ TEST(MapGeometry, MapPositionsAndCanvasPixels)
     }
 }
 
-TEST(MapZoom, ButtonsAtTheLimits)
-{
-    struct Row {
-        std::int32_t zoom, stored;
-        ZoomButtons buttons;
-    };
-    for (const Row& r : {Row{1, 1, {true, true, false}}, Row{2, 2, {true, true, true}}, Row{34, 34, {true, true, true}},
-                         Row{35, 35, {false, false, true}}, Row{0, 1, {true, true, false}},
-                         Row{80, 35, {false, false, true}}}) {
-        SCOPED_TRACE(testing::Message() << "zoom " << r.zoom << " (a fitted zoom is brought into 1..35)");
-        ViewState view;
-        EXPECT_EQ(SetZoom(view, r.zoom), r.buttons);
-        EXPECT_EQ(view.zoomfactor, r.stored);
-    }
-}
-
-TEST(MapZoom, StepsStopAtTheLimits)
+// The zoom commands work within 1..35: the buttons at a zoom (a stored or fitted zoom is brought
+// into the range), and whether a step in or out is taken (not without a zoom yet).
+TEST(MapZoom, ButtonsAndStepsAtTheLimits)
 {
     const Game game = galaxy();
     struct Row {
-        std::int32_t zoom;
-        int step;
-        bool done;
+        std::int32_t zoom, stored;
+        ZoomButtons buttons;
+        bool in, out;
     };
-    for (const Row& r : {Row{35, +1, false}, Row{1, -1, false}, Row{-1, +1, false}, Row{0, +1, false},
-                         Row{34, +1, true}, Row{2, -1, true}}) {
-        SCOPED_TRACE(testing::Message() << "zoom " << r.zoom << " step " << r.step);
-        ViewState view = zoomed(r.zoom);
-        MapScroll scroll = viewport(game, r.zoom, 800, 500);
-        const MapScroll before = scroll;
-        EXPECT_EQ(zoomStep(view, game, scroll, r.step), r.done);
-        EXPECT_EQ(view.zoomfactor, r.done ? r.zoom + r.step : r.zoom);
-        EXPECT_EQ(scroll.h.canvas, r.done ? canvasWidth(game.mapwidth, view.zoomfactor) : before.h.canvas);
+    for (const Row& r : {Row{1, 1, {true, true, false}, true, false}, Row{2, 2, {true, true, true}, true, true},
+                         Row{34, 34, {true, true, true}, true, true}, Row{35, 35, {false, false, true}, false, true},
+                         Row{0, 1, {true, true, false}, false, false}, Row{-1, 1, {true, true, false}, false, false},
+                         Row{80, 35, {false, false, true}, false, false}}) {
+        SCOPED_TRACE(testing::Message() << "zoom " << r.zoom);
+        ViewState view;
+        EXPECT_EQ(SetZoom(view, r.zoom), r.buttons);
+        EXPECT_EQ(view.zoomfactor, r.stored);
+        for (const auto& [step, done] : {std::pair{+1, r.in}, {-1, r.out}}) {
+            view.zoomfactor = r.zoom;
+            MapScroll scroll = viewport(game, r.zoom, 800, 500);
+            const int before = scroll.h.canvas;
+            EXPECT_EQ(zoomStep(view, game, scroll, step), done) << "step " << step;
+            EXPECT_EQ(view.zoomfactor, done ? r.zoom + step : r.zoom);
+            EXPECT_EQ(scroll.h.canvas, done ? 100 * (r.zoom + step) + 55 : before);
+        }
     }
 }
 
@@ -387,43 +380,37 @@ TEST(MapSymbols, BattleSizesScaleToTwenty)
     }
 }
 
+// The stored radii follow the planet-size toggle: routes find their planets by label, incoming
+// groups and the selections by name; a name that matches no planet keeps its radii.
 TEST(MapSymbols, RadiiFollowThePlanetSizeToggle)
 {
     Game game = galaxy(100, 100, gtBlind);
     game.turn.planets = {makePlanet("Alpha", 1, 1, ocOwn, 1000), makePlanet("Beta", 5, 5, ocOther, 720)};
     game.turn.planets[0].altname = "12";
-    routerecord route;
-    route.name = "12"; // routes name planets by their label
+    game.turn.routes.resize(1);
+    routerecord& route = game.turn.routes[0];
+    route.name = route.material = "12";
     route.capital = "Beta";
-    route.material = "12";
     route.colonists = "Nowhere";
-    game.turn.routes = {route};
-    incomingrecord in;
-    in.origin = "Beta";
-    in.destination = "Alpha"; // incoming groups by their name
-    game.turn.incominggroups = {in};
+    route.symbolsizes[6] = route.symbolsizes[7] = 9;
+    game.turn.incominggroups.resize(1);
+    game.turn.incominggroups[0].origin = "Beta";
+    game.turn.incominggroups[0].destination = "Alpha";
     ViewState view;
-    view.firstselection.x = 1;
-    view.firstselection.name = "Alpha";
-    view.secondselection.x = 5;
-    view.secondselection.name = "Beta";
+    view.firstselection = {1, 1, 0, 0, 0, "Alpha"};
+    view.secondselection = {5, 5, 0, 0, 0, "Beta"};
+    auto radii = [](const auto& sizes) { return std::vector<int>(sizes.begin(), sizes.end()); };
+    const auto& incoming = game.turn.incominggroups[0].symbolsizes;
 
-    correctBecauseOfPlanetSizeButton(game, view, true);
-    const auto& sizes = game.turn.routes[0].symbolsizes;
-    EXPECT_EQ((std::vector<int>{sizes[0], sizes[1], sizes[2], sizes[3], sizes[4], sizes[5], sizes[6]}),
-              (std::vector<int>{5, 5, 4, 4, 5, 5, 2}))
-        << "an unknown planet keeps its radii";
-    const auto& in0 = game.turn.incominggroups[0].symbolsizes;
-    EXPECT_EQ((std::vector<int>{in0[0], in0[1], in0[2], in0[3]}), (std::vector<int>{4, 4, 5, 5}));
-    EXPECT_EQ(view.firstselection.radiusx, 5);
-    EXPECT_EQ(view.firstselection.radiusy, 5);
-    EXPECT_EQ(view.secondselection.radiusx, 4);
-
-    game.turn.routes[0].symbolsizes[6] = 9;
+    correctBecauseOfPlanetSizeButton(game, view, true); // 1000: 11 pixels, radius 5; 720: 8, radius 4
+    EXPECT_EQ(radii(route.symbolsizes), (std::vector<int>{5, 5, 4, 4, 5, 5, 9, 9, 2, 2}));
+    EXPECT_EQ(radii(incoming), (std::vector<int>{4, 4, 5, 5}));
+    EXPECT_EQ((std::vector<int>{view.firstselection.radiusx, view.firstselection.radiusy, view.secondselection.radiusx,
+                                view.secondselection.radiusy}),
+              (std::vector<int>{5, 5, 4, 4}));
     correctBecauseOfPlanetSizeButton(game, view, false);
-    EXPECT_EQ(game.turn.routes[0].symbolsizes[0], 2);
-    EXPECT_EQ(game.turn.routes[0].symbolsizes[6], 9);
-    EXPECT_EQ(game.turn.incominggroups[0].symbolsizes[3], 2);
+    EXPECT_EQ(radii(route.symbolsizes), (std::vector<int>{2, 2, 2, 2, 2, 2, 9, 9, 2, 2}));
+    EXPECT_EQ(radii(incoming), (std::vector<int>{2, 2, 2, 2}));
     EXPECT_EQ(view.firstselection.radiusx, 2);
 }
 

@@ -118,7 +118,7 @@ TEST(StringGridModelSort, RecordsComeOutWholeAndInOrder)
         grid.SetRecordLayout(c.rowsPerRecord == 2, c.keyRow);
         grid.SortBy(0, c.ascending);
 
-        ASSERT_EQ(grid.cell(1, 0), "Tag");
+        ASSERT_EQ(grid.cell(1, 0), "Tag") << "the heading stays";
         std::vector<int> seen;
         std::vector<double> numbers;
         std::vector<std::string> texts;
@@ -143,42 +143,33 @@ TEST(StringGridModelSort, RecordsComeOutWholeAndInOrder)
     }
 }
 
+// Races-table layout: a value row and a change row per race, moving together; "sort by
+// difference" makes the change row the key and sorts again at once. An incomplete last record
+// stays where it is.
 TEST(StringGridModelSort, TwoRowRecordsMoveTogether)
 {
-    // Races-table layout: a value row and a change row per race.
-    StringGridModel grid(2, 7);
-    grid.setRow(0, {"Race", "Prod. points"});
-    grid.setRow(1, {"Alpha", "100.00"});
-    grid.setRow(2, {"", "-5.00"});
-    grid.setRow(3, {"Beta", "300.00"});
-    grid.setRow(4, {"", "20.00"});
-    grid.setRow(5, {"Gamma", "200.00"});
-    grid.setRow(6, {"", "1.00"});
+    using Cells = std::vector<std::string>;
+    StringGridModel grid = gridOf({{"Race", "Prod. points"}, {"Alpha", "100.00"}, {"", "-5.00"}, {"Beta", "300.00"},
+                                   {"", "20.00"}, {"Gamma", "200.00"}, {"", "1.00"}});
     grid.SetNumericColumns({1});
     grid.SetRecordLayout(true, 0);
-
     grid.SortBy(1, false);
-    EXPECT_EQ(columnOf(grid, 0), (std::vector<std::string>{"Beta", "", "Gamma", "", "Alpha", ""}));
-    EXPECT_EQ(columnOf(grid, 1), (std::vector<std::string>{"300.00", "20.00", "200.00", "1.00", "100.00", "-5.00"}));
-
-    // "sort by difference": the change row becomes the key and the grid sorts again at once.
+    EXPECT_EQ(columnOf(grid, 0), (Cells{"Beta", "", "Gamma", "", "Alpha", ""}));
+    EXPECT_EQ(columnOf(grid, 1), (Cells{"300.00", "20.00", "200.00", "1.00", "100.00", "-5.00"}));
     grid.SetRecordLayout(true, 1);
-    EXPECT_EQ(columnOf(grid, 0), (std::vector<std::string>{"Beta", "", "Gamma", "", "Alpha", ""}));
+    EXPECT_EQ(columnOf(grid, 0), (Cells{"Beta", "", "Gamma", "", "Alpha", ""}));
     grid.SortBy(1, true);
-    EXPECT_EQ(columnOf(grid, 0), (std::vector<std::string>{"Alpha", "", "Gamma", "", "Beta", ""}));
-    EXPECT_EQ(columnOf(grid, 1), (std::vector<std::string>{"100.00", "-5.00", "200.00", "1.00", "300.00", "20.00"}));
+    EXPECT_EQ(columnOf(grid, 0), (Cells{"Alpha", "", "Gamma", "", "Beta", ""}));
+    EXPECT_EQ(columnOf(grid, 1), (Cells{"100.00", "-5.00", "200.00", "1.00", "300.00", "20.00"}));
+
+    StringGridModel odd = gridOf({{"H"}, {"c"}, {"c2"}, {"a"}, {"a2"}, {"odd"}});
+    odd.SetRecordLayout(true, 0);
+    odd.SortBy(0, true);
+    EXPECT_EQ(columnOf(odd, 0), (Cells{"a", "a2", "c", "c2", "odd"}));
 }
 
-TEST(StringGridModelSort, IncompleteLastRecordStays)
-{
-    StringGridModel grid(1, 6);
-    for (const auto& [row, text] : std::vector<std::pair<int, std::string>>{{0, "H"}, {1, "c"}, {2, "c2"}, {3, "a"}, {4, "a2"}, {5, "odd"}})
-        grid.setCell(0, row, text);
-    grid.SetRecordLayout(true, 0);
-    grid.SortBy(0, true);
-    EXPECT_EQ(columnOf(grid, 0), (std::vector<std::string>{"a", "a2", "c", "c2", "odd"}));
-}
-
+// A left press on a heading sorts ascending, a right one descending; only the sort column's
+// heading cell is marked; unsorting keeps the order and drops the mark.
 TEST(StringGridModelSort, SortStateAndHeadingPresses)
 {
     StringGridModel grid = keyedGrid({"2", "3", "1"});
@@ -186,50 +177,38 @@ TEST(StringGridModelSort, SortStateAndHeadingPresses)
     EXPECT_EQ(grid.sortColumn(), -1);
     EXPECT_TRUE(grid.ascending());
     EXPECT_FALSE(grid.isSortHeading(0, 0)) << "no marked heading while unsorted";
-
     struct Press {
         int column;
-        bool right;
-        int sortColumn;
-        bool ascending;
+        bool right, ascending;
         std::string tags;
     };
-    const std::vector<Press> presses = {
-        {0, false, 0, true, "cab"},
-        {0, true, 0, false, "bac"},  // right press on the sort column: same column, descending
-        {1, true, 1, false, "cba"},  // tag column as text, descending
-        {0, false, 0, true, "cab"},
-    };
-    for (const Press& p : presses) {
-        SCOPED_TRACE("press on column " + std::to_string(p.column) + (p.right ? " (right)" : " (left)"));
+    for (const Press& p : {Press{0, false, true, "cab"}, Press{0, true, false, "bac"}, Press{1, true, false, "cba"},
+                           Press{0, false, true, "cab"}}) {
+        SCOPED_TRACE(testing::Message() << "press on column " << p.column << (p.right ? " (right)" : " (left)"));
         grid.headingPressed(p.column, p.right);
-        EXPECT_EQ(grid.sortColumn(), p.sortColumn);
+        EXPECT_EQ(grid.sortColumn(), p.column);
         EXPECT_EQ(grid.ascending(), p.ascending);
         EXPECT_EQ(tags(grid), p.tags);
-        EXPECT_TRUE(grid.isSortHeading(p.sortColumn, 0));
-        EXPECT_FALSE(grid.isSortHeading(p.sortColumn, 1)) << "only the heading row is marked";
-        EXPECT_FALSE(grid.isSortHeading(1 - p.sortColumn, 0));
+        EXPECT_TRUE(grid.isSortHeading(p.column, 0));
+        EXPECT_FALSE(grid.isSortHeading(p.column, 1));
+        EXPECT_FALSE(grid.isSortHeading(1 - p.column, 0));
     }
-
-    // Unsorting keeps the order and drops the mark.
     grid.SortBy(-1, false);
     EXPECT_EQ(tags(grid), "cab");
     EXPECT_FALSE(grid.isSortHeading(0, 0));
 }
 
+// A view refills the grid in list order and asks for the same sort again; changing the numeric
+// columns alone does not sort.
 TEST(StringGridModelSort, ResortAfterRefill)
 {
     StringGridModel grid = keyedGrid({"b", "a"});
     grid.SortBy(0, true);
     EXPECT_EQ(tags(grid), "ba");
-    // A view refills the grid in list order and asks for the same sort again.
     grid.setRowCount(4);
-    grid.setRow(1, {"z", "1"});
-    grid.setRow(2, {"m", "2"});
-    grid.setRow(3, {"a", "3"});
+    for (int r = 1; r <= 3; ++r) grid.setRow(r, {std::string(1, "zma"[r - 1]), std::to_string(r)});
     grid.Resort();
     EXPECT_EQ(columnOf(grid, 1), (std::vector<std::string>{"3", "2", "1"}));
-    // Changing the numeric columns alone does not sort.
     grid.setCell(0, 1, "zz");
     grid.SetNumericColumns({0});
     EXPECT_EQ(grid.cell(0, 1), "zz");
@@ -247,32 +226,22 @@ TEST(StringGridModel, NumericKey)
     }
 }
 
+// The first row from 0 (the heading included) whose cell is exactly the text, in every row of a
+// grid beyond 256 rows; -1 for none or for a column outside the grid.
 TEST(StringGridModel, FindRow)
 {
     StringGridModel grid(2, 400);
     grid.setRow(0, {"Name", "ID"});
-    for (int r = 1; r < 400; ++r) grid.setRow(r, {std::string("P").append(std::to_string(r)), std::to_string(r % 7)});
+    for (int r = 1; r < 400; ++r) grid.setRow(r, {"P" + std::to_string(r), std::to_string(r % 7)});
     grid.setCell(0, 350, "P3"); // a second "P3" far down
-
     struct Case {
         int column;
         std::string text;
         int row;
     };
-    const std::vector<Case> cases = {
-        {0, "Name", 0},   // the heading row itself
-        {1, "ID", 0},
-        {0, "P3", 3},     // the first of two
-        {0, "p3", -1},    // case-sensitive
-        {0, "P3 ", -1},   // exact text
-        {0, "P399", 399}, // far beyond row 255
-        {0, "P300", 300},
-        {0, "P400", -1},
-        {1, "0", 7},
-        {2, "P3", -1},    // no such column
-        {-1, "P3", -1},
-    };
-    for (const Case& c : cases) {
+    for (const Case& c : {Case{0, "Name", 0}, Case{1, "ID", 0}, Case{0, "P3", 3}, Case{0, "p3", -1}, Case{0, "P3 ", -1},
+                          Case{0, "P399", 399}, Case{0, "P300", 300}, Case{0, "P400", -1}, Case{1, "0", 7},
+                          Case{2, "P3", -1}, Case{-1, "P3", -1}}) {
         SCOPED_TRACE(testing::Message() << "column " << c.column << " \"" << c.text << "\"");
         EXPECT_EQ(grid.FindRow(c.column, c.text), c.row);
     }
