@@ -7,29 +7,12 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <tuple>
 
 namespace orrery {
 namespace {
 
-using maptest::galaxy;
-using maptest::makePlanet;
-using maptest::viewport;
-using maptest::zoomed;
-
-TEST(MapGeometry, CanvasSizeHasMarginsAroundTheMap)
-{
-    struct Row {
-        std::int32_t width, height, zoom;
-        int canvasW, canvasH;
-    };
-    for (const Row& r : {Row{100, 100, 4, 455, 420}, Row{100, 100, 1, 155, 120}, Row{250, 80, 35, 8805, 2820},
-                         Row{0, 0, 7, 55, 20}}) {
-        SCOPED_TRACE(testing::Message() << r.width << "x" << r.height << " zoom " << r.zoom);
-        const MapGeometry g(gtStandard, false, r.width, r.height, r.zoom);
-        EXPECT_EQ(g.canvasWidth(), r.canvasW);
-        EXPECT_EQ(g.canvasHeight(), r.canvasH);
-    }
-}
+using namespace maptest;
 
 // Map positions to canvas pixels per variant, and canvas pixels back to map positions, clamped to
 // the galaxy. Rows that go both ways: the canvas pixel leads back to the map position.
@@ -115,16 +98,6 @@ TEST(MapZoom, ButtonsAndStepsAtTheLimits)
     }
 }
 
-// The map point under the middle of the viewport, in canvas pixels of the given zoom.
-double centreMapX(const MapScroll& s, std::int32_t zoom)
-{
-    return (s.h.position - s.h.offset + s.h.viewport / 2 - 25) / static_cast<double>(zoom);
-}
-double centreMapY(const MapScroll& s, std::int32_t zoom)
-{
-    return (s.v.position - s.v.offset + s.v.viewport / 2) / static_cast<double>(zoom);
-}
-
 TEST(MapZoom, InAndOutBringsTheCentreBack)
 {
     const Game game = galaxy(300, 200);
@@ -136,12 +109,16 @@ TEST(MapZoom, InAndOutBringsTheCentreBack)
             scroll.h.position = position;
             scroll.v.position = position / 2;
             resizeViewport(scroll);
-            const double x = centreMapX(scroll, zoom), y = centreMapY(scroll, zoom);
+            // The map point under the middle of the viewport, in canvas pixels of the first zoom.
+            auto middle = [&] {
+                return std::pair{scroll.h.position - scroll.h.offset + 320, scroll.v.position - scroll.v.offset + 240};
+            };
+            const auto before = middle();
             ASSERT_TRUE(zoomStep(view, game, scroll, +1));
             ASSERT_TRUE(zoomStep(view, game, scroll, -1));
             EXPECT_EQ(view.zoomfactor, zoom);
-            EXPECT_LE(std::abs(centreMapX(scroll, zoom) - x) * zoom, 1.0);
-            EXPECT_LE(std::abs(centreMapY(scroll, zoom) - y) * zoom, 1.0);
+            EXPECT_LE(std::abs(middle().first - before.first), 1);
+            EXPECT_LE(std::abs(middle().second - before.second), 1);
         }
     }
 }
@@ -211,49 +188,39 @@ TEST(MapZoom, CentreMapOnScrollsOnlyWhereTheCanvasIsLarger)
     EXPECT_EQ(scroll.h.position, 2055 - 600);
 }
 
-TEST(MapZoom, FitToWidthStaysInRange)
-{
-    struct Row {
-        std::int32_t mapwidth;
-        std::optional<std::int32_t> zoom;
-    };
-    for (const Row& r : {Row{100, 8}, Row{1000, 1}, Row{10, 35}, Row{0, std::nullopt}, Row{-1, std::nullopt},
-                         Row{-99999, std::nullopt}}) {
-        SCOPED_TRACE(testing::Message() << "800 / " << r.mapwidth);
-        EXPECT_EQ(fitToWidthZoom(800, r.mapwidth), r.zoom);
-    }
-}
-
-// "Zoom to saved position" takes the stored zoom (or fits the width without one); starting a
+// "Zoom to saved position" takes the stored zoom, or without one fits the galaxy's width into
+// the viewport (brought into 1..35; a galaxy without width keeps the zoom); starting a
 // configuration (scrollToSavedPosition) keeps the zoom already set and ignores a stale stored one.
-// Both then scroll to the stored position, or to the middle without one; a canvas smaller than
-// the viewport is centred.
+// Both size the canvas (width x zoom + 55 by height x zoom + 20) and scroll to the stored position,
+// or to the middle without one; a canvas smaller than the viewport is centred.
 TEST(MapZoom, ZoomAndScrollToSavedPosition)
 {
-    const Game game = galaxy(200, 200); // viewport 800 x 600; zoom 4: 855 x 820, zoom 10: 2055 x 2020
     struct Row {
         const char* what;
         bool zoomTo;
-        std::int32_t zoomBefore, savedzoom, savedx, savedy;
-        std::int32_t zoom;
+        std::int32_t width, zoomBefore, savedzoom, savedx, savedy, zoom;
         int positionX, positionY, offsetX, offsetY;
     };
+    // Viewport 800 x 600, galaxies 200 high; 200 wide at zoom 4: 855 x 820, at 10: 2055 x 2020.
     for (const Row& r : {
-             Row{"zoom to: no zoom stored: fit to width, the middle", true, 17, -1, -1, -1, 4, 27, 110, 0, 0},
-             Row{"zoom to: stored zoom and scroll", true, 17, 10, 300, 200, 10, 300, 200, 0, 0},
-             Row{"zoom to: stored scroll beyond the range is limited", true, 17, 10, 5000, 5000, 10, 1255, 1420, 0, 0},
-             Row{"zoom to: stored zoom, no scroll: the middle", true, 17, 10, -1, -1, 10, 627, 710, 0, 0},
-             Row{"zoom to: small canvas is centred", true, 17, 2, 50, 50, 2, 0, 0, 172, 90},
-             Row{"scroll to: the zoom stays, the stored scroll", false, 10, 3, 300, 200, 10, 300, 200, 0, 0},
-             Row{"scroll to: the zoom stays, the middle", false, 10, 3, -1, -1, 10, 627, 710, 0, 0},
-             Row{"scroll to: no zoom yet: fit to width", false, -1, 10, -1, -1, 4, 27, 110, 0, 0},
-             Row{"scroll to: small canvas is centred", false, 2, 10, 50, 50, 2, 0, 0, 172, 90},
+             Row{"zoom to: no zoom stored: fit to width, the middle", true, 200, 17, -1, -1, -1, 4, 27, 110, 0, 0},
+             Row{"zoom to: fit to width, at least 1", true, 1000, 17, -1, -1, -1, 1, 127, 0, 0, 190},
+             Row{"zoom to: fit to width, at most 35", true, 10, 17, -1, -1, -1, 35, 0, 3210, 197, 0},
+             Row{"zoom to: no width, the zoom stays", true, 0, 17, -1, -1, -1, 17, 0, 1410, 372, 0},
+             Row{"zoom to: negative width, the zoom stays", true, -1, 17, -1, -1, -1, 17, 0, 1410, 381, 0},
+             Row{"zoom to: stored zoom and scroll", true, 200, 17, 10, 300, 200, 10, 300, 200, 0, 0},
+             Row{"zoom to: stored scroll beyond the range is limited", true, 200, 17, 10, 5000, 5000, 10, 1255, 1420, 0, 0},
+             Row{"zoom to: stored zoom, no scroll: the middle", true, 200, 17, 10, -1, -1, 10, 627, 710, 0, 0},
+             Row{"zoom to: small canvas is centred", true, 200, 17, 2, 50, 50, 2, 0, 0, 172, 90},
+             Row{"scroll to: the zoom stays, the stored scroll", false, 200, 10, 3, 300, 200, 10, 300, 200, 0, 0},
+             Row{"scroll to: the zoom stays, the middle", false, 200, 10, 3, -1, -1, 10, 627, 710, 0, 0},
+             Row{"scroll to: no zoom yet: fit to width", false, 200, -1, 10, -1, -1, 4, 27, 110, 0, 0},
+             Row{"scroll to: small canvas is centred", false, 200, 2, 10, 50, 50, 2, 0, 0, 172, 90},
          }) {
         SCOPED_TRACE(r.what);
+        const Game game = galaxy(r.width, 200);
         ViewState view = zoomed(r.zoomBefore);
-        view.savedzoom = r.savedzoom;
-        view.savedscrollx = r.savedx;
-        view.savedscrolly = r.savedy;
+        std::tie(view.savedzoom, view.savedscrollx, view.savedscrolly) = std::tuple{r.savedzoom, r.savedx, r.savedy};
         MapScroll scroll;
         scroll.h = {800, 0, 50, 0}; // offsets of an earlier, centred canvas
         scroll.v = {600, 0, 50, 0};
@@ -262,14 +229,13 @@ TEST(MapZoom, ZoomAndScrollToSavedPosition)
         else
             scrollToSavedPosition(view, game, scroll);
         EXPECT_EQ(view.zoomfactor, r.zoom);
-        EXPECT_EQ(scroll.h.canvas, 200 * r.zoom + 55);
+        EXPECT_EQ(scroll.h.canvas, r.width * r.zoom + 55);
         EXPECT_EQ(scroll.v.canvas, 200 * r.zoom + 20);
-        EXPECT_EQ(scroll.h.position, r.positionX);
-        EXPECT_EQ(scroll.v.position, r.positionY);
-        EXPECT_EQ(scroll.h.offset, r.offsetX);
-        EXPECT_EQ(scroll.v.offset, r.offsetY);
+        EXPECT_EQ((std::vector<int>{scroll.h.position, scroll.v.position, scroll.h.offset, scroll.v.offset}),
+                  (std::vector<int>{r.positionX, r.positionY, r.offsetX, r.offsetY}));
     }
 }
+
 
 TEST(MapZoom, ResizeCentresOrUncentresTheCanvas)
 {
@@ -334,14 +300,7 @@ TEST(MapSymbols, SizesFromPlanetSize)
     }
 }
 
-battlegrouprecord lost(int before, int survivors, double mass)
-{
-    battlegrouprecord g;
-    g.shipsbefore = before;
-    g.survivors = survivors;
-    g.fullmass = mass;
-    return g;
-}
+battlegrouprecord lost(int before, int survivors, double mass) { return {"", mass, before, survivors}; }
 
 // Planets A, B and C had battles, Quiet (7 rings from before) had none. The raw size of a battle
 // is 1 + the mass each group lost, rounded half to even per group; the largest gets 20 rings, the

@@ -18,8 +18,7 @@
 namespace orrery::maptest {
 
 struct Pixel {
-    int x;
-    int y;
+    int x, y;
     QRgb colour;
 };
 using Pixels = std::vector<Pixel>;

@@ -16,21 +16,15 @@ namespace orrery {
 namespace {
 
 namespace c = mapcolour;
-using maptest::countOf;
-using maptest::expectPixels;
-using maptest::expectSamePixels;
-using maptest::galaxy;
-using maptest::makePlanet;
-using maptest::makePlayer;
-using maptest::Pixels;
+using namespace maptest;
 
 // A 100 x 100 Standard galaxy at zoom 4 (canvas 455 x 420), all of it in view, every toggle off.
 // Map (x, y) is canvas (4x + 25, 4y): a planet at (50, 50) has its symbol's corner at (225, 200).
 struct Scene {
     Game game = galaxy();
-    ViewState view = maptest::zoomed(4);
+    ViewState view = zoomed(4);
     MapDisplay display;
-    MapScroll scroll = maptest::wholeCanvas(game, 4);
+    MapScroll scroll = wholeCanvas(game, 4);
 
     std::unique_ptr<MapCanvas> paint() const
     {
@@ -470,7 +464,7 @@ TEST_F(MapLayer, AbsurdValuesPaintSafely)
 
 TEST(MapRendering, VisibleAreaIsSmallAtHighZoom)
 {
-    MapScroll scroll = maptest::viewport(galaxy(1000, 1000), 35, 800, 600);
+    MapScroll scroll = viewport(galaxy(1000, 1000), 35, 800, 600);
     scroll.h.position = 17000;
     scroll.v.position = 9000;
     EXPECT_EQ(visibleCanvasArea(scroll, 16), QRect(17000 - 16, 9000 - 16, 832, 632));
@@ -504,13 +498,13 @@ TEST(MapRendering, VisiblePartMatchesTheWholeCanvas)
         in.originy = coordinate(random);
         s.game.turn.mapmarks.push_back({coordinate(random), coordinate(random), static_cast<std::uint8_t>(k % 2)});
     }
-    s.view = maptest::zoomed(6);
+    s.view = zoomed(6);
     s.view.firstselection = {s.game.turn.planets[5].x, s.game.turn.planets[5].y, 0, 2, 2, "P5"};
     s.view.secondselection = {s.game.turn.planets[9].x, s.game.turn.planets[9].y, 0, 2, 2, "P9"};
     s.display.toggles.fill(true);
     s.display.set(tgShowInfo, false);
     s.display.set(tgPlanetSize, false);
-    s.scroll = maptest::viewport(s.game, 6, 300, 220);
+    s.scroll = viewport(s.game, 6, 300, 220);
     s.scroll.h.position = 410;
     s.scroll.v.position = 333;
     auto whole = s.paint();
@@ -518,7 +512,7 @@ TEST(MapRendering, VisiblePartMatchesTheWholeCanvas)
     MapRenderer(s.game, s.view, s.display, s.scroll).paint(part);
     const QRect visible(410, 333, 300, 220);
     expectSamePixels(part, *whole, visible);
-    EXPECT_GT(maptest::pixelsOf(part).size(), 1000u);
+    EXPECT_GT(pixelsOf(part).size(), 1000u);
 }
 
 } // namespace
