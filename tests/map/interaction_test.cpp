@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace orrery {
 namespace {
 
@@ -25,7 +27,8 @@ struct PressFixture : testing::Test {
     PressResult pressOn(const char* name, int dx = 2, int dy = 2, bool sizes = false)
     {
         const planetrecord* p = findPlanet(game.turn, name);
-        return mapPress(game, view, sizes, static_cast<int>(4 * p->x) + 25 + dx, static_cast<int>(4 * p->y) + dy, false);
+        const int X = static_cast<int>(4 * p->x) + 25 + dx, Y = static_cast<int>(4 * p->y) + dy;
+        return mapPress(game, view, sizes, X, Y, false);
     }
 };
 
@@ -40,8 +43,7 @@ TEST_F(PressFixture, SelectionsFollowThePresses)
     struct Row {
         const char* what;
         Strings presses;
-        const char* first;
-        const char* second;
+        std::string first, second;
     };
     for (const Row& r : {
              Row{"one planet: no distance line yet", {"A"}, "A", ""},
@@ -142,8 +144,7 @@ TEST(MapMouseMove, PositionTexts)
         std::int32_t gametype;
         bool cartesian;
         int X, Y;
-        const char* x;
-        const char* y;
+        std::string x, y;
     };
     for (const Row& r : {Row{gtStandard, false, 10, 0, "X:  0.00", "Y:  0.00"},
                          Row{gtStandard, false, 66, 81, "X: 10.25", "Y: 20.25"},
@@ -174,16 +175,20 @@ TEST(MapMouseMove, DistanceToTheRecentSelection)
     EXPECT_EQ(mapMouseMove(game, view, 40, 15)->dto, "DTO: 17.68"); // from the first: sqrt(2 x 12.5^2)
 }
 
-TEST(MapNames, LabelsAndNames)
+// A planet's label is the altname of the first planet of that name, else the name; the name of a
+// label that of the first planet with that altname. Selecting from another window finds a planet
+// by name before altname: the first selection takes its position, owner code 0 and the text (its
+// radii stay), the second is emptied; nothing changes for an unknown text.
+TEST(MapNames, LabelsNamesAndSelecting)
 {
     Game game = galaxy(100, 100, gtBlind);
-    game.turn.planets = {makePlanet("Alpha", 1, 1), makePlanet("Beta", 2, 2), makePlanet("Alpha", 3, 3)};
+    game.turn.planets = {makePlanet("Alpha", 1, 1), makePlanet("Beta", 2, 2), makePlanet("Alpha", 3, 3),
+                         makePlanet("Seven", 4, 4), makePlanet("7", 5, 5, -4)};
     game.turn.planets[0].altname = "12";
     game.turn.planets[2].altname = "99"; // a later planet of the same name does not count
+    game.turn.planets[3].altname = "7";
     struct Row {
-        const char* text;
-        const char* label;
-        const char* name;
+        std::string text, label, name;
     };
     for (const Row& r : {Row{"Alpha", "12", "Alpha"}, Row{"Beta", "Beta", "Beta"}, Row{"12", "12", "Alpha"},
                          Row{"99", "99", "Alpha"}, Row{"Nowhere", "Nowhere", "Nowhere"}}) {
@@ -191,29 +196,17 @@ TEST(MapNames, LabelsAndNames)
         EXPECT_EQ(PlanetLabel(game, r.text), r.label);
         EXPECT_EQ(PlanetNameOf(game, r.label), r.name);
     }
-}
-
-TEST(MapSelectPlanet, NameBeforeAltname)
-{
-    Game game = galaxy(100, 100, gtBlind);
-    game.turn.planets = {makePlanet("Seven", 1, 1, ocOther), makePlanet("7", 2, 2, -4)};
-    game.turn.planets[0].altname = "7";
     ViewState view;
     view.firstselection.radiusx = 9;
     view.secondselection.x = 5;
-
-    const planetrecord* p = SelectPlanet(game, view, "7");
-    ASSERT_EQ(p, &game.turn.planets[1]) << "a planet named 7 wins over one whose altname is 7";
-    EXPECT_EQ(view.firstselection.x, 2);
-    EXPECT_EQ(view.firstselection.ownercode, 0);
-    EXPECT_EQ(view.firstselection.name, "7");
-    EXPECT_EQ(view.firstselection.radiusx, 9) << "radii unchanged";
+    ASSERT_EQ(SelectPlanet(game, view, "7"), &game.turn.planets[4]) << "named 7 wins over the altname 7";
+    EXPECT_EQ((std::tuple{view.firstselection.x, view.firstselection.ownercode, view.firstselection.name.str(),
+                          view.firstselection.radiusx}),
+              (std::tuple{5.0, 0, std::string("7"), 9}));
     EXPECT_FALSE(view.secondselection.isSet());
-
-    EXPECT_EQ(SelectPlanet(game, view, "Seven"), &game.turn.planets[0]);
-    const mapselection before = view.firstselection;
+    EXPECT_EQ(SelectPlanet(game, view, "Seven"), &game.turn.planets[3]);
     EXPECT_EQ(SelectPlanet(game, view, "Nowhere"), nullptr);
-    EXPECT_EQ(view.firstselection.x, before.x);
+    EXPECT_EQ(view.firstselection.x, 4);
 }
 
 } // namespace

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace orrery {
 namespace {
 
@@ -51,9 +53,7 @@ TEST(PlanetPanel, ProductionFigures)
     struct Row {
         const char* what;
         double size, population, industry, resources;
-        const char* production;
-        const char* mass;
-        const char* tech;
+        std::string production, mass, tech;
     };
     for (const Row& r : {
              Row{"population above industry", 1000, 500, 300, 2, "max./cur. production: 1000.000 / 350.000",
@@ -112,29 +112,23 @@ TEST(PlanetPanel, ModesAndKeptLabels)
 grouprecord warship(const char* at, double number)
 {
     grouprecord g = makeGroup(number, "Cruiser", 3, at);
-    g.drive = 15;
-    g.attacks = 1;
-    g.weapons = 5;
-    g.shields = 10; // empty mass 30: defence 1 x 10 / 30^(1/3) x 30^(1/3) = 10
-    g.weapontech = 1.5;
+    // Empty mass 30: defence 1 x 10 / 30^(1/3) x 30^(1/3) = 10.
+    std::tie(g.drive, g.attacks, g.weapons, g.shields, g.weapontech) = std::tuple{15.0, 1.0, 5.0, 10.0, 1.5};
     return g;
 }
 
 grouprecord freighter(const char* at, double number)
 {
     grouprecord g = makeGroup(number, "Hauler", 12, at);
-    g.drive = 10;
-    g.cargo = 10; // holds (100 / 10 + 10) x 1 = 20
-    g.cargotype = "COL";
-    g.cargoquantity = 5;
+    // Holds (100 / 10 + 10) x 1 = 20; 5 colonists loaded.
+    std::tie(g.drive, g.cargo, g.cargotype, g.cargoquantity) = std::tuple{10.0, 10.0, shortname("COL"), 5.0};
     return g;
 }
 
 grouprecord battleEntry(const char* type, const char* at, int survivors)
 {
     grouprecord g = makeGroup(unknownvalue, type, 4, at);
-    g.inbattle = 1;
-    g.survivors = survivors;
+    std::tie(g.inbattle, g.survivors) = std::tuple{std::uint8_t{1}, survivors};
     return g;
 }
 
@@ -205,9 +199,11 @@ TEST_F(GroupsFixture, RowTexts)
     const GroupsAtPlanet grid = FillGroupsAtPlanet(game, "Alpha", GroupFilter::All);
     ASSERT_EQ(grid.rows.size(), 5u);
     using Cells = std::array<std::string, 11>;
-    EXPECT_EQ(grid.rows[0].cells, (Cells{"Me", "  7", "  3", "Cruiser", " 1x7.50", "10.00", "10.00", "10.00", "", "", ""}));
+    EXPECT_EQ(grid.rows[0].cells,
+              (Cells{"Me", "  7", "  3", "Cruiser", " 1x7.50", "10.00", "10.00", "10.00", "", "", ""}));
     // Hauler: empty mass 20, full load 20 more: 200 / 40 and 200 / 25.
-    EXPECT_EQ(grid.rows[1].cells, (Cells{"Me", "  8", " 12", "Hauler", "", "", "5.00", "8.00", "20.00", "COL", "5.00"}));
+    EXPECT_EQ(grid.rows[1].cells,
+              (Cells{"Me", "  8", " 12", "Hauler", "", "", "5.00", "8.00", "20.00", "COL", "5.00"}));
     EXPECT_EQ(grid.rows[1].group, &game.turn.racegroups[0].groups[1]);
     EXPECT_EQ(grid.rows[2].race, "Them");
     EXPECT_EQ(grid.rows[2].cells[1], "");
