@@ -68,9 +68,8 @@ TEST(MapCanvas, LinesRunFromTheStartUpToTheEnd)
     }
 }
 
-// Rectangles, fills and triangles with a white pen and a red brush: where the pixels lie, how many
-// take each colour, and single pixels that pin the rule. A rectangle's outline covers the columns
-// x1 .. x2-1 and rows y1 .. y2-1; a fill is the same box without outline.
+// Rectangles (outline over columns x1 .. x2-1 and rows y1 .. y2-1), fills (the same box without
+// outline) and triangles, white pen and red brush: bounds, pixels of each colour, single pixels.
 TEST(MapCanvas, RectanglesFillsAndTriangles)
 {
     using Draw = std::function<void(MapCanvas&)>;
@@ -134,10 +133,9 @@ int differences(const MapCanvas& canvas, const QImage& reference)
     return n;
 }
 
-// An ellipse is inscribed in its box x1 .. x2-1, y1 .. y2-1, in the pen colour with the brush
-// colour inside: exactly the painter's pixels, also where the image cuts it (small ones are copied
-// from the cache, which all boxes here share, so a stamp must never serve another size), and
-// symmetric about the box's middle lines; one pixel wide it is all outline.
+// An ellipse is inscribed in its box x1 .. x2-1, y1 .. y2-1, pen colour outside, brush inside: the
+// painter's pixels, also where the image cuts it (small ones come from the cache all boxes share:
+// no stamp may serve another size), symmetric about the box's middle lines; 1 wide all outline.
 TEST(MapCanvas, EllipsesInscribedInTheBox)
 {
     const QRect area(-7, 3, 80, 80);
@@ -211,9 +209,8 @@ TEST(MapCanvas, TextSitsInItsCell)
     EXPECT_EQ(pixelsOf(cell, c::white), glyphs) << "the same glyphs at the same place";
 }
 
-// The map view's cache serves the canvases of every paint: texts drawn through one shared cache
-// are the pixels of separate caches, also when the canvases use different fonts; beyond maxTexts
-// different texts the cache starts afresh instead of growing, and still draws right.
+// The map view's cache serves every paint's canvases: texts through one shared cache are the pixels
+// of separate caches, also in other fonts; beyond maxTexts texts it starts afresh, drawing right.
 TEST(MapCanvas, TextCacheIsSharedAndBounded)
 {
     const QRect area(0, 0, 160, 40);

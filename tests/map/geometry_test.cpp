@@ -150,49 +150,39 @@ TEST(MapZoom, SmallCanvasIsCentredAndGrowsIntoTheViewport)
     EXPECT_EQ(scroll.v.position, 10);
 }
 
-TEST(MapZoom, ZoomOnMousePutsThePressedPointInTheMiddle)
+// Zoom in on the mouse position: one step in, then the pressed pixel's share of the canvas is
+// scrolled to the middle; nothing at zoom 35. CentreMapOn scrolls a map point to the middle where
+// the canvas is larger than the viewport, within the scroll range.
+TEST(MapZoom, PointsScrolledToTheMiddle)
 {
     const Game game = galaxy(400, 300);
     ViewState view = zoomed(6);
-    MapScroll scroll = viewport(game, 6, 700, 500);
-    scroll.h.position = 900;
-    scroll.v.position = 400;
-    const int X = 1200, Y = 600;
-    ASSERT_TRUE(zoomOnMousePosition(view, game, scroll, X, Y));
+    MapScroll scroll = viewport(game, 6, 700, 500); // canvas 2455 x 1820, at zoom 7 2855 x 2120
+    ASSERT_TRUE(zoomOnMousePosition(view, game, scroll, 1200, 600));
     EXPECT_EQ(view.zoomfactor, 7);
-    const MapGeometry g(game, 7);
-    EXPECT_NEAR(g.MapToScreenX((X - 25) / 6.0) - scroll.h.position, 350, 4);
-    EXPECT_NEAR(g.MapToScreenY(Y / 6.0) - scroll.v.position, 250, 4);
-
+    EXPECT_EQ(scroll.h.position, 1045); // trunc(2855 x 1200 / 2455) - 700 / 2
+    EXPECT_EQ(scroll.v.position, 448);  // trunc(2120 x 600 / 1820) - 500 / 2
     view.zoomfactor = 35;
     setCanvasSize(scroll, game, 35);
     const MapScroll before = scroll;
-    EXPECT_FALSE(zoomOnMousePosition(view, game, scroll, X, Y));
+    EXPECT_FALSE(zoomOnMousePosition(view, game, scroll, 1200, 600));
     EXPECT_EQ(scroll.h.position, before.h.position);
-}
 
-TEST(MapZoom, CentreMapOnScrollsOnlyWhereTheCanvasIsLarger)
-{
-    const Game game = galaxy(400, 50);
-    const ViewState view = zoomed(5); // canvas 2055 x 270
-    MapScroll scroll = viewport(game, 5, 600, 400);
+    const Game flat = galaxy(400, 50);
+    scroll = viewport(flat, 5, 600, 400); // canvas 2055 x 270
     resizeViewport(scroll);
-    CentreMapOn(game, view, scroll, 200, 25);
-    EXPECT_EQ(scroll.h.position, 25 + 5 * 200 - 300);
-    EXPECT_EQ(scroll.v.position, 0);
-    EXPECT_EQ(scroll.v.offset, (400 - 270) / 2);
-    // Near the edge the viewport keeps the position in range.
-    CentreMapOn(game, view, scroll, 1, 25);
-    EXPECT_EQ(scroll.h.position, 0);
-    CentreMapOn(game, view, scroll, 400, 25);
-    EXPECT_EQ(scroll.h.position, 2055 - 600);
+    for (const auto& [x, position] : {std::pair{200.0, 25 + 5 * 200 - 300}, {1.0, 0}, {400.0, 2055 - 600}}) {
+        CentreMapOn(flat, zoomed(5), scroll, x, 25);
+        EXPECT_EQ(scroll.h.position, position) << x;
+        EXPECT_EQ(scroll.v.position, 0);
+        EXPECT_EQ(scroll.v.offset, (400 - 270) / 2);
+    }
 }
 
-// "Zoom to saved position" takes the stored zoom, or without one fits the galaxy's width into
-// the viewport (brought into 1..35; a galaxy without width keeps the zoom); starting a
-// configuration (scrollToSavedPosition) keeps the zoom already set and ignores a stale stored one.
-// Both size the canvas (width x zoom + 55 by height x zoom + 20) and scroll to the stored position,
-// or to the middle without one; a canvas smaller than the viewport is centred.
+// "Zoom to saved position" takes the stored zoom, or fits the width into the viewport (within
+// 1..35; no width keeps the zoom); starting a configuration (scrollToSavedPosition) keeps the zoom
+// set and ignores a stale stored one. Both size the canvas (width x zoom + 55 by height x zoom + 20)
+// and scroll to the stored position, or the middle without one; a smaller canvas is centred.
 TEST(MapZoom, ZoomAndScrollToSavedPosition)
 {
     struct Row {
@@ -294,15 +284,14 @@ TEST(MapSymbols, SizesFromPlanetSize)
                            Row{-1, false, 5, 2, true}}) {
         SCOPED_TRACE(testing::Message() << "size " << row.size << (row.shown ? " shown" : " not shown"));
         const planetrecord p = makePlanet("P", 0, 0, ocOther, row.size);
-        EXPECT_EQ(SymbolSize(p, row.shown), row.w);
-        EXPECT_EQ(SymbolRadius(p, row.shown), row.r);
-        EXPECT_EQ(isSymbolDrawn(p, row.shown), row.drawn);
+        EXPECT_EQ(std::tuple(SymbolSize(p, row.shown), SymbolRadius(p, row.shown), isSymbolDrawn(p, row.shown)),
+                  std::tuple(row.w, row.r, row.drawn));
     }
 }
 
 battlegrouprecord lost(int before, int survivors, double mass) { return {"", mass, before, survivors}; }
 
-// Planets A, B and C had battles, Quiet (7 rings from before) had none. The raw size of a battle
+// Planets A, B and C had battles, Quiet had none (all 7 rings from before). The raw size of a battle
 // is 1 + the mass each group lost, rounded half to even per group; the largest gets 20 rings, the
 // others in proportion and at least one.
 TEST(MapSymbols, BattleSizesScaleToTwenty)
@@ -321,21 +310,18 @@ TEST(MapSymbols, BattleSizesScaleToTwenty)
              Row{"a battle without record counts 1", true, {{"A", {{"X", {lost(1, 0, 1)}}}}}, 20, 10, 10},
              Row{"broken data below 0: at least one ring, nothing divides by zero", true,
                  {{"A", {{"X", {lost(0, 3, 10)}}}}, {"B", {{"X", {lost(0, 1, 1)}}}}}, 1, 1, 20},
-             Row{"battle sizes not shown: nothing changes", false, {{"A", {{"X", {lost(10, 0, 10.4)}}}}}, 1, 1, 1},
+             Row{"battle sizes not shown: nothing changes", false, {{"A", {{"X", {lost(10, 0, 10.4)}}}}}, 7, 7, 7},
          }) {
         SCOPED_TRACE(r.what);
         Game game = galaxy();
-        for (const char* name : {"A", "B", "C", "Quiet"}) {
-            game.turn.planets.push_back(makePlanet(name, 1, 1));
-            game.turn.planets.back().hadbattle = std::string(name) != "Quiet";
-        }
-        game.turn.planets[3].battlesize = 7;
+        for (const char* name : {"A", "B", "C", "Quiet"}) game.turn.planets.push_back(makePlanet(name, 1, 1));
+        for (planetrecord& p : game.turn.planets) std::tie(p.hadbattle, p.battlesize) = std::pair{p.name != "Quiet", 7};
         game.turn.battles = r.battles;
         SetPlanetBattleSize(game, r.shown);
-        EXPECT_EQ(game.turn.planets[0].battlesize, r.a);
-        EXPECT_EQ(game.turn.planets[1].battlesize, r.b);
-        EXPECT_EQ(game.turn.planets[2].battlesize, r.c);
-        EXPECT_EQ(game.turn.planets[3].battlesize, 7) << "no battle: untouched";
+        const auto& planets = game.turn.planets;
+        EXPECT_EQ(
+            (std::vector{planets[0].battlesize, planets[1].battlesize, planets[2].battlesize, planets[3].battlesize}),
+            (std::vector{r.a, r.b, r.c, 7}));
     }
 }
 

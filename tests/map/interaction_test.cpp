@@ -24,6 +24,11 @@ struct PressFixture : testing::Test {
         game.turn.planets = {makePlanet("A", 10, 10, ocOwn), makePlanet("B", 50, 20, ocOther),
                              makePlanet("C", 80, 80, -3)};
     }
+    // A selection's name, x, owner code and radius.
+    static std::tuple<std::string, double, int, int> selected(const mapselection& s)
+    {
+        return {s.name.str(), s.x, s.ownercode, s.radiusx};
+    }
     PressResult pressOn(const char* name, int dx = 2, int dy = 2, bool sizes = false)
     {
         const planetrecord* p = findPlanet(game.turn, name);
@@ -32,10 +37,9 @@ struct PressFixture : testing::Test {
     }
 };
 
-// Presses in turn on planets (by name) or beside them, on black space or on something drawn (an
-// arrow, a label): a press on anything drawn moves the most recent selection into the first one
-// and puts every planet under the pointer, in list order, into the empty one (the first when it is
-// empty, else the second); a press on black space empties both.
+// Presses on planets (by name), black space or something drawn (an arrow, a label): a press on
+// anything drawn moves the most recent selection into the first and puts every planet under the
+// pointer, in list order, into the empty one (first, else second); black space empties both.
 TEST_F(PressFixture, SelectionsFollowThePresses)
 {
     game.turn.planets.push_back(makePlanet("E", 30, 60));
@@ -73,13 +77,10 @@ TEST_F(PressFixture, PressResults)
 {
     const PressResult c = pressOn("C");
     ASSERT_EQ(c.panels.size(), 1u);
-    EXPECT_EQ(c.panels[0].what, PanelShows::Planet);
+    EXPECT_TRUE(c.panels[0].what == PanelShows::Planet && c.panels[0].planet == &game.turn.planets[2]);
     EXPECT_EQ(c.panels[0].name, "C");
-    EXPECT_EQ(c.panels[0].planet, &game.turn.planets[2]);
     EXPECT_FALSE(c.blank);
-    EXPECT_EQ(view.firstselection.x, 80);
-    EXPECT_EQ(view.firstselection.ownercode, -3);
-    EXPECT_EQ(view.firstselection.radiusx, 2);
+    EXPECT_EQ(selected(view.firstselection), std::tuple("C", 80.0, -3, 2));
     game.turn.planets.push_back(makePlanet("D", 80, 80, ocUninhabited));
     const PressResult pair = pressOn("C");
     ASSERT_EQ(pair.panels.size(), 2u);
@@ -94,19 +95,16 @@ TEST_F(PressFixture, PressResults)
 TEST_F(PressFixture, SymbolBoxIsHalfOpen)
 {
     game.turn.planets[1].size = 1000;
-    struct Row {
-        int dx, dy;
-        bool sizes, hit;
-    };
-    for (const Row& r : {Row{0, 0, false, true}, Row{4, 4, false, true}, Row{5, 2, false, false},
-                         Row{2, 5, false, false}, Row{-1, 2, false, false}, Row{0, -1, false, false},
-                         Row{10, 10, false, false}, Row{10, 10, true, true}, Row{11, 2, true, false}}) {
-        SCOPED_TRACE(testing::Message() << r.dx << "," << r.dy << (r.sizes ? " sizes shown" : ""));
+    for (const auto& [dx, dy, sizes, hit] :
+         {std::tuple{0, 0, false, true}, {4, 4, false, true}, {5, 2, false, false}, {2, 5, false, false},
+          {-1, 2, false, false}, {0, -1, false, false}, {10, 10, false, false}, {10, 10, true, true},
+          {11, 2, true, false}}) {
+        SCOPED_TRACE(testing::Message() << dx << "," << dy << (sizes ? " sizes shown" : ""));
         view.clearSelections();
-        const PressResult result = pressOn("B", r.dx, r.dy, r.sizes);
-        EXPECT_EQ(view.firstselection.isSet(), r.hit);
-        EXPECT_EQ(result.panels.size(), r.hit ? 1u : 0u);
-        EXPECT_EQ(view.firstselection.radiusx, !r.hit ? 0 : r.sizes ? 5 : 2);
+        const PressResult result = pressOn("B", dx, dy, sizes);
+        EXPECT_EQ(view.firstselection.isSet(), hit);
+        EXPECT_EQ(result.panels.size(), hit ? 1u : 0u);
+        EXPECT_EQ(view.firstselection.radiusx, !hit ? 0 : sizes ? 5 : 2);
     }
 }
 
@@ -120,13 +118,9 @@ TEST_F(PressFixture, ShipMarks)
     game.gametype = gtBlind;
     const PressResult r = mapPress(game, view, false, 145 + 3, 160 + 3, false);
     ASSERT_EQ(r.panels.size(), 1u);
-    EXPECT_EQ(r.panels[0].what, PanelShows::MapMark);
+    EXPECT_TRUE(r.panels[0].what == PanelShows::MapMark && r.panels[0].planet == nullptr);
     EXPECT_EQ(r.panels[0].name, "Enemy ship");
-    EXPECT_EQ(r.panels[0].planet, nullptr);
-    EXPECT_EQ(view.secondselection.name, "ship");
-    EXPECT_EQ(view.secondselection.ownercode, 3);
-    EXPECT_EQ(view.secondselection.radiusx, 0);
-    EXPECT_EQ(view.secondselection.x, 30);
+    EXPECT_EQ(selected(view.secondselection), std::tuple("ship", 30.0, 3, 0));
 
     view.clearSelections();
     const PressResult own = mapPress(game, view, false, 265, 160, false);
@@ -187,14 +181,12 @@ TEST(MapNames, LabelsNamesAndSelecting)
     game.turn.planets[0].altname = "12";
     game.turn.planets[2].altname = "99"; // a later planet of the same name does not count
     game.turn.planets[3].altname = "7";
-    struct Row {
-        std::string text, label, name;
-    };
-    for (const Row& r : {Row{"Alpha", "12", "Alpha"}, Row{"Beta", "Beta", "Beta"}, Row{"12", "12", "Alpha"},
-                         Row{"99", "99", "Alpha"}, Row{"Nowhere", "Nowhere", "Nowhere"}}) {
-        SCOPED_TRACE(r.text);
-        EXPECT_EQ(PlanetLabel(game, r.text), r.label);
-        EXPECT_EQ(PlanetNameOf(game, r.label), r.name);
+    for (const auto& [text, label, name] : {std::tuple{"Alpha", "12", "Alpha"}, {"Beta", "Beta", "Beta"},
+                                            {"12", "12", "Alpha"}, {"99", "99", "Alpha"},
+                                            {"Nowhere", "Nowhere", "Nowhere"}}) {
+        SCOPED_TRACE(text);
+        EXPECT_EQ(PlanetLabel(game, text), label);
+        EXPECT_EQ(PlanetNameOf(game, label), name);
     }
     ViewState view;
     view.firstselection.radiusx = 9;

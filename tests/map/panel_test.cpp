@@ -17,25 +17,21 @@ using test::Strings;
 std::string shown(const std::optional<std::string>& label) { return label.value_or("(kept)"); }
 
 // The labels of a planet: the name with its label in Blind Galaxy, position as 3:2, the other
-// values as 4:2 and empty when unknown.
-TEST(PlanetPanel, TextsOfAPlanet)
+// values as 4:2 and empty when unknown. A refresh after a change of turn (position -99999) keeps
+// the position labels; a ship mark empties every planet label; "nothing" clears the name and the
+// position and leaves the rest.
+TEST(PlanetPanel, TextsOfEachMode)
 {
     Game game = galaxy(100, 100, gtBlind);
-    planetrecord p = makePlanet("Home", 12.5, 7, ocOwn, 1000);
-    p.altname = "12";
-    p.owner = "Me";
-    p.producing = "Drive";
-    p.population = 500;
-    p.industry = 300;
-    p.resources = 2;
-    p.capital = 0;
-    p.material = 12.375; // a tie: to even
-    p.colonists = unknownvalue;
-    game.turn.planets = {p, makePlanet("Beta", 3, 4)};
+    planetrecord& p = game.turn.planets.emplace_back(makePlanet("Home", 12.5, 7, ocOwn, 1000));
+    std::tie(p.altname, p.owner, p.producing) = std::tuple{shortname("12"), shortname("Me"), shortname("Drive")};
+    // MAT 12.375 is a tie: to even.
+    std::tie(p.population, p.industry, p.resources, p.capital, p.material, p.colonists) =
+        std::tuple{500.0, 300.0, 2.0, 0.0, 12.375, unknownvalue};
+    game.turn.planets.push_back(makePlanet("Beta", 3, 4));
     const PlanetPanelTexts t = planetPanelTexts(game, PanelShows::Planet, &game.turn.planets[0], "Home", 12.5, 7);
     EXPECT_EQ(t.panelobject, "Home");
     EXPECT_EQ(t.selection, "Name: 12 (Home)");
-    EXPECT_EQ(planetPanelTexts(game, PanelShows::Planet, &game.turn.planets[1], "Beta", 3, 4).selection, "Name: Beta");
     const Strings expected = {"X: 12.50", "Y: 7.00", "Owner: Me", "Producing: Drive", "Size: 1000.00",
                               "Population: 500.00", "Industrie: 300.00", "Resources: 2.00", "CAP: 0.00",
                               "MAT: 12.38", ""};
@@ -43,6 +39,25 @@ TEST(PlanetPanel, TextsOfAPlanet)
                        shown(t.population), shown(t.industrie), shown(t.resources), shown(t.cap), shown(t.mat),
                        shown(t.col)}),
               expected);
+
+    const PlanetPanelTexts refresh =
+        planetPanelTexts(game, PanelShows::Planet, &game.turn.planets[1], "Beta", unknownposition, unknownposition);
+    EXPECT_EQ((Strings{shown(refresh.selection), shown(refresh.xpos), shown(refresh.ypos), shown(refresh.owner)}),
+              (Strings{"Name: Beta", "(kept)", "(kept)", ""}));
+
+    const PlanetPanelTexts mark = planetPanelTexts(game, PanelShows::MapMark, nullptr, "Enemy ship", 3, 4.25);
+    EXPECT_EQ(mark.panelobject, "Enemy ship");
+    EXPECT_EQ((Strings{shown(mark.selection), shown(mark.xpos), shown(mark.ypos)}),
+              (Strings{"Selected: Enemy ship", "X: 3.00", "Y: 4.25"}));
+    for (const auto* label : {&mark.owner, &mark.producing, &mark.size, &mark.resources, &mark.population,
+                              &mark.industrie, &mark.production, &mark.maxShip, &mark.maxTech, &mark.cap, &mark.mat,
+                              &mark.col})
+        EXPECT_EQ(shown(*label), "");
+
+    const PlanetPanelTexts nothing = planetPanelTexts(game, PanelShows::Nothing, nullptr, "", 3, 4);
+    EXPECT_EQ((Strings{shown(nothing.selection), shown(nothing.xpos), shown(nothing.ypos), shown(nothing.owner),
+                       shown(nothing.size)}),
+              (Strings{"", "", "", "(kept)", "(kept)"}));
 }
 
 // Production is the industry plus a quarter of the population beyond it (or the population when
@@ -83,31 +98,6 @@ TEST(PlanetPanel, ProductionFigures)
     }
 }
 
-// A refresh after a change of turn (position -99999) keeps the position labels; a ship mark empties
-// every planet label; "nothing" clears the name and the position and leaves the rest.
-TEST(PlanetPanel, ModesAndKeptLabels)
-{
-    Game game = galaxy();
-    game.turn.planets = {makePlanet("P", 1, 1)};
-    const PlanetPanelTexts refresh =
-        planetPanelTexts(game, PanelShows::Planet, &game.turn.planets[0], "P", unknownposition, unknownposition);
-    EXPECT_EQ((Strings{shown(refresh.xpos), shown(refresh.ypos), shown(refresh.owner)}),
-              (Strings{"(kept)", "(kept)", ""}));
-
-    const PlanetPanelTexts mark = planetPanelTexts(game, PanelShows::MapMark, nullptr, "Enemy ship", 3, 4.25);
-    EXPECT_EQ(mark.panelobject, "Enemy ship");
-    EXPECT_EQ((Strings{shown(mark.selection), shown(mark.xpos), shown(mark.ypos)}),
-              (Strings{"Selected: Enemy ship", "X: 3.00", "Y: 4.25"}));
-    for (const auto* label : {&mark.owner, &mark.producing, &mark.size, &mark.resources, &mark.population,
-                              &mark.industrie, &mark.production, &mark.maxShip, &mark.maxTech, &mark.cap, &mark.mat,
-                              &mark.col})
-        EXPECT_EQ(shown(*label), "");
-
-    const PlanetPanelTexts nothing = planetPanelTexts(game, PanelShows::Nothing, nullptr, "", 3, 4);
-    EXPECT_EQ((Strings{shown(nothing.selection), shown(nothing.xpos), shown(nothing.ypos), shown(nothing.owner),
-                       shown(nothing.size)}),
-              (Strings{"", "", "", "(kept)", "(kept)"}));
-}
 
 grouprecord warship(const char* at, double number)
 {

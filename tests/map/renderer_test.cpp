@@ -87,9 +87,8 @@ Pixels bars(int x, int y, QRgb top, QRgb middle, QRgb bottom)
     return pixels;
 }
 
-// P at (50, 50), size 1000, with own and other races' ships, a battle of size 3, the information
-// figures size 1000 (bar 15), unknown population, industry 200 (3), resources 2 (3), and the
-// strengths 4.7 (4), 0 and 15.
+// P at (50, 50) with own and other ships, a battle of size 3, the information figures size 1000
+// (bar 15), unknown population, industry 200 (3), resources 2 (3), and strengths 4.7 (4), 0, 15.
 planetrecord& busyPlanet(Scene& s, std::int32_t ownercode, std::initializer_list<ToggleIndex> toggles)
 {
     planetrecord& p = s.add("P", 50, 50, ownercode, 1000);
@@ -216,9 +215,8 @@ TEST(MapLayers, RingsMarksAndBars)
     });
 }
 
-// Planets P (race 40), Q (the own race 3) and a pseudo player's, with "Find Race" and the races
-// table: the highlighted race's marks turn yellow (P's middle bar, else navy), never the own race's
-// (Q's stays olive) nor a pseudo player's.
+// P (race 40), Q (own race 3) and a pseudo player's planet, with "Find Race" and the races table: a
+// highlighted race's marks turn yellow (P's, else navy), never the own race's (olive) nor a pseudo's.
 void raceScene(Scene& s, std::optional<std::string> findRace, std::optional<std::string> racesTable)
 {
     s.show({tgShowIntelligence});
@@ -432,8 +430,7 @@ TEST_F(MapLayer, CirclesAroundTheRecentSelection)
 
     show({tgCircles, tgGroupDistance, tgFleetDistance});
     planetrecord& p = add("P", 50, 50, ocOwn);
-    p.groupspeeds = {5, 12.5};
-    p.fleetspeeds = {7};
+    std::tie(p.groupspeeds, p.fleetspeeds) = std::pair{std::vector{5.0, 12.5}, std::vector{7.0}};
     canvas = paint();
     EXPECT_EQ(runsInRow(*canvas, 202, c::white), 4) << "group speeds win over fleet speeds";
     expectPixels(*canvas, {{207, 202, c::white}, {177, 202, c::white}});

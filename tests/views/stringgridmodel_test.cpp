@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <random>
 #include <string>
+#include <tuple>
 #include <vector>
 
 using namespace orrery;
@@ -170,24 +171,16 @@ TEST(StringGridModelSort, SortStateAndHeadingPresses)
 {
     StringGridModel grid = keyedGrid({"2", "3", "1"});
     grid.SetNumericColumns({0});
-    EXPECT_EQ(grid.sortColumn(), -1);
-    EXPECT_TRUE(grid.ascending());
-    EXPECT_FALSE(grid.isSortHeading(0, 0)) << "no marked heading while unsorted";
-    struct Press {
-        int column;
-        bool right, ascending;
-        std::string tags;
-    };
-    for (const Press& p : {Press{0, false, true, "cab"}, Press{0, true, false, "bac"}, Press{1, true, false, "cba"},
-                           Press{0, false, true, "cab"}}) {
-        SCOPED_TRACE(testing::Message() << "press on column " << p.column << (p.right ? " (right)" : " (left)"));
-        grid.headingPressed(p.column, p.right);
-        EXPECT_EQ(grid.sortColumn(), p.column);
-        EXPECT_EQ(grid.ascending(), p.ascending);
-        EXPECT_EQ(tags(grid), p.tags);
-        EXPECT_TRUE(grid.isSortHeading(p.column, 0));
-        EXPECT_FALSE(grid.isSortHeading(p.column, 1));
-        EXPECT_FALSE(grid.isSortHeading(1 - p.column, 0));
+    EXPECT_EQ(std::tuple(grid.sortColumn(), grid.ascending(), grid.isSortHeading(0, 0)), std::tuple(-1, true, false))
+        << "unsorted, ascending, no marked heading";
+    for (const auto& [column, right, ascending, order] : {std::tuple{0, false, true, "cab"}, {0, true, false, "bac"},
+                                                            {1, true, false, "cba"}, {0, false, true, "cab"}}) {
+        SCOPED_TRACE(testing::Message() << "press on column " << column << (right ? " (right)" : " (left)"));
+        grid.headingPressed(column, right);
+        EXPECT_EQ(std::tuple(grid.sortColumn(), grid.ascending(), tags(grid)), std::tuple(column, ascending, order));
+        EXPECT_TRUE(grid.isSortHeading(column, 0));
+        EXPECT_FALSE(grid.isSortHeading(column, 1));
+        EXPECT_FALSE(grid.isSortHeading(1 - column, 0));
     }
     grid.SortBy(-1, false);
     EXPECT_EQ(tags(grid), "cab");
@@ -230,15 +223,10 @@ TEST(StringGridModel, FindRow)
     grid.setRow(0, {"Name", "ID"});
     for (int r = 1; r < 400; ++r) grid.setRow(r, {"P" + std::to_string(r), std::to_string(r % 7)});
     grid.setCell(0, 350, "P3"); // a second "P3" far down
-    struct Case {
-        int column;
-        std::string text;
-        int row;
-    };
-    for (const Case& c : {Case{0, "Name", 0}, Case{1, "ID", 0}, Case{0, "P3", 3}, Case{0, "p3", -1}, Case{0, "P3 ", -1},
-                          Case{0, "P399", 399}, Case{0, "P300", 300}, Case{0, "P400", -1}, Case{1, "0", 7},
-                          Case{2, "P3", -1}, Case{-1, "P3", -1}}) {
-        SCOPED_TRACE(testing::Message() << "column " << c.column << " \"" << c.text << "\"");
-        EXPECT_EQ(grid.FindRow(c.column, c.text), c.row);
+    for (const auto& [column, text, row] :
+         {std::tuple{0, "Name", 0}, {1, "ID", 0}, {0, "P3", 3}, {0, "p3", -1}, {0, "P3 ", -1}, {0, "P399", 399},
+          {0, "P300", 300}, {0, "P400", -1}, {1, "0", 7}, {2, "P3", -1}, {-1, "P3", -1}}) {
+        SCOPED_TRACE(testing::Message() << "column " << column << " \"" << text << "\"");
+        EXPECT_EQ(grid.FindRow(column, text), row);
     }
 }
