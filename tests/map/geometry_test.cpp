@@ -14,10 +14,10 @@ namespace {
 
 using namespace maptest;
 
-// Map positions to canvas pixels per variant, and canvas pixels back to map positions, clamped to
-// the galaxy. Rows that go both ways: the canvas pixel leads back to the map position.
 enum Way { bothWays, toScreen, toMap };
 
+// Map positions to canvas pixels per variant, and canvas pixels back to map positions, clamped to
+// the galaxy. Rows that go both ways: the canvas pixel leads back to the map position.
 TEST(MapGeometry, MapPositionsAndCanvasPixels)
 {
     struct Row {
@@ -225,7 +225,6 @@ TEST(MapZoom, ZoomAndScrollToSavedPosition)
                   (std::vector<int>{r.positionX, r.positionY, r.offsetX, r.offsetY}));
     }
 }
-
 
 TEST(MapZoom, ResizeCentresOrUncentresTheCanvas)
 {

@@ -68,6 +68,8 @@ TEST_F(PressFixture, SelectionsFollowThePresses)
         }
         EXPECT_EQ(view.firstselection.name, r.first);
         EXPECT_EQ(view.secondselection.name, r.second);
+        EXPECT_EQ(view.firstselection.isSet(), !r.first.empty());
+        EXPECT_EQ(view.secondselection.isSet(), !r.second.empty());
     }
 }
 

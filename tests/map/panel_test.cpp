@@ -85,11 +85,8 @@ TEST(PlanetPanel, ProductionFigures)
          }) {
         SCOPED_TRACE(r.what);
         Game game = galaxy();
-        planetrecord p = makePlanet("P", 1, 1, ocOther, r.size);
-        p.population = r.population;
-        p.industry = r.industry;
-        p.resources = r.resources;
-        game.turn.planets = {p};
+        planetrecord& p = game.turn.planets.emplace_back(makePlanet("P", 1, 1, ocOther, r.size));
+        std::tie(p.population, p.industry, p.resources) = std::tuple{r.population, r.industry, r.resources};
         const PlanetPanelTexts t = planetPanelTexts(game, PanelShows::Planet, &game.turn.planets[0], "P", 1, 1);
         EXPECT_EQ(t.production, r.production);
         EXPECT_EQ(t.maxShip, r.mass);
@@ -97,7 +94,6 @@ TEST(PlanetPanel, ProductionFigures)
         EXPECT_EQ(t.population == "", r.population == unknownvalue);
     }
 }
-
 
 grouprecord warship(const char* at, double number)
 {
