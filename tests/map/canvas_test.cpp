@@ -283,6 +283,7 @@ TEST(MapCanvas, PartialImageMatchesTheWholeCanvas)
     MapCanvas part(QRect(180, 160, 70, 90));
     draw(part);
     expectSamePixels(part, whole, part.area());
+    expectPixels(part, {{219, 200, c::red}}); // the huge circle's right edge
     EXPECT_GT(pixelsOf(part).size(), 100u);
     EXPECT_EQ(part.image().width(), 70);
     EXPECT_EQ(part.pixel(100, 100), c::black) << "outside the image reads black";
