@@ -7,29 +7,18 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <tuple>
 
 namespace orrery {
 namespace {
 
-using maptest::galaxy;
-using maptest::planet;
+using namespace maptest;
 
-TEST(MapGeometry, CanvasSizeHasMarginsAroundTheMap)
-{
-    struct Row {
-        std::int32_t width, height, zoom;
-        int canvasW, canvasH;
-    };
-    for (const Row& r : {Row{100, 100, 4, 455, 420}, Row{100, 100, 1, 155, 120}, Row{250, 80, 35, 8805, 2820},
-                         Row{0, 0, 7, 55, 20}}) {
-        SCOPED_TRACE(testing::Message() << r.width << "x" << r.height << " zoom " << r.zoom);
-        const MapGeometry g(gtStandard, false, r.width, r.height, r.zoom);
-        EXPECT_EQ(g.canvasWidth(), r.canvasW);
-        EXPECT_EQ(g.canvasHeight(), r.canvasH);
-    }
-}
+enum Way { bothWays, toScreen, toMap };
 
-TEST(MapGeometry, MapToScreenPerVariant)
+// Map positions to canvas pixels per variant, and canvas pixels back to map positions, clamped to
+// the galaxy. Rows that go both ways: the canvas pixel leads back to the map position.
+TEST(MapGeometry, MapPositionsAndCanvasPixels)
 {
     struct Row {
         const char* what;
@@ -38,142 +27,75 @@ TEST(MapGeometry, MapToScreenPerVariant)
         std::int32_t width, height, zoom;
         double x, y;
         int X, Y;
+        Way way;
     };
     for (const Row& r : {
-             Row{"standard origin: 25 pixel margin left only", gtStandard, false, 100, 100, 4, 0, 0, 25, 0},
-             Row{"standard scaled", gtStandard, false, 100, 100, 4, 10, 20, 65, 80},
-             Row{"halves round to even (0.5 -> 0)", gtStandard, false, 100, 100, 1, 0.5, 2.5, 25, 2},
-             Row{"halves round to even (1.5 -> 2)", gtStandard, false, 100, 100, 1, 1.5, 3.5, 27, 4},
-             Row{"cartesian is a Blind Galaxy option only", gtGalaxyNG, true, 100, 100, 2, 5, 5, 35, 10},
-             Row{"blind: map centred on 0,0", gtBlind, false, 100, 100, 2, 0, 0, 125, 100},
-             Row{"blind: left edge", gtBlind, false, 100, 100, 2, -50, -50, 25, 0},
-             Row{"blind odd width halves with div", gtBlind, false, 101, 101, 1, 0, 0, 75, 50},
-             Row{"blind cartesian: y up", gtBlind, true, 100, 100, 2, 0, 10, 125, 80},
-             Row{"blind without cartesian: y down", gtBlind, false, 100, 100, 2, 0, 10, 125, 120},
+             Row{"standard origin: 25 pixel margin left only", gtStandard, false, 100, 100, 4, 0, 0, 25, 0, bothWays},
+             Row{"standard scaled", gtStandard, false, 100, 100, 4, 10, 20, 65, 80, bothWays},
+             Row{"halves round to even (0.5 -> 0)", gtStandard, false, 100, 100, 1, 0.5, 2.5, 25, 2, toScreen},
+             Row{"halves round to even (1.5 -> 2)", gtStandard, false, 100, 100, 1, 1.5, 3.5, 27, 4, toScreen},
+             Row{"cartesian is a Blind Galaxy option only", gtGalaxyNG, true, 100, 100, 2, 5, 5, 35, 10, bothWays},
+             Row{"blind: map centred on 0,0", gtBlind, false, 100, 100, 2, 0, 0, 125, 100, bothWays},
+             Row{"blind: left edge", gtBlind, false, 100, 100, 2, -50, -50, 25, 0, bothWays},
+             Row{"blind odd width halves with div", gtBlind, false, 101, 101, 2, 0, 0, 125, 100, bothWays},
+             Row{"blind cartesian: positive y above", gtBlind, true, 100, 100, 2, 0, 10, 125, 80, bothWays},
+             Row{"blind cartesian: negative y below", gtBlind, true, 100, 100, 2, 7, -10, 139, 120, bothWays},
+             Row{"blind without cartesian: positive y below", gtBlind, false, 100, 100, 2, -7, 10, 111, 120, bothWays},
+             // A 100 x 60 galaxy at zoom 4: canvas 455 x 260.
+             Row{"left margin shows the minimum x", gtStandard, false, 100, 60, 4, 0, 0, 3, 0, toMap},
+             Row{"right and bottom margins show the maximum", gtStandard, false, 100, 60, 4, 100, 60, 454, 259, toMap},
+             Row{"blind: left margin shows -width/2", gtBlind, false, 100, 60, 4, -50, -30, 0, 0, toMap},
+             Row{"blind cartesian: top shows +height/2", gtBlind, true, 100, 60, 4, 50, 30, 454, 0, toMap},
+             Row{"blind cartesian: bottom shows -height/2", gtBlind, true, 100, 60, 4, 0, -30, 225, 259, toMap},
          }) {
         SCOPED_TRACE(r.what);
         const MapGeometry g(r.gametype, r.cartesian, r.width, r.height, r.zoom);
-        EXPECT_EQ(g.MapToScreenX(r.x), r.X);
-        EXPECT_EQ(g.MapToScreenY(r.y), r.Y);
-    }
-}
-
-TEST(MapGeometry, BlindCartesianDrawsPositiveYAbove)
-{
-    Game game = galaxy(200, 200, gtBlind);
-    game.gameoptions.cartesian = true;
-    const MapGeometry up(game, 3);
-    EXPECT_LT(up.MapToScreenY(10), up.MapToScreenY(-10));
-    game.gameoptions.cartesian = false;
-    const MapGeometry down(game, 3);
-    EXPECT_GT(down.MapToScreenY(10), down.MapToScreenY(-10));
-}
-
-TEST(MapGeometry, ScreenToMapClampsToTheGalaxy)
-{
-    struct Row {
-        const char* what;
-        std::int32_t gametype;
-        bool cartesian;
-        int X, Y;
-        double x, y;
-    };
-    // A 100 x 60 galaxy at zoom 4: canvas 455 x 260.
-    for (const Row& r : {
-             Row{"left margin shows the minimum x", gtStandard, false, 3, 0, 0, 0},
-             Row{"inside", gtStandard, false, 65, 80, 10, 20},
-             Row{"right and bottom margins show the maximum", gtStandard, false, 454, 259, 100, 60},
-             Row{"blind: left margin shows -width/2", gtBlind, false, 0, 0, -50, -30},
-             Row{"blind: centre", gtBlind, false, 225, 120, 0, 0},
-             Row{"blind cartesian: top shows +height/2", gtBlind, true, 454, 0, 50, 30},
-             Row{"blind cartesian: bottom shows -height/2", gtBlind, true, 225, 259, 0, -30},
-         }) {
-        SCOPED_TRACE(r.what);
-        const MapGeometry g(r.gametype, r.cartesian, 100, 60, 4);
-        const auto p = g.ScreenToMap(r.X, r.Y);
-        ASSERT_TRUE(p);
-        EXPECT_DOUBLE_EQ(p->x, r.x);
-        EXPECT_DOUBLE_EQ(p->y, r.y);
-    }
-}
-
-TEST(MapGeometry, ScreenToMapInvertsMapToScreen)
-{
-    for (std::int32_t type : {gtStandard, gtBlind}) {
-        for (bool cartesian : {false, true}) {
-            const MapGeometry g(type, cartesian, 120, 90, 6);
-            const double lo = type == gtBlind ? -40 : 5;
-            for (double x = lo; x < lo + 80; x += 7.3) {
-                SCOPED_TRACE(testing::Message() << "type " << type << " cartesian " << cartesian << " x " << x);
-                const auto p = g.ScreenToMap(g.MapToScreenX(x), g.MapToScreenY(x / 2));
-                ASSERT_TRUE(p);
-                EXPECT_NEAR(p->x, x, 1.0 / 6);
-                EXPECT_NEAR(p->y, x / 2, 1.0 / 6);
-            }
+        if (r.way != toMap) {
+            EXPECT_EQ(g.MapToScreenX(r.x), r.X);
+            EXPECT_EQ(g.MapToScreenY(r.y), r.Y);
+        }
+        if (r.way != toScreen) {
+            const auto p = g.ScreenToMap(r.X, r.Y);
+            ASSERT_TRUE(p);
+            EXPECT_DOUBLE_EQ(p->x, r.x);
+            EXPECT_DOUBLE_EQ(p->y, r.y);
         }
     }
-}
-
-TEST(MapGeometry, NoMapPositionWithoutZoom)
-{
     for (std::int32_t zoom : {0, -1}) {
+        SCOPED_TRACE("no map position without a zoom");
         const MapGeometry g(gtStandard, false, 100, 100, zoom);
         EXPECT_FALSE(g.ScreenToMap(50, 50));
         EXPECT_FALSE(g.pointerPosition(50, 50));
     }
 }
 
-TEST(MapZoom, ButtonsAtTheLimits)
-{
-    struct Row {
-        std::int32_t zoom;
-        ZoomButtons buttons;
-    };
-    for (const Row& r : {Row{1, {true, true, false}}, Row{2, {true, true, true}}, Row{34, {true, true, true}},
-                         Row{35, {false, false, true}}}) {
-        SCOPED_TRACE(r.zoom);
-        ViewState view;
-        EXPECT_EQ(SetZoom(view, r.zoom), r.buttons);
-        EXPECT_EQ(view.zoomfactor, r.zoom);
-    }
-    ViewState view;
-    SetZoom(view, 0);
-    EXPECT_EQ(view.zoomfactor, 1) << "a fitted zoom of 0 is brought into 1..35";
-    SetZoom(view, 80);
-    EXPECT_EQ(view.zoomfactor, 35);
-}
-
-TEST(MapZoom, StepsStopAtTheLimits)
+// The zoom commands work within 1..35: the buttons at a zoom (a stored or fitted zoom is brought
+// into the range), and whether a step in or out is taken (not without a zoom yet).
+TEST(MapZoom, ButtonsAndStepsAtTheLimits)
 {
     const Game game = galaxy();
     struct Row {
-        std::int32_t zoom;
-        int step;
-        bool done;
+        std::int32_t zoom, stored;
+        ZoomButtons buttons;
+        bool in, out;
     };
-    for (const Row& r : {Row{35, +1, false}, Row{1, -1, false}, Row{-1, +1, false}, Row{34, +1, true},
-                         Row{2, -1, true}}) {
-        SCOPED_TRACE(testing::Message() << "zoom " << r.zoom << " step " << r.step);
-        ViewState view = maptest::zoomed(r.zoom);
-        MapScroll scroll;
-        scroll.h.viewport = 800;
-        scroll.v.viewport = 500;
-        setCanvasSize(scroll, game, r.zoom);
-        const MapScroll before = scroll;
-        EXPECT_EQ(zoomStep(view, game, scroll, r.step), r.done);
-        EXPECT_EQ(view.zoomfactor, r.done ? r.zoom + r.step : r.zoom);
-        EXPECT_EQ(scroll.h.canvas, r.done ? canvasWidth(game.mapwidth, view.zoomfactor) : before.h.canvas);
+    for (const Row& r : {Row{1, 1, {true, true, false}, true, false}, Row{2, 2, {true, true, true}, true, true},
+                         Row{34, 34, {true, true, true}, true, true}, Row{35, 35, {false, false, true}, false, true},
+                         Row{0, 1, {true, true, false}, false, false}, Row{-1, 1, {true, true, false}, false, false},
+                         Row{80, 35, {false, false, true}, false, false}}) {
+        SCOPED_TRACE(testing::Message() << "zoom " << r.zoom);
+        ViewState view;
+        EXPECT_EQ(SetZoom(view, r.zoom), r.buttons);
+        EXPECT_EQ(view.zoomfactor, r.stored);
+        for (const auto& [step, done] : {std::pair{+1, r.in}, {-1, r.out}}) {
+            view.zoomfactor = r.zoom;
+            MapScroll scroll = viewport(game, r.zoom, 800, 500);
+            const int before = scroll.h.canvas;
+            EXPECT_EQ(zoomStep(view, game, scroll, step), done) << "step " << step;
+            EXPECT_EQ(view.zoomfactor, done ? r.zoom + step : r.zoom);
+            EXPECT_EQ(scroll.h.canvas, done ? 100 * (r.zoom + step) + 55 : before);
+        }
     }
-}
-
-// The map x under the middle of the viewport, in canvas pixels of the given zoom.
-double centreMapX(const MapScroll& s, std::int32_t zoom)
-{
-    return (s.h.position - s.h.offset + s.h.viewport / 2 - 25) / static_cast<double>(zoom);
-}
-double centreMapY(const MapScroll& s, std::int32_t zoom)
-{
-    return (s.v.position - s.v.offset + s.v.viewport / 2) / static_cast<double>(zoom);
 }
 
 TEST(MapZoom, InAndOutBringsTheCentreBack)
@@ -181,21 +103,22 @@ TEST(MapZoom, InAndOutBringsTheCentreBack)
     const Game game = galaxy(300, 200);
     for (std::int32_t zoom : {3, 5, 12, 20}) {
         for (int position : {0, 137, 400, 1500}) {
-            ViewState view = maptest::zoomed(zoom);
-            MapScroll scroll;
-            scroll.h.viewport = 640;
-            scroll.v.viewport = 480;
-            setCanvasSize(scroll, game, zoom);
+            SCOPED_TRACE(testing::Message() << "zoom " << zoom << " position " << position);
+            ViewState view = zoomed(zoom);
+            MapScroll scroll = viewport(game, zoom, 640, 480);
             scroll.h.position = position;
             scroll.v.position = position / 2;
             resizeViewport(scroll);
-            const double x = centreMapX(scroll, zoom), y = centreMapY(scroll, zoom);
+            // The map point under the middle of the viewport, in canvas pixels of the first zoom.
+            auto middle = [&] {
+                return std::pair{scroll.h.position - scroll.h.offset + 320, scroll.v.position - scroll.v.offset + 240};
+            };
+            const auto before = middle();
             ASSERT_TRUE(zoomStep(view, game, scroll, +1));
             ASSERT_TRUE(zoomStep(view, game, scroll, -1));
-            SCOPED_TRACE(testing::Message() << "zoom " << zoom << " position " << position);
             EXPECT_EQ(view.zoomfactor, zoom);
-            EXPECT_LE(std::abs(centreMapX(scroll, zoom) - x) * zoom, 1.0);
-            EXPECT_LE(std::abs(centreMapY(scroll, zoom) - y) * zoom, 1.0);
+            EXPECT_LE(std::abs(middle().first - before.first), 1);
+            EXPECT_LE(std::abs(middle().second - before.second), 1);
         }
     }
 }
@@ -203,11 +126,8 @@ TEST(MapZoom, InAndOutBringsTheCentreBack)
 TEST(MapZoom, SmallCanvasIsCentredAndGrowsIntoTheViewport)
 {
     const Game game = galaxy(100, 100);
-    ViewState view = maptest::zoomed(4);
-    MapScroll scroll;
-    scroll.h.viewport = 800;
-    scroll.v.viewport = 900;
-    setCanvasSize(scroll, game, 4);
+    ViewState view = zoomed(4);
+    MapScroll scroll = viewport(game, 4, 800, 900);
     resizeViewport(scroll);
     EXPECT_EQ(scroll.h.offset, (800 - 455) / 2);
     // Up to zoom 7 (canvas 755) the canvas stays centred; at 8 (855) it fills the viewport and
@@ -222,98 +142,87 @@ TEST(MapZoom, SmallCanvasIsCentredAndGrowsIntoTheViewport)
     EXPECT_EQ(scroll.h.offset, 0);
     EXPECT_EQ(scroll.h.position, 27); // trunc(400 / 800 x 855 - 400)
     EXPECT_EQ(scroll.v.offset, (900 - 820) / 2) << "vertically still smaller";
+    // Zoom 9 (955 x 920): horizontally trunc(427 / 855 x 955 - 427) = 49 more; vertically the canvas
+    // now fills the viewport and scrolls by trunc(450 / 900 x 920 - 450) = 10.
+    ASSERT_TRUE(zoomStep(view, game, scroll, +1));
+    EXPECT_EQ(scroll.h.position, 27 + 49);
+    EXPECT_EQ(scroll.v.offset, 0);
+    EXPECT_EQ(scroll.v.position, 10);
 }
 
-TEST(MapZoom, ZoomOnMousePutsThePressedPointInTheMiddle)
+// Zoom in on the mouse position: one step in, then the pressed pixel's share of the canvas is
+// scrolled to the middle; nothing at zoom 35. CentreMapOn scrolls a map point to the middle where
+// the canvas is larger than the viewport, within the scroll range.
+TEST(MapZoom, PointsScrolledToTheMiddle)
 {
     const Game game = galaxy(400, 300);
-    ViewState view = maptest::zoomed(6);
-    MapScroll scroll;
-    scroll.h.viewport = 700;
-    scroll.v.viewport = 500;
-    setCanvasSize(scroll, game, 6);
-    scroll.h.position = 900;
-    scroll.v.position = 400;
-    const int X = 1200, Y = 600;
-    const double mapX = (X - 25) / 6.0, mapY = Y / 6.0;
-    ASSERT_TRUE(zoomOnMousePosition(view, game, scroll, X, Y));
+    ViewState view = zoomed(6);
+    MapScroll scroll = viewport(game, 6, 700, 500); // canvas 2455 x 1820, at zoom 7 2855 x 2120
+    ASSERT_TRUE(zoomOnMousePosition(view, game, scroll, 1200, 600));
     EXPECT_EQ(view.zoomfactor, 7);
-    const MapGeometry g(game, 7);
-    EXPECT_NEAR(g.MapToScreenX(mapX) - scroll.h.position, 350, 4);
-    EXPECT_NEAR(g.MapToScreenY(mapY) - scroll.v.position, 250, 4);
-
+    EXPECT_EQ(scroll.h.position, 1045); // trunc(2855 x 1200 / 2455) - 700 / 2
+    EXPECT_EQ(scroll.v.position, 448);  // trunc(2120 x 600 / 1820) - 500 / 2
     view.zoomfactor = 35;
     setCanvasSize(scroll, game, 35);
     const MapScroll before = scroll;
-    EXPECT_FALSE(zoomOnMousePosition(view, game, scroll, X, Y));
+    EXPECT_FALSE(zoomOnMousePosition(view, game, scroll, 1200, 600));
     EXPECT_EQ(scroll.h.position, before.h.position);
-}
 
-TEST(MapZoom, CentreMapOnScrollsOnlyWhereTheCanvasIsLarger)
-{
-    Game game = galaxy(400, 50);
-    const ViewState view = maptest::zoomed(5); // canvas 2055 x 270
-    MapScroll scroll;
-    scroll.h.viewport = 600;
-    scroll.v.viewport = 400;
-    setCanvasSize(scroll, game, 5);
+    const Game flat = galaxy(400, 50);
+    scroll = viewport(flat, 5, 600, 400); // canvas 2055 x 270
     resizeViewport(scroll);
-    CentreMapOn(game, view, scroll, 200, 25);
-    EXPECT_EQ(scroll.h.position, MapGeometry(game, 5).MapToScreenX(200) - 300);
-    EXPECT_EQ(scroll.v.position, 0);
-    EXPECT_EQ(scroll.v.offset, (400 - 270) / 2);
-    // Near the edge the viewport keeps the position in range.
-    CentreMapOn(game, view, scroll, 1, 25);
-    EXPECT_EQ(scroll.h.position, 0);
-    CentreMapOn(game, view, scroll, 400, 25);
-    EXPECT_EQ(scroll.h.position, 2055 - 600);
-}
-
-TEST(MapZoom, FitToWidthStaysInRange)
-{
-    struct Row {
-        int viewport;
-        std::int32_t mapwidth;
-        std::optional<std::int32_t> zoom;
-    };
-    for (const Row& r : {Row{800, 100, 8}, Row{800, 1000, 1}, Row{800, 10, 35}, Row{800, 0, std::nullopt},
-                         Row{800, -1, std::nullopt}, Row{800, -99999, std::nullopt}}) {
-        SCOPED_TRACE(testing::Message() << r.viewport << " / " << r.mapwidth);
-        EXPECT_EQ(fitToWidthZoom(r.viewport, r.mapwidth), r.zoom);
+    for (const auto& [x, position] : {std::pair{200.0, 25 + 5 * 200 - 300}, {1.0, 0}, {400.0, 2055 - 600}}) {
+        CentreMapOn(flat, zoomed(5), scroll, x, 25);
+        EXPECT_EQ(scroll.h.position, position) << x;
+        EXPECT_EQ(scroll.v.position, 0);
+        EXPECT_EQ(scroll.v.offset, (400 - 270) / 2);
     }
 }
 
-TEST(MapZoom, ZoomToSavedPosition)
+// "Zoom to saved position" takes the stored zoom, or fits the width into the viewport (within
+// 1..35; no width keeps the zoom); starting a configuration (scrollToSavedPosition) keeps the zoom
+// set and ignores a stale stored one. Both size the canvas (width x zoom + 55 by height x zoom + 20)
+// and scroll to the stored position, or the middle without one; a smaller canvas is centred.
+TEST(MapZoom, ZoomAndScrollToSavedPosition)
 {
-    const Game game = galaxy(200, 200);
     struct Row {
         const char* what;
-        std::int32_t savedzoom, savedx, savedy;
-        std::int32_t zoom;
-        int positionX, positionY, offsetX;
+        bool zoomTo;
+        std::int32_t width, zoomBefore, savedzoom, savedx, savedy, zoom;
+        int positionX, positionY, offsetX, offsetY;
     };
-    // Viewport 800 x 600.
+    // Viewport 800 x 600, galaxies 200 high; 200 wide at zoom 4: 855 x 820, at 10: 2055 x 2020.
     for (const Row& r : {
-             Row{"no zoom stored: fit to width, the middle", -1, -1, -1, 4, (855 - 800) / 2, (820 - 600) / 2, 0},
-             Row{"stored zoom and scroll", 10, 300, 200, 10, 300, 200, 0},
-             Row{"stored scroll beyond the range is limited", 10, 5000, 5000, 10, 2055 - 800, 2020 - 600, 0},
-             Row{"stored zoom, no scroll: the middle", 10, -1, -1, 10, (2055 - 800) / 2, (2020 - 600) / 2, 0},
-             Row{"small canvas is centred", 2, 50, 50, 2, 0, 0, (800 - 455) / 2},
+             Row{"zoom to: no zoom stored: fit to width, the middle", true, 200, 17, -1, -1, -1, 4, 27, 110, 0, 0},
+             Row{"zoom to: fit to width, at least 1", true, 1000, 17, -1, -1, -1, 1, 127, 0, 0, 190},
+             Row{"zoom to: fit to width, at most 35", true, 10, 17, -1, -1, -1, 35, 0, 3210, 197, 0},
+             Row{"zoom to: no width, the zoom stays", true, 0, 17, -1, -1, -1, 17, 0, 1410, 372, 0},
+             Row{"zoom to: negative width, the zoom stays", true, -1, 17, -1, -1, -1, 17, 0, 1410, 381, 0},
+             Row{"zoom to: stored zoom and scroll", true, 200, 17, 10, 300, 200, 10, 300, 200, 0, 0},
+             Row{"zoom to: stored scroll limited to the range", true, 200, 17, 10, 5000, 5000, 10, 1255, 1420, 0, 0},
+             Row{"zoom to: stored zoom, no scroll: the middle", true, 200, 17, 10, -1, -1, 10, 627, 710, 0, 0},
+             Row{"zoom to: small canvas is centred", true, 200, 17, 2, 50, 50, 2, 0, 0, 172, 90},
+             Row{"scroll to: the zoom stays, the stored scroll", false, 200, 10, 3, 300, 200, 10, 300, 200, 0, 0},
+             Row{"scroll to: the zoom stays, the middle", false, 200, 10, 3, -1, -1, 10, 627, 710, 0, 0},
+             Row{"scroll to: no zoom yet: fit to width", false, 200, -1, 10, -1, -1, 4, 27, 110, 0, 0},
+             Row{"scroll to: small canvas is centred", false, 200, 2, 10, 50, 50, 2, 0, 0, 172, 90},
          }) {
         SCOPED_TRACE(r.what);
-        ViewState view = maptest::zoomed(17);
-        view.savedzoom = r.savedzoom;
-        view.savedscrollx = r.savedx;
-        view.savedscrolly = r.savedy;
+        const Game game = galaxy(r.width, 200);
+        ViewState view = zoomed(r.zoomBefore);
+        std::tie(view.savedzoom, view.savedscrollx, view.savedscrolly) = std::tuple{r.savedzoom, r.savedx, r.savedy};
         MapScroll scroll;
-        scroll.h.viewport = 800;
-        scroll.v.viewport = 600;
-        zoomToSavedPosition(view, game, scroll);
+        scroll.h = {800, 0, 50, 0}; // offsets of an earlier, centred canvas
+        scroll.v = {600, 0, 50, 0};
+        if (r.zoomTo)
+            zoomToSavedPosition(view, game, scroll);
+        else
+            scrollToSavedPosition(view, game, scroll);
         EXPECT_EQ(view.zoomfactor, r.zoom);
-        EXPECT_EQ(scroll.h.canvas, canvasWidth(200, r.zoom));
-        EXPECT_EQ(scroll.h.position, r.positionX);
-        EXPECT_EQ(scroll.v.position, r.positionY);
-        EXPECT_EQ(scroll.h.offset, r.offsetX);
+        EXPECT_EQ(scroll.h.canvas, r.width * r.zoom + 55);
+        EXPECT_EQ(scroll.v.canvas, 200 * r.zoom + 20);
+        EXPECT_EQ((std::vector<int>{scroll.h.position, scroll.v.position, scroll.h.offset, scroll.v.offset}),
+                  (std::vector<int>{r.positionX, r.positionY, r.offsetX, r.offsetY}));
     }
 }
 
@@ -331,6 +240,12 @@ TEST(MapZoom, ResizeCentresOrUncentresTheCanvas)
     resizeViewport(scroll);
     EXPECT_EQ(scroll.h.offset, 0);
     EXPECT_EQ(scroll.h.position, 55) << "limited to canvas - viewport";
+    // A smaller galaxy shown at the same zoom: the scroll positions are limited to the new range.
+    MapScroll big = viewport(galaxy(400, 400), 5, 600, 500);
+    big.h.position = big.v.position = 1500;
+    setCanvasSize(big, galaxy(200, 150), 5); // 1055 x 770
+    EXPECT_EQ(big.h.position, 1055 - 600);
+    EXPECT_EQ(big.v.position, 770 - 500);
 }
 
 TEST(MapView, IsNearViewAllowsSixPixelsLeftAndTop)
@@ -354,25 +269,6 @@ TEST(MapView, IsNearViewAllowsSixPixelsLeftAndTop)
     EXPECT_FALSE(IsNearView(scroll, 628, 2000));
 }
 
-TEST(MapButtonBar, SecondRowMovesBesideTheFirstWhenWide)
-{
-    struct Row {
-        int width, height;
-        std::optional<ButtonBarLayout> layout;
-    };
-    for (const Row& r : {Row{1047, 37, ButtonBarLayout{66, -670, 36}}, Row{1048, 66, ButtonBarLayout{37, 670, 6}},
-                         Row{1047, 66, std::nullopt}, Row{1048, 37, std::nullopt}}) {
-        SCOPED_TRACE(testing::Message() << r.width << " x " << r.height);
-        EXPECT_EQ(layoutButtonBar(r.width, r.height), r.layout);
-    }
-    // Moved into the first row, the buttons follow the fleet range button (645 + 25) and fit
-    // into the 1048 pixels, in their order.
-    const auto& buttons = secondRowButtons();
-    EXPECT_GE(buttons.front().left + 670, 670);
-    EXPECT_LE(buttons.back().left + 670 + 25, 1048);
-    for (std::size_t k = 1; k < buttons.size(); ++k) EXPECT_GE(buttons[k].left, buttons[k - 1].left + 25);
-}
-
 TEST(MapSymbols, SizesFromPlanetSize)
 {
     struct Row {
@@ -382,108 +278,83 @@ TEST(MapSymbols, SizesFromPlanetSize)
         bool drawn;
     };
     for (const Row& row : {Row{1000, true, 11, 5, true}, Row{49, true, 1, 0, true}, Row{50, true, 1, 0, true},
-                           Row{150, true, 3, 1, true}, Row{250, true, 3, 1, true}, Row{0, true, 1, 0, true},
-                           Row{-1, true, 1, 0, false}, Row{1000, false, 5, 2, true}, Row{-1, false, 5, 2, true}}) {
+                           Row{150, true, 3, 1, true}, Row{250, true, 3, 1, true}, Row{720, true, 8, 4, true},
+                           Row{0, true, 1, 0, true}, Row{-1, true, 1, 0, false}, Row{1000, false, 5, 2, true},
+                           Row{-1, false, 5, 2, true}}) {
         SCOPED_TRACE(testing::Message() << "size " << row.size << (row.shown ? " shown" : " not shown"));
-        const planetrecord p = planet("P", 0, 0, ocOther, row.size);
-        EXPECT_EQ(SymbolSize(p, row.shown), row.w);
-        EXPECT_EQ(SymbolRadius(p, row.shown), row.r);
-        EXPECT_EQ(isSymbolDrawn(p, row.shown), row.drawn);
+        const planetrecord p = makePlanet("P", 0, 0, ocOther, row.size);
+        EXPECT_EQ(std::tuple(SymbolSize(p, row.shown), SymbolRadius(p, row.shown), isSymbolDrawn(p, row.shown)),
+                  std::tuple(row.w, row.r, row.drawn));
     }
 }
 
-battlegrouprecord battleGroup(int before, int survivors, double mass)
-{
-    battlegrouprecord g;
-    g.shipsbefore = before;
-    g.survivors = survivors;
-    g.fullmass = mass;
-    return g;
-}
+battlegrouprecord lost(int before, int survivors, double mass) { return {"", mass, before, survivors}; }
 
+// Planets A, B and C had battles, Quiet had none (all 7 rings from before). The raw size of a battle
+// is 1 + the mass each group lost, rounded half to even per group; the largest gets 20 rings, the
+// others in proportion and at least one.
 TEST(MapSymbols, BattleSizesScaleToTwenty)
 {
-    Game game = galaxy();
-    for (const char* name : {"Big", "Small", "NoRecord", "Quiet"}) {
-        game.turn.planets.push_back(planet(name, 1, 1));
-        game.turn.planets.back().hadbattle = std::string(name) != "Quiet";
-    }
-    battlerecord big;
-    big.name = "Big";
-    big.races = {{"A", {battleGroup(10, 0, 10.4)}}, {"B", {battleGroup(5, 5, 99)}}}; // 1 + round(104) + 0
-    battlerecord small;
-    small.name = "Small";
-    small.races = {{"A", {battleGroup(2, 1, 10.5), battleGroup(1, 0, 0.5)}}}; // 1 + round(10.5) + round(0.5) = 11
-    game.turn.battles = {big, small};
-
-    SetPlanetBattleSize(game, false);
-    for (const planetrecord& p : game.turn.planets) EXPECT_EQ(p.battlesize, 1) << "battle sizes not shown";
-
-    SetPlanetBattleSize(game, true);
-    EXPECT_EQ(game.turn.planets[0].battlesize, 20);
-    EXPECT_EQ(game.turn.planets[1].battlesize, 2);  // round(11 / 105 x 20) = round(2.095)
-    EXPECT_EQ(game.turn.planets[2].battlesize, 1);  // raw 1, round(0.19) below 1
-    EXPECT_EQ(game.turn.planets[3].battlesize, 1);  // no battle: untouched
-}
-
-TEST(MapSymbols, BattleSizesWithoutDestroyedMass)
-{
-    // Broken battle data (more survivors than ships before) gives sums of 0 or below; every
-    // planet with a battle still gets at least one ring and nothing divides by zero.
-    Game game = galaxy();
-    game.turn.planets = {planet("A", 1, 1), planet("B", 2, 2)};
-    for (planetrecord& p : game.turn.planets) p.hadbattle = 1;
-    battlerecord a;
-    a.name = "A";
-    a.races = {{"X", {battleGroup(0, 3, 10)}}};
-    battlerecord b;
-    b.name = "B";
-    b.races = {{"X", {battleGroup(0, 1, 1)}}};
-    game.turn.battles = {a, b};
-    SetPlanetBattleSize(game, true);
-    for (const planetrecord& p : game.turn.planets) {
-        EXPECT_GE(p.battlesize, 1);
-        EXPECT_LE(p.battlesize, 20);
+    struct Row {
+        const char* what;
+        bool shown;
+        std::vector<battlerecord> battles;
+        int a, b, c;
+    };
+    for (const Row& r : {
+             Row{"A 1 + 104, B 1 + 10 + 0 + 2, C without record 1", true,
+                 {{"A", {{"X", {lost(10, 0, 10.4)}}, {"Y", {lost(5, 5, 99)}}}},
+                  {"B", {{"X", {lost(2, 1, 10.5), lost(1, 0, 0.5), lost(1, 0, 2.5)}}}}},
+                 20, 2, 1},
+             Row{"a battle without record counts 1", true, {{"A", {{"X", {lost(1, 0, 1)}}}}}, 20, 10, 10},
+             Row{"broken data below 0: at least one ring, nothing divides by zero", true,
+                 {{"A", {{"X", {lost(0, 3, 10)}}}}, {"B", {{"X", {lost(0, 1, 1)}}}}}, 1, 1, 20},
+             Row{"battle sizes not shown: nothing changes", false, {{"A", {{"X", {lost(10, 0, 10.4)}}}}}, 7, 7, 7},
+         }) {
+        SCOPED_TRACE(r.what);
+        Game game = galaxy();
+        for (const char* name : {"A", "B", "C", "Quiet"}) game.turn.planets.push_back(makePlanet(name, 1, 1));
+        for (planetrecord& p : game.turn.planets) std::tie(p.hadbattle, p.battlesize) = std::pair{p.name != "Quiet", 7};
+        game.turn.battles = r.battles;
+        SetPlanetBattleSize(game, r.shown);
+        const auto& planets = game.turn.planets;
+        EXPECT_EQ(
+            (std::vector{planets[0].battlesize, planets[1].battlesize, planets[2].battlesize, planets[3].battlesize}),
+            (std::vector{r.a, r.b, r.c, 7}));
     }
 }
 
+// The stored radii follow the planet-size toggle: routes find their planets by label, incoming
+// groups and the selections by name; a name that matches no planet keeps its radii.
 TEST(MapSymbols, RadiiFollowThePlanetSizeToggle)
 {
     Game game = galaxy(100, 100, gtBlind);
-    game.turn.planets = {planet("Alpha", 1, 1, ocOwn, 1000), planet("Beta", 5, 5, ocOther, 720)};
+    game.turn.planets = {makePlanet("Alpha", 1, 1, ocOwn, 1000), makePlanet("Beta", 5, 5, ocOther, 720)};
     game.turn.planets[0].altname = "12";
-    routerecord route;
-    route.name = "12";         // routes name planets by their label
+    game.turn.routes.resize(1);
+    routerecord& route = game.turn.routes[0];
+    route.name = route.material = "12";
     route.capital = "Beta";
-    route.material = "Nowhere";
-    game.turn.routes = {route};
-    incomingrecord in;
-    in.origin = "Beta";
-    in.destination = "Alpha"; // incoming groups by their name
-    game.turn.incominggroups = {in};
+    route.colonists = "Nowhere";
+    route.symbolsizes[6] = route.symbolsizes[7] = 9;
+    game.turn.incominggroups.resize(1);
+    game.turn.incominggroups[0].origin = "Beta";
+    game.turn.incominggroups[0].destination = "Alpha";
     ViewState view;
-    view.firstselection.x = 1;
-    view.firstselection.name = "Alpha";
-    view.secondselection.x = 5;
-    view.secondselection.name = "Beta";
+    view.firstselection = {1, 1, 0, 0, 0, "Alpha"};
+    view.secondselection = {5, 5, 0, 0, 0, "Beta"};
+    auto radii = [](const auto& sizes) { return std::vector<int>(sizes.begin(), sizes.end()); };
+    const auto& incoming = game.turn.incominggroups[0].symbolsizes;
 
-    correctBecauseOfPlanetSizeButton(game, view, true);
-    const routerecord& r = game.turn.routes[0];
-    EXPECT_EQ(r.symbolsizes[0], 5);
-    EXPECT_EQ(r.symbolsizes[1], 5);
-    EXPECT_EQ(r.symbolsizes[2], 4); // round(7.2) + 1 = 8, radius 4
-    EXPECT_EQ(r.symbolsizes[4], 2) << "an unknown planet keeps its radii";
-    EXPECT_EQ(game.turn.incominggroups[0].symbolsizes[0], 4);
-    EXPECT_EQ(game.turn.incominggroups[0].symbolsizes[2], 5);
-    EXPECT_EQ(view.firstselection.radiusx, 5);
-    EXPECT_EQ(view.firstselection.radiusy, 5);
-    EXPECT_EQ(view.secondselection.radiusx, 4);
-
-    game.turn.routes[0].symbolsizes[4] = 9;
+    correctBecauseOfPlanetSizeButton(game, view, true); // 1000: 11 pixels, radius 5; 720: 8, radius 4
+    EXPECT_EQ(radii(route.symbolsizes), (std::vector<int>{5, 5, 4, 4, 5, 5, 9, 9, 2, 2}));
+    EXPECT_EQ(radii(incoming), (std::vector<int>{4, 4, 5, 5}));
+    EXPECT_EQ((std::vector<int>{view.firstselection.radiusx, view.firstselection.radiusy, view.secondselection.radiusx,
+                                view.secondselection.radiusy}),
+              (std::vector<int>{5, 5, 4, 4}));
     correctBecauseOfPlanetSizeButton(game, view, false);
-    EXPECT_EQ(game.turn.routes[0].symbolsizes[0], 2);
-    EXPECT_EQ(game.turn.routes[0].symbolsizes[4], 9);
-    EXPECT_EQ(game.turn.incominggroups[0].symbolsizes[3], 2);
+    EXPECT_EQ(radii(route.symbolsizes), (std::vector<int>{2, 2, 2, 2, 2, 2, 9, 9, 2, 2}));
+    EXPECT_EQ(radii(incoming), (std::vector<int>{2, 2, 2, 2}));
     EXPECT_EQ(view.firstselection.radiusx, 2);
 }
 

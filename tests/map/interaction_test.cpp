@@ -5,238 +5,202 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace orrery {
 namespace {
 
-using maptest::galaxy;
-using maptest::planet;
+using namespace maptest;
+using test::Strings;
 
-// Three planets of a 100 x 100 Standard galaxy at zoom 4; symbols are 5 x 5 pixels.
+// Three planets of a 100 x 100 Standard galaxy at zoom 4: map (x, y) is canvas (4x + 25, 4y), and
+// symbols are 5 x 5 pixels while planet sizes are not shown.
 struct PressFixture : testing::Test {
     Game game = galaxy();
-    ViewState view = maptest::zoomed(4);
-    MapGeometry geometry{game, 4};
+    ViewState view = zoomed(4);
 
     void SetUp() override
     {
-        game.turn.planets = {planet("A", 10, 10, ocOwn), planet("B", 50, 20, ocOther), planet("C", 80, 80, -3)};
-        geometry = MapGeometry(game, 4);
+        game.turn.planets = {makePlanet("A", 10, 10, ocOwn), makePlanet("B", 50, 20, ocOther),
+                             makePlanet("C", 80, 80, -3)};
     }
-    PressResult pressOn(const char* name, int dx = 2, int dy = 2)
+    // A selection's name, x, owner code and radius.
+    static std::tuple<std::string, double, int, int> selected(const mapselection& s)
+    {
+        return {s.name.str(), s.x, s.ownercode, s.radiusx};
+    }
+    PressResult pressOn(const char* name, int dx = 2, int dy = 2, bool sizes = false)
     {
         const planetrecord* p = findPlanet(game.turn, name);
-        return mapPress(game, view, false, geometry.MapToScreenX(p->x) + dx, geometry.MapToScreenY(p->y) + dy, false);
+        const int X = static_cast<int>(4 * p->x) + 25 + dx, Y = static_cast<int>(4 * p->y) + dy;
+        return mapPress(game, view, sizes, X, Y, false);
     }
 };
 
-TEST_F(PressFixture, SelectionsRotate)
+// Presses on planets (by name), black space or something drawn (an arrow, a label): a press on
+// anything drawn moves the most recent selection into the first and puts every planet under the
+// pointer, in list order, into the empty one (first, else second); black space empties both.
+TEST_F(PressFixture, SelectionsFollowThePresses)
 {
-    pressOn("A");
-    EXPECT_EQ(view.firstselection.name, "A");
-    EXPECT_FALSE(view.secondselection.isSet()) << "one planet: no distance line yet";
-
-    pressOn("B");
-    EXPECT_EQ(view.firstselection.name, "A");
-    EXPECT_EQ(view.secondselection.name, "B");
-
-    const PressResult r = pressOn("C");
-    EXPECT_EQ(view.firstselection.name, "B");
-    EXPECT_EQ(view.secondselection.name, "C");
-    EXPECT_EQ(view.secondselection.x, 80);
-    EXPECT_EQ(view.secondselection.ownercode, -3);
-    EXPECT_EQ(view.secondselection.radiusx, 2);
-    ASSERT_EQ(r.panels.size(), 1u);
-    EXPECT_EQ(r.panels[0].mode, 1);
-    EXPECT_EQ(r.panels[0].name, "C");
-    EXPECT_EQ(r.panels[0].planet, &game.turn.planets[2]);
+    game.turn.planets.push_back(makePlanet("E", 30, 60));
+    game.turn.planets.push_back(makePlanet("D", 30, 60, ocUninhabited)); // drawn over E
+    struct Row {
+        const char* what;
+        Strings presses;
+        std::string first, second;
+    };
+    for (const Row& r : {
+             Row{"one planet: no distance line yet", {"A"}, "A", ""},
+             Row{"a second planet", {"A", "B"}, "A", "B"},
+             Row{"a third: the second moves into the first", {"A", "B", "C"}, "B", "C"},
+             Row{"black space empties both", {"A", "B", "black"}, "", ""},
+             Row{"a drawn pixel without planet: the rotation only", {"A", "B", "drawn"}, "B", "B"},
+             Row{"two planets at one pixel, nothing selected: both at once", {"E"}, "E", "D"},
+             Row{"two planets at one pixel after a selection: the later one second", {"A", "E"}, "A", "D"},
+         }) {
+        SCOPED_TRACE(r.what);
+        view.clearSelections();
+        for (const std::string& press : r.presses) {
+            if (press == "black" || press == "drawn")
+                mapPress(game, view, false, 300, 300, press == "black");
+            else
+                pressOn(press.c_str());
+        }
+        EXPECT_EQ(view.firstselection.name, r.first);
+        EXPECT_EQ(view.secondselection.name, r.second);
+        EXPECT_EQ(view.firstselection.isSet(), !r.first.empty());
+        EXPECT_EQ(view.secondselection.isSet(), !r.second.empty());
+    }
 }
 
+// What a press reports: the panel to show for each planet hit (ending on the later one), whether
+// it hit black space; the selection takes the planet's position, owner code and radius.
+TEST_F(PressFixture, PressResults)
+{
+    const PressResult c = pressOn("C");
+    ASSERT_EQ(c.panels.size(), 1u);
+    EXPECT_TRUE(c.panels[0].what == PanelShows::Planet && c.panels[0].planet == &game.turn.planets[2]);
+    EXPECT_EQ(c.panels[0].name, "C");
+    EXPECT_FALSE(c.blank);
+    EXPECT_EQ(selected(view.firstselection), std::tuple("C", 80.0, -3, 2));
+    game.turn.planets.push_back(makePlanet("D", 80, 80, ocUninhabited));
+    const PressResult pair = pressOn("C");
+    ASSERT_EQ(pair.panels.size(), 2u);
+    EXPECT_EQ(pair.panels.back().name, "D") << "the panel ends on the later one in list order";
+    const PressResult black = mapPress(game, view, false, 300, 300, true);
+    EXPECT_TRUE(black.blank && black.panels.empty());
+    EXPECT_FALSE(mapPress(game, view, false, 300, 300, false).blank);
+}
+
+// The symbol box X0 <= X < X0 + w, Y0 <= Y < Y0 + w, with w = 11 for B's size 1000 when sizes are
+// shown, 5 otherwise; the selection takes the radius w div 2.
 TEST_F(PressFixture, SymbolBoxIsHalfOpen)
 {
-    struct Row {
-        int dx, dy;
-        bool hit;
-    };
-    for (const Row& r : {Row{0, 0, true}, Row{4, 4, true}, Row{5, 2, false}, Row{2, 5, false}, Row{-1, 2, false}}) {
-        SCOPED_TRACE(testing::Message() << r.dx << "," << r.dy);
+    game.turn.planets[1].size = 1000;
+    for (const auto& [dx, dy, sizes, hit] :
+         {std::tuple{0, 0, false, true}, {4, 4, false, true}, {5, 2, false, false}, {2, 5, false, false},
+          {-1, 2, false, false}, {0, -1, false, false}, {10, 10, false, false}, {10, 10, true, true},
+          {11, 2, true, false}}) {
+        SCOPED_TRACE(testing::Message() << dx << "," << dy << (sizes ? " sizes shown" : ""));
         view.clearSelections();
-        const PressResult result = pressOn("B", r.dx, r.dy);
-        EXPECT_EQ(view.firstselection.isSet(), r.hit);
-        EXPECT_EQ(result.panels.size(), r.hit ? 1u : 0u);
+        const PressResult result = pressOn("B", dx, dy, sizes);
+        EXPECT_EQ(view.firstselection.isSet(), hit);
+        EXPECT_EQ(result.panels.size(), hit ? 1u : 0u);
+        EXPECT_EQ(view.firstselection.radiusx, !hit ? 0 : sizes ? 5 : 2);
     }
 }
 
-TEST_F(PressFixture, BlackSpaceEmptiesBothSelections)
-{
-    pressOn("A");
-    pressOn("B");
-    const PressResult r = mapPress(game, view, false, 300, 300, true);
-    EXPECT_TRUE(r.blank);
-    EXPECT_TRUE(r.panels.empty());
-    EXPECT_FALSE(view.firstselection.isSet());
-    EXPECT_FALSE(view.secondselection.isSet());
-}
-
-TEST_F(PressFixture, DrawnPixelWithoutPlanetOnlyMovesTheSecondSelection)
-{
-    // An arrow or a label: the selections stay as the rotation left them.
-    pressOn("A");
-    pressOn("B");
-    const PressResult r = mapPress(game, view, false, 300, 300, false);
-    EXPECT_FALSE(r.blank);
-    EXPECT_EQ(view.firstselection.name, "B");
-    EXPECT_EQ(view.secondselection.name, "B");
-}
-
-TEST_F(PressFixture, TwoPlanetsAtOnePixel)
-{
-    game.turn.planets.push_back(planet("D", 50, 20, ocUninhabited));
-    {
-        SCOPED_TRACE("no selection before: both selections filled at once");
-        const PressResult r = pressOn("B");
-        EXPECT_EQ(view.firstselection.name, "B");
-        EXPECT_EQ(view.secondselection.name, "D");
-        ASSERT_EQ(r.panels.size(), 2u);
-        EXPECT_EQ(r.panels.back().name, "D") << "the panel ends on the later one in list order";
-    }
-    {
-        SCOPED_TRACE("with a selection before: the later one ends in the second selection");
-        view.clearSelections();
-        pressOn("A");
-        pressOn("B");
-        EXPECT_EQ(view.firstselection.name, "A");
-        EXPECT_EQ(view.secondselection.name, "D");
-    }
-}
-
-TEST_F(PressFixture, LargerSymbolsWithPlanetSizes)
-{
-    game.turn.planets[1].size = 1000; // 11 pixels
-    const int X = geometry.MapToScreenX(50) + 10, Y = geometry.MapToScreenY(20) + 10;
-    mapPress(game, view, false, X, Y, false);
-    EXPECT_FALSE(view.firstselection.isSet());
-    mapPress(game, view, true, X, Y, false);
-    EXPECT_EQ(view.firstselection.name, "B");
-    EXPECT_EQ(view.firstselection.radiusx, 5);
-}
-
+// Ship marks of the text map: 4 x 4 boxes at (4x + 25, 4y) in every variant, "Enemy ship" for kind
+// 1, "Your ship" for kind 0, selected as "ship" with owner code 3 and no radius.
 TEST_F(PressFixture, ShipMarks)
 {
-    game.gametype = gtBlind; // marks are placed without the Blind Galaxy centring
     game.turn.mapmarks = {{30, 40, 1}, {60, 40, 0}};
-    geometry = MapGeometry(game, 4);
     pressOn("A"); // a planet first
     ASSERT_EQ(view.firstselection.name, "A");
-    const PressResult r = mapPress(game, view, false, 30 * 4 + 25 + 3, 160 + 3, false);
+    game.gametype = gtBlind;
+    const PressResult r = mapPress(game, view, false, 145 + 3, 160 + 3, false);
     ASSERT_EQ(r.panels.size(), 1u);
-    EXPECT_EQ(r.panels[0].mode, 2);
+    EXPECT_TRUE(r.panels[0].what == PanelShows::MapMark && r.panels[0].planet == nullptr);
     EXPECT_EQ(r.panels[0].name, "Enemy ship");
-    EXPECT_EQ(r.panels[0].planet, nullptr);
-    EXPECT_EQ(view.secondselection.name, "ship");
-    EXPECT_EQ(view.secondselection.ownercode, 3);
-    EXPECT_EQ(view.secondselection.radiusx, 0);
-    EXPECT_EQ(view.secondselection.x, 30);
+    EXPECT_EQ(selected(view.secondselection), std::tuple("ship", 30.0, 3, 0));
 
     view.clearSelections();
-    const PressResult own = mapPress(game, view, false, 60 * 4 + 25, 160, false);
+    const PressResult own = mapPress(game, view, false, 265, 160, false);
     ASSERT_EQ(own.panels.size(), 1u);
     EXPECT_EQ(own.panels[0].name, "Your ship");
     EXPECT_EQ(view.firstselection.name, "ship");
-    EXPECT_TRUE(mapPress(game, view, false, 60 * 4 + 25 + 4, 160, false).panels.empty()) << "4 x 4 box";
+    EXPECT_TRUE(mapPress(game, view, false, 265 + 4, 160, false).panels.empty()) << "4 x 4 box";
 }
 
+// The "Mouse pos." texts: the clamped map position as 5:2; nothing while there is no zoom (the
+// labels keep their texts).
 TEST(MapMouseMove, PositionTexts)
 {
     struct Row {
-        const char* what;
         std::int32_t gametype;
         bool cartesian;
         int X, Y;
-        const char* x;
-        const char* y;
+        std::string x, y;
     };
-    for (const Row& r : {
-             Row{"left margin shows the minimum", gtStandard, false, 10, 0, "X:  0.00", "Y:  0.00"},
-             Row{"inside", gtStandard, false, 66, 81, "X: 10.25", "Y: 20.25"},
-             Row{"beyond the map the maximum", gtStandard, false, 2000, 2000, "X: 100.00", "Y: 100.00"},
-             Row{"blind left margin", gtBlind, false, 0, 0, "X: -50.00", "Y: -50.00"},
-             Row{"blind cartesian top", gtBlind, true, 225, 0, "X:  0.00", "Y: 50.00"},
-         }) {
-        SCOPED_TRACE(r.what);
+    for (const Row& r : {Row{gtStandard, false, 10, 0, "X:  0.00", "Y:  0.00"},
+                         Row{gtStandard, false, 66, 81, "X: 10.25", "Y: 20.25"},
+                         Row{gtStandard, false, 2000, 2000, "X: 100.00", "Y: 100.00"},
+                         Row{gtBlind, true, 0, 0, "X: -50.00", "Y: 50.00"}}) {
+        SCOPED_TRACE(testing::Message() << r.X << "," << r.Y);
         Game game = galaxy(100, 100, r.gametype);
         game.gameoptions.cartesian = r.cartesian;
-        const auto texts = mapMouseMove(game, maptest::zoomed(4), r.X, r.Y);
+        const auto texts = mapMouseMove(game, zoomed(4), r.X, r.Y);
         ASSERT_TRUE(texts);
-        EXPECT_EQ(texts->x, r.x);
-        EXPECT_EQ(texts->y, r.y);
-        EXPECT_EQ(texts->dto, "") << "no selection, no distance";
+        EXPECT_EQ((Strings{texts->x, texts->y, texts->dto}), (Strings{r.x, r.y, ""})) << "no selection, no distance";
     }
+    EXPECT_FALSE(mapMouseMove(galaxy(), zoomed(0), 40, 40));
+    EXPECT_FALSE(mapMouseMove(galaxy(), zoomed(-1), 40, 40));
 }
 
 TEST(MapMouseMove, DistanceToTheRecentSelection)
 {
     Game game = galaxy();
-    ViewState view = maptest::zoomed(1);
+    ViewState view = zoomed(1);
     view.firstselection.x = 0;
     view.firstselection.y = 0;
     view.secondselection.x = 9.5;
     view.secondselection.y = 8.5;
     // Pointer 2.5 pixels back: (40 - 25 - 2.5, 15 - 2.5) = (12.5, 12.5), 5 from the second selection.
-    auto texts = mapMouseMove(game, view, 40, 15);
-    ASSERT_TRUE(texts);
-    EXPECT_EQ(texts->dto, "DTO: 5.00");
+    EXPECT_EQ(mapMouseMove(game, view, 40, 15)->dto, "DTO: 5.00");
     view.secondselection.clear();
-    texts = mapMouseMove(game, view, 40, 15);
-    EXPECT_EQ(texts->dto, "DTO: 17.68"); // from the first: sqrt(2 x 12.5^2)
+    EXPECT_EQ(mapMouseMove(game, view, 40, 15)->dto, "DTO: 17.68"); // from the first: sqrt(2 x 12.5^2)
 }
 
-TEST(MapMouseMove, NothingWithoutZoom)
-{
-    const Game game = galaxy();
-    EXPECT_FALSE(mapMouseMove(game, maptest::zoomed(0), 40, 40));
-    EXPECT_FALSE(mapMouseMove(game, maptest::zoomed(-1), 40, 40));
-}
-
-TEST(MapNames, LabelsAndNames)
+// A planet's label is the altname of the first planet of that name, else the name; the name of a
+// label that of the first planet with that altname. Selecting from another window finds a planet
+// by name before altname: the first selection takes its position, owner code 0 and the text (its
+// radii stay), the second is emptied; nothing changes for an unknown text.
+TEST(MapNames, LabelsNamesAndSelecting)
 {
     Game game = galaxy(100, 100, gtBlind);
-    game.turn.planets = {planet("Alpha", 1, 1), planet("Beta", 2, 2), planet("Alpha", 3, 3)};
+    game.turn.planets = {makePlanet("Alpha", 1, 1), makePlanet("Beta", 2, 2), makePlanet("Alpha", 3, 3),
+                         makePlanet("Seven", 4, 4), makePlanet("7", 5, 5, -4)};
     game.turn.planets[0].altname = "12";
     game.turn.planets[2].altname = "99"; // a later planet of the same name does not count
-    struct Row {
-        const char* text;
-        const char* label;
-        const char* name;
-    };
-    for (const Row& r : {Row{"Alpha", "12", "Alpha"}, Row{"Beta", "Beta", "Beta"}, Row{"12", "12", "Alpha"},
-                         Row{"99", "99", "Alpha"}, Row{"Nowhere", "Nowhere", "Nowhere"}}) {
-        SCOPED_TRACE(r.text);
-        EXPECT_EQ(PlanetLabel(game, r.text), r.label);
-        EXPECT_EQ(PlanetNameOf(game, r.label), r.name);
+    game.turn.planets[3].altname = "7";
+    for (const auto& [text, label, name] : {std::tuple{"Alpha", "12", "Alpha"}, {"Beta", "Beta", "Beta"},
+                                            {"12", "12", "Alpha"}, {"99", "99", "Alpha"},
+                                            {"Nowhere", "Nowhere", "Nowhere"}}) {
+        SCOPED_TRACE(text);
+        EXPECT_EQ(PlanetLabel(game, text), label);
+        EXPECT_EQ(PlanetNameOf(game, label), name);
     }
-}
-
-TEST(MapSelectPlanet, NameBeforeAltname)
-{
-    Game game = galaxy(100, 100, gtBlind);
-    game.turn.planets = {planet("Seven", 1, 1, ocOther), planet("7", 2, 2, -4)};
-    game.turn.planets[0].altname = "7";
     ViewState view;
     view.firstselection.radiusx = 9;
     view.secondselection.x = 5;
-
-    const planetrecord* p = SelectPlanet(game, view, "7");
-    ASSERT_EQ(p, &game.turn.planets[1]) << "a planet named 7 wins over one whose altname is 7";
-    EXPECT_EQ(view.firstselection.x, 2);
-    EXPECT_EQ(view.firstselection.ownercode, 0);
-    EXPECT_EQ(view.firstselection.name, "7");
-    EXPECT_EQ(view.firstselection.radiusx, 9) << "radii unchanged";
+    ASSERT_EQ(SelectPlanet(game, view, "7"), &game.turn.planets[4]) << "named 7 wins over the altname 7";
+    EXPECT_EQ((std::tuple{view.firstselection.x, view.firstselection.ownercode, view.firstselection.name.str(),
+                          view.firstselection.radiusx}),
+              (std::tuple{5.0, 0, std::string("7"), 9}));
     EXPECT_FALSE(view.secondselection.isSet());
-
-    EXPECT_EQ(SelectPlanet(game, view, "Seven"), &game.turn.planets[0]);
-    const mapselection before = view.firstselection;
+    EXPECT_EQ(SelectPlanet(game, view, "Seven"), &game.turn.planets[3]);
     EXPECT_EQ(SelectPlanet(game, view, "Nowhere"), nullptr);
-    EXPECT_EQ(view.firstselection.x, before.x);
+    EXPECT_EQ(view.firstselection.x, 4);
 }
 
 } // namespace

@@ -1,26 +1,16 @@
 #pragma once
 
-// Small hand-made games for the map's tests.
+// Small hand-made games for the map's tests; the records come from the shared builders.
 
-#include "gamedata.h"
 #include "mapgeometry.h"
+#include "testkit.h"
 #include "viewstate.h"
-
-#include <string>
 
 namespace orrery::maptest {
 
-inline planetrecord planet(const std::string& name, double x, double y, std::int32_t ownercode = ocOther,
-                           double size = 500)
-{
-    planetrecord p;
-    p.name = name;
-    p.x = x;
-    p.y = y;
-    p.ownercode = ownercode;
-    p.size = size;
-    return p;
-}
+using test::makeGroup;
+using test::makePlanet;
+using test::makePlayer;
 
 inline Game galaxy(std::int32_t width = 100, std::int32_t height = 100, std::int32_t gametype = gtStandard)
 {
@@ -39,13 +29,20 @@ inline ViewState zoomed(std::int32_t zoom)
     return view;
 }
 
+// A viewport of width x height pixels over the canvas of the game at a zoom, scrolled to 0, 0.
+inline MapScroll viewport(const Game& game, std::int32_t zoom, int width, int height)
+{
+    MapScroll scroll;
+    scroll.h.viewport = width;
+    scroll.v.viewport = height;
+    setCanvasSize(scroll, game, zoom);
+    return scroll;
+}
+
 // A viewport exactly as large as the canvas: everything is in view.
 inline MapScroll wholeCanvas(const Game& game, std::int32_t zoom)
 {
-    MapScroll scroll;
-    scroll.h.canvas = scroll.h.viewport = canvasWidth(game.mapwidth, zoom);
-    scroll.v.canvas = scroll.v.viewport = canvasHeight(game.mapheight, zoom);
-    return scroll;
+    return viewport(game, zoom, canvasWidth(game.mapwidth, zoom), canvasHeight(game.mapheight, zoom));
 }
 
 } // namespace orrery::maptest
