@@ -6,8 +6,11 @@
 #include "minireport.h"
 #include "session.h"
 #include "testfiles.h"
+#include "testkit.h"
 
 #include <gtest/gtest.h>
+
+#include <filesystem>
 
 using namespace orrery;
 using namespace orrery::test;
@@ -38,26 +41,15 @@ public:
     void filmTimer(bool on, int) override { timerOn = on; }
 };
 
-MiniPlanet planet(const std::string& name, double x, double y, const std::string& table)
-{
-    MiniPlanet p;
-    p.name = name;
-    p.x = x;
-    p.y = y;
-    p.table = table;
-    return p;
-}
-
 // A GalaxyNG game of the given number of turns; planet "P<t>" at (40, 40) changes its name
 // every turn, and race B calls itself "B<t>".
 void writeGame(const TempDir& dir, int turns, const std::string& name = "game")
 {
     for (int t = 0; t < turns; ++t) {
-        MiniReport r;
-        r.turn = t;
-        r.players = {{"Mine", 2}, {"B" + std::to_string(t), 1}};
-        r.planets = {planet("Home", 10, 10, "own"), planet("Second", 12, 10, "own"),
-                     planet("P" + std::to_string(t), 40, 40, "unidentified"), planet("Free", 60, 60, "uninhabited")};
+        const MiniReport r{.turn = t,
+                           .players = {{"Mine", 2}, {"B" + std::to_string(t), 1}},
+                           .planets = {{"Home", 10, 10, "own"}, {"Second", 12, 10, "own"},
+                                       {"P" + std::to_string(t), 40, 40}, {"Free", 60, 60, "uninhabited"}}};
         dir.write(name + std::to_string(t) + ".txt", r.text());
     }
 }
@@ -165,11 +157,8 @@ TEST(Session, StatisticsOfStandardGalaxyAreKeyedByName)
 {
     TempDir dir;
     for (int t = 0; t < 2; ++t) {
-        MiniReport r;
-        r.galaxyng = false;
-        r.turn = t;
-        r.players = {{"Mine", 1}, {t == 0 ? "Old" : "New", 1}};
-        r.planets = {planet("Home", 10, 10, "own")};
+        const MiniReport r{.galaxyng = false, .turn = t, .players = {{"Mine", 1}, {t == 0 ? "Old" : "New", 1}},
+                           .planets = {{"Home", 10, 10, "own"}}};
         dir.write("std" + std::to_string(t) + ".txt", r.text());
     }
     RecordingUi ui;
@@ -355,4 +344,58 @@ TEST(Session, AReportDeletedDuringTheStartKeepsTheStatisticsInTheirTurns)
     EXPECT_TRUE(s.turnstats()[2].races.empty());
     EXPECT_EQ(s.turnstats()[3].races.size(), 2u);
     EXPECT_EQ(s.turnstats()[1].races.size(), 2u);
+}
+
+// The designs belong to their game. Starting another game (with the same own race) writes the
+// own designs of the first to its ships.ori and takes none of them along; closing writes only
+// the designs of the game that is open.
+TEST(Session, DesignsStayWithTheirGame)
+{
+    TempDir a, b;
+    writeGame(a, 2);
+    writeGame(b, 2);
+    b.write("ships.ori", "Beta\t2.00\t0.00\t0.00\t0.00\t0.00\r\n");
+    RecordingUi ui;
+    Session s(ui);
+    ASSERT_TRUE(s.createConfiguration(a.file("game0.txt")));
+    // A design made in the ship designer.
+    storeShipType(s.game().shiptypes, makeShipType("Alpha", "Mine", 1, 0, 0, 0, 0));
+    ASSERT_TRUE(s.createConfiguration(b.file("game0.txt")));
+    EXPECT_EQ(readText(a.file("ships.ori")), "Alpha\t1.00\t0.00\t0.00\t0.00\t0.00\r\n");
+    shiptyperecord beta = makeShipType("Beta", "Mine", 2, 0, 0, 0, 0);
+    beta.fromreport = 0;
+    expectSameRecords(s.game().shiptypes, {beta});
+    ASSERT_TRUE(s.close());
+    EXPECT_EQ(readText(b.file("ships.ori")), "Beta\t2.00\t0.00\t0.00\t0.00\t0.00\r\n");
+    EXPECT_EQ(readText(a.file("ships.ori")), "Alpha\t1.00\t0.00\t0.00\t0.00\t0.00\r\n");
+}
+
+// A file that cannot be written (a folder has its name) is told in an error message: the
+// intelligence of a start, the designs of a game left for another, and those written on closing,
+// which close() also returns.
+TEST(Session, FailedWritesAreShown)
+{
+    TempDir a, b;
+    writeGame(a, 2);
+    writeGame(b, 2);
+    std::filesystem::create_directory(a.file("game1.ori"));
+    std::filesystem::create_directory(a.file("ships.ori"));
+    std::filesystem::create_directory(b.file("ships.ori"));
+    RecordingUi ui;
+    Session s(ui);
+    auto shown = [&](const std::string& file) {
+        return std::any_of(ui.messages.begin(), ui.messages.end(),
+                           [&](const std::string& m) { return m.find(file) != std::string::npos; });
+    };
+    s.createConfiguration(a.file("game0.txt"));
+    EXPECT_TRUE(shown(a.file("game1.ori")));
+    storeShipType(s.game().shiptypes, makeShipType("Alpha", "Mine", 1, 0, 0, 0, 0));
+    ASSERT_TRUE(s.createConfiguration(b.file("game0.txt")));
+    EXPECT_TRUE(shown(a.file("ships.ori")));
+    storeShipType(s.game().shiptypes, makeShipType("Beta", "Mine", 1, 0, 0, 0, 0));
+    ui.messages.clear();
+    const Status closed = s.close();
+    ASSERT_FALSE(closed);
+    EXPECT_EQ(closed.error().file, b.file("ships.ori"));
+    EXPECT_EQ(ui.messages, std::vector<std::string>{closed.error().text()});
 }
