@@ -54,6 +54,19 @@ void writeGame(const TempDir& dir, int turns, const std::string& name = "game")
     }
 }
 
+// A session that created the configuration of such a game.
+struct Opened {
+    TempDir dir;
+    RecordingUi ui;
+    Session s{ui};
+    explicit Opened(int turns, GameTypeChoice answer = {gtGalaxyNG, false})
+    {
+        writeGame(dir, turns);
+        ui.answer = answer;
+        EXPECT_TRUE(s.createConfiguration(dir.file("game0.txt")));
+    }
+};
+
 } // namespace
 
 TEST(Session, CreateConfigurationChecksTheNameOfTurnZero)
@@ -109,33 +122,44 @@ TEST(Session, CreateAndStartAGameWithAGapInTheNumbering)
     EXPECT_EQ(readText(dir.file("game1.ori")), "40.00\t40.00\t1\t-1.00\t-1.00\t-1.00\t-1.00\r\n");
 }
 
-TEST(Session, StartWithoutReportsOrWithABrokenLastReport)
+// A start fails with its message, and leaves nothing shown, when there is no report of turn 0 or
+// when the last report gives no players, no planets or no map size.
+TEST(Session, StartFailures)
 {
-    TempDir dir;
-    RecordingUi ui;
-    Session s(ui);
-    s.useReportSet(dir.path(), "game", ".txt", gtStandard, -1);
-    EXPECT_FALSE(s.startConfiguration());
-    ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_EQ(ui.messages[0], "No reports in turndirectory!\r\nPlease create a new configuration.");
-
-    writeGame(dir, 2);
-    dir.write("game2.txt", "no report here\r\n");
-    ui.messages.clear();
-    EXPECT_FALSE(s.startConfiguration());
-    ASSERT_FALSE(ui.messages.empty());
-    EXPECT_EQ(ui.messages.back(), "Error in turn report 2!");
-    EXPECT_TRUE(s.game().turn.planets.empty());
-    EXPECT_TRUE(s.game().shiptypes.empty());
+    const struct {
+        const char* label;
+        int turns;
+        std::string file, from, to; // the text `from` of a report replaced (all of it when empty)
+        const char* message;
+    } rows[] = {
+        {"no reports", 0, "", "", "", "No reports in turndirectory!\r\nPlease create a new configuration."},
+        {"the last file is no report", 3, "game2.txt", "", "no report here\r\n", "Error in turn report 2!"},
+        {"a map 0 wide", 2, "game1.txt", "0.00,100.00  100.00,100.00", "0.00,100.00  0.00,100.00",
+         "Error in turn report 1!"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.label);
+        TempDir dir;
+        writeGame(dir, row.turns);
+        if (!row.file.empty()) {
+            const std::string text = readText(dir.file(row.file));
+            dir.write(row.file, row.from.empty() ? row.to : text.substr(0, text.find(row.from)) + row.to +
+                                                                text.substr(text.find(row.from) + row.from.size()));
+        }
+        RecordingUi ui;
+        Session s(ui);
+        s.useReportSet(dir.path(), "game", ".txt", gtGalaxyNG, -1);
+        EXPECT_FALSE(s.startConfiguration());
+        EXPECT_EQ(ui.messages, std::vector<std::string>{row.message});
+        EXPECT_TRUE(s.game().turn.planets.empty());
+        EXPECT_TRUE(s.game().shiptypes.empty());
+    }
 }
 
 TEST(Session, StatisticsOfGalaxyNGAreKeyedByTablePosition)
 {
-    TempDir dir;
-    writeGame(dir, 3);
-    RecordingUi ui;
-    Session s(ui);
-    ASSERT_TRUE(s.createConfiguration(dir.file("game0.txt")));
+    Opened o(3);
+    Session& s = o.s;
     ASSERT_EQ(s.turnstats().size(), 3u);
     for (int t = 0; t < 3; ++t) {
         ASSERT_EQ(s.turnstats()[t].turn, t);
@@ -150,7 +174,7 @@ TEST(Session, StatisticsOfGalaxyNGAreKeyedByTablePosition)
     EXPECT_TRUE(s.chartraces()[0].display);
     EXPECT_FALSE(s.chartraces()[1].display);
     // The report label counted every turn.
-    EXPECT_NE(std::find(ui.labels.begin(), ui.labels.end(), 1), ui.labels.end());
+    EXPECT_NE(std::find(o.ui.labels.begin(), o.ui.labels.end(), 1), o.ui.labels.end());
 }
 
 TEST(Session, StatisticsOfStandardGalaxyAreKeyedByName)
@@ -173,11 +197,8 @@ TEST(Session, StatisticsOfStandardGalaxyAreKeyedByName)
 
 TEST(Session, TurnStepsAndTheirEnabledStates)
 {
-    TempDir dir;
-    writeGame(dir, 14);
-    RecordingUi ui;
-    Session s(ui);
-    ASSERT_TRUE(s.createConfiguration(dir.file("game0.txt")));
+    Opened o(14);
+    Session& s = o.s;
     EXPECT_EQ(s.game().currentturn, 13);
     s.nextReport(); // disabled at the last turn: nothing happens
     EXPECT_EQ(s.game().currentturn, 13);
@@ -200,11 +221,8 @@ TEST(Session, TurnStepsAndTheirEnabledStates)
 
 TEST(Session, TheSelectionFollowsThePlanetByPosition)
 {
-    TempDir dir;
-    writeGame(dir, 3);
-    RecordingUi ui;
-    Session s(ui);
-    ASSERT_TRUE(s.createConfiguration(dir.file("game0.txt")));
+    Opened o(3);
+    Session& s = o.s;
     s.view().firstselection.x = 40;
     s.view().firstselection.y = 40;
     s.view().firstselection.name = "P2";
@@ -213,7 +231,7 @@ TEST(Session, TheSelectionFollowsThePlanetByPosition)
     EXPECT_TRUE(s.view().firstselection.isSet());
     EXPECT_EQ(s.view().firstselection.name, "P1");
     EXPECT_EQ(s.view().firstselection.radiusx, 2);
-    EXPECT_EQ(ui.refreshed.back(), "P1");
+    EXPECT_EQ(o.ui.refreshed.back(), "P1");
     // A selection with no planet at its place is dropped together with the other one.
     s.view().firstselection.x = 41;
     s.view().secondselection.x = 41;
@@ -221,20 +239,17 @@ TEST(Session, TheSelectionFollowsThePlanetByPosition)
     s.previousReport();
     EXPECT_FALSE(s.view().firstselection.isSet());
     EXPECT_FALSE(s.view().secondselection.isSet());
-    EXPECT_EQ(ui.refreshed.back(), "");
+    EXPECT_EQ(o.ui.refreshed.back(), "");
 }
 
 TEST(Session, AnUnusableTurnKeepsTheDesignsAndTheStepsAway)
 {
-    TempDir dir;
-    writeGame(dir, 3);
-    RecordingUi ui;
-    Session s(ui);
-    ASSERT_TRUE(s.createConfiguration(dir.file("game0.txt")));
+    Opened o(3);
+    Session& s = o.s;
     s.game().shiptypes.push_back({"Mine", "Mine", 1, 0, 0, 0, 0, 0});
-    dir.write("game1.txt", "broken\r\n");
+    o.dir.write("game1.txt", "broken\r\n");
     s.previousReport();
-    EXPECT_EQ(ui.messages.back(), "Error in turn report 1!");
+    EXPECT_EQ(o.ui.messages.back(), "Error in turn report 1!");
     EXPECT_EQ(s.game().currentturn, 1);
     EXPECT_TRUE(s.game().turn.planets.empty());
     EXPECT_EQ(s.game().shiptypes.size(), 1u);
@@ -246,21 +261,18 @@ TEST(Session, AnUnusableTurnKeepsTheDesignsAndTheStepsAway)
     EXPECT_FALSE(s.game().turn.planets.empty());
     // Closing writes the own designs.
     EXPECT_TRUE(s.close());
-    EXPECT_EQ(readText(dir.file("ships.ori")), "Mine\t1.00\t0.00\t0.00\t0.00\t0.00\r\n");
+    EXPECT_EQ(readText(o.dir.file("ships.ori")), "Mine\t1.00\t0.00\t0.00\t0.00\t0.00\r\n");
 }
 
 TEST(Session, TheFilmPlaysEveryTurnAndReturns)
 {
-    TempDir dir;
-    writeGame(dir, 4);
-    RecordingUi ui;
-    Session s(ui);
-    ASSERT_TRUE(s.createConfiguration(dir.file("game0.txt")));
+    Opened o(4);
+    Session& s = o.s;
     s.previousReport();
     ASSERT_EQ(s.game().currentturn, 2);
     s.view().firstselection.x = 10;
     s.startFilm();
-    EXPECT_TRUE(ui.timerOn);
+    EXPECT_TRUE(o.ui.timerOn);
     EXPECT_FALSE(s.view().firstselection.isSet());
     std::vector<int> shown;
     for (int tick = 0; tick < 10 && s.filmRunning(); ++tick) {
@@ -268,7 +280,7 @@ TEST(Session, TheFilmPlaysEveryTurnAndReturns)
         if (s.filmRunning()) shown.push_back(s.game().currentturn - 1);
     }
     EXPECT_EQ(shown, (std::vector<int>{0, 1, 2, 3}));
-    EXPECT_FALSE(ui.timerOn);
+    EXPECT_FALSE(o.ui.timerOn);
     EXPECT_EQ(s.game().currentturn, 2);
     // Stopping in the middle also returns to the turn shown before.
     s.startFilm();
@@ -281,47 +293,21 @@ TEST(Session, TheFilmPlaysEveryTurnAndReturns)
 
 TEST(Session, GalaxyNG31StaysChosenOnTheNextStart)
 {
-    TempDir dir;
-    writeGame(dir, 2);
-    RecordingUi ui;
-    ui.answer = {gtGalaxyNG, true};
-    Session s(ui);
-    ASSERT_TRUE(s.createConfiguration(dir.file("game0.txt")));
-    EXPECT_EQ(s.game().gametype, gtGalaxyNG31);
+    Opened o(2, {gtGalaxyNG, true});
+    EXPECT_EQ(o.s.game().gametype, gtGalaxyNG31);
     // A later start (the configuration stored GameType 3) detects GalaxyNG and keeps 3.1.
-    std::remove(dir.file("game1.ori").c_str());
+    std::remove(o.dir.file("game1.ori").c_str());
     RecordingUi ui2;
     Session next(ui2);
-    next.useReportSet(dir.path(), "game", ".txt", gtGalaxyNG31, 2);
+    next.useReportSet(o.dir.path(), "game", ".txt", gtGalaxyNG31, 2);
     ASSERT_TRUE(next.startConfiguration());
     EXPECT_EQ(next.game().gametype, gtGalaxyNG31);
 }
 
-TEST(Session, AMapWithoutSizeIsNoUsableTurn)
-{
-    TempDir dir;
-    writeGame(dir, 2);
-    // Turn 1's map frame says the galaxy is 0 wide: nothing could be drawn.
-    std::string broken = readText(dir.file("game1.txt"));
-    const std::size_t corner = broken.find("0.00,100.00  100.00,100.00");
-    ASSERT_NE(corner, std::string::npos);
-    broken.replace(corner, 26, "0.00,100.00  0.00,100.00");
-    dir.write("game1.txt", broken);
-    RecordingUi ui;
-    Session s(ui);
-    EXPECT_FALSE(s.createConfiguration(dir.file("game0.txt")));
-    EXPECT_EQ(ui.messages.back(), "Error in turn report 1!");
-}
-
 TEST(Session, AReportDeletedDuringTheStartKeepsTheStatisticsInTheirTurns)
 {
-    TempDir dir;
-    writeGame(dir, 4);
-    {
-        RecordingUi first;
-        Session s(first);
-        ASSERT_TRUE(s.createConfiguration(dir.file("game0.txt")));
-    }
+    Opened o(4);
+    const TempDir& dir = o.dir;
     // The report of turn 2 goes away while the statistics are read (after turn 1 was counted).
     class DeletingUi : public RecordingUi {
     public:
