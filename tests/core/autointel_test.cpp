@@ -58,14 +58,10 @@ struct MiniGame {
 
 TEST(IntelligenceFiles, RoundTripAndMerge)
 {
-    const std::vector<turnintelrecord> turn = {{1.5, 2.25, 3, 1000, -1, 12.345, 0.5}, {-3, 4, 1001, -1, -1, -1, -1}};
-    const std::string text = turnIntelText(turn);
-    EXPECT_EQ(text.substr(0, text.find('\r')), "1.50\t2.25\t3\t1000.00\t-1.00\t12.35\t0.50");
-    const auto back = parseTurnIntel(text);
-    ASSERT_EQ(back.size(), 2u);
-    EXPECT_EQ(back[1].ownerindex, 1001);
-    EXPECT_EQ(back[1].x, -3);
-    EXPECT_EQ(back[0].industry, 12.35);
+    // One record a line, tab-separated, numbers with two decimals (the owner index without).
+    const std::string text = turnIntelText({{1.5, 2.25, 3, 1000, -1, 12.345, 0.5}, {-3, 4, 1001}});
+    EXPECT_EQ(text, "1.50\t2.25\t3\t1000.00\t-1.00\t12.35\t0.50\r\n-3.00\t4.00\t1001\t-1.00\t-1.00\t-1.00\t-1.00\r\n");
+    expectSameRecords(parseTurnIntel(text), std::vector<turnintelrecord>{{1.5, 2.25, 3, 1000, -1, 12.35, 0.5}, {-3, 4, 1001}});
     EXPECT_EQ(planetIntelText({{10, 20, 500, 100, 50, 2}}), "10.00\t20.00\t500.00\t100.00\t50.00\t2.00\r\n");
 
     MiniGame m;
@@ -79,21 +75,18 @@ TEST(IntelligenceFiles, RoundTripAndMerge)
     EXPECT_TRUE(g.turn.planetintel.empty());
     m.dir.write("planets.ori", planetIntelText({{10, 20, 500, 100, 50, 2}, {5, 6, 300, -1, -1, 1}}));
     readPlanetIntelligence(g, true);
-    EXPECT_EQ(g.turn.planets[0].size, 700);
-    EXPECT_EQ(g.turn.planets[0].population, 100);
-    EXPECT_EQ(g.turn.planets[1].size, 300);
-    EXPECT_EQ(g.turn.planets[1].population, unknownvalue);
+    EXPECT_EQ((std::array{g.turn.planets[0].size, g.turn.planets[0].population}), (std::array{700.0, 100.0}));
+    EXPECT_EQ((std::array{g.turn.planets[1].size, g.turn.planets[1].population}), (std::array{300.0, unknownvalue}));
 
     // Turn intelligence: owner index 0 names the race; an index beyond the table names none.
     m.dir.write("g4.ori", turnIntelText({{5, 6, 0, 1, 2, 3, 4}, {10, 20, 7, 1, 1, 1, 1}}));
     g.currentturn = 4;
     completeTurn(g);
-    EXPECT_EQ(g.turn.planets[1].owner, "Foe");
-    EXPECT_EQ(g.turn.planets[1].ownercode, -1);
-    EXPECT_EQ(g.turn.planets[1].size, 300); // owned planets keep their values
-    EXPECT_TRUE(g.turn.planets[0].owner.empty());
-    EXPECT_EQ(g.turn.planets[0].ownercode, -8);
-    EXPECT_EQ(g.turn.planets[0].population, 1); // no owner: the intelligence's values
+    // A planet with an owner keeps its values; one without takes the intelligence's.
+    const planetrecord& known = g.turn.planets[0];
+    const planetrecord& unknown = g.turn.planets[1];
+    EXPECT_EQ(std::tuple(unknown.owner, unknown.ownercode, unknown.size), std::tuple(shortname("Foe"), -1, 300.0));
+    EXPECT_EQ(std::tuple(known.owner, known.ownercode, known.population), std::tuple(shortname(), -8, 1.0));
 
     // Own designs: written in CR LF lines, read back as designs of the own race.
     g.shiptypes = {{"Scout", "Mine", 1, 0, 0, 0, 0, 1}, {"Raider", "Foe", 2, 1, 1, 1, 0, 1}};
@@ -117,13 +110,8 @@ TEST(IntelligenceFiles, EveryFailedWriteNamesTheFile)
     } rows[] = {
         {"planets.ori", [](MiniGame& m) { return writePlanetIntelligence(m.game); }, false},
         {"g4.ori", [](MiniGame& m) { return writeTurnIntelligence(m.game, 4); }, false},
-        {"ships.ori",
-         [](MiniGame& m) {
-             m.game.shiptypes = {makeShipType("Scout", "Mine", 1, 0, 0, 0, 0)};
-             m.game.ownrace = "Mine";
-             return writeOwnDesigns(m.game);
-         },
-         false},
+        {"ships.ori", [](MiniGame& m) { m.game.shiptypes = {makeShipType("S", "", 1, 0, 0, 0, 0)};
+                                        return writeOwnDesigns(m.game); }, false},
         {"g0.ori", automatic, true},
         {"g1.ori", automatic, true},
         {"planets.ori", automatic, true},

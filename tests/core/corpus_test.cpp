@@ -65,12 +65,12 @@ TEST(Corpus, EveryReportReadsWithPlayersPlanetsAndAMap)
         EXPECT_GT(g.mapwidth, 0);
         EXPECT_GT(g.mapheight, 0);
         // The own planets are as many as the status table says the own race has.
-        double ownCount = -1;
-        for (const playerrecord& p : g.turn.players)
-            if (p.name == g.ownrace) ownCount = p.planetcount;
-        int own = 0;
-        for (const planetrecord& p : g.turn.planets) own += p.ownercode == ocOwn;
-        EXPECT_EQ(own, ownCount);
+        const auto self = std::find_if(g.turn.players.begin(), g.turn.players.end(),
+                                       [&](const playerrecord& p) { return p.name == g.ownrace; });
+        ASSERT_NE(self, g.turn.players.end());
+        EXPECT_EQ(std::count_if(g.turn.planets.begin(), g.turn.planets.end(),
+                                [](const planetrecord& p) { return p.ownercode == ocOwn; }),
+                  self->planetcount);
         ++reports;
     }
     EXPECT_GT(reports, 150);
@@ -99,10 +99,8 @@ TEST(Corpus, LyraReportsKnowEveryPlanetWithItsTruePositionAndSize)
             // Gamma's reports from turn 1 on print the part "30.00,10.00 .. 80.00,60.00" of the map;
             // outside Blind Galaxy the far corner is the map's size.
             const bool part = races[r] == "gamma" && turn > 0;
-            EXPECT_EQ(g.mapx0, part ? 30 : 0);
-            EXPECT_EQ(g.mapy0, part ? 10 : 0);
-            EXPECT_EQ(g.mapwidth, part ? 80 : 70);
-            EXPECT_EQ(g.mapheight, part ? 60 : 70);
+            EXPECT_EQ((std::array{g.mapx0, g.mapy0, g.mapwidth, g.mapheight}),
+                      part ? (std::array{30, 10, 80, 60}) : (std::array{0, 0, 70, 70}));
             std::set<std::pair<double, double>> positions;
             for (const planetrecord& p : g.turn.planets) {
                 EXPECT_TRUE(positions.insert({p.x, p.y}).second) << p.name.str();
@@ -226,11 +224,8 @@ TEST(Corpus, BetaTurn7FleetIncomingAndBattleEntries)
     const incomingrecord& in = t.incominggroups[0];
     EXPECT_EQ(in.origin, "Deneb");
     EXPECT_EQ(in.destination, "Betelgeuse");
-    EXPECT_EQ(in.distance, 22.62);
-    EXPECT_EQ(in.speed, 10.02);
-    EXPECT_EQ(in.mass, 297);
-    EXPECT_EQ(in.originx, 46.52);
-    EXPECT_EQ(in.destinationx, 50.38);
+    EXPECT_EQ((std::array{in.distance, in.speed, in.mass, in.originx, in.destinationx}),
+              (std::array{22.62, 10.02, 297.0, 46.52, 50.38}));
     // Battle at Betelgeuse: four own groups and one Delta drone listed before the planets.
     ASSERT_EQ(t.battles.size(), 1u);
     EXPECT_EQ(t.battles[0].name, "Betelgeuse");
@@ -245,12 +240,7 @@ TEST(Corpus, BetaTurn7FleetIncomingAndBattleEntries)
     EXPECT_GT(home->shipscale, 0);
     // Map marks of the text map lie inside the galaxy.
     EXPECT_FALSE(t.mapmarks.empty());
-    for (const mapmarkrecord& m : t.mapmarks) {
-        EXPECT_GE(m.x, 0);
-        EXPECT_LT(m.x, 70);
-        EXPECT_GE(m.y, 0);
-        EXPECT_LE(m.y, 70);
-    }
+    for (const mapmarkrecord& m : t.mapmarks) EXPECT_TRUE(m.x >= 0 && m.x < 70 && m.y >= 0 && m.y <= 70) << m.x << "," << m.y;
 }
 
 TEST(Corpus, OlderServersAndCarriageReturnLineEnds)
@@ -258,34 +248,26 @@ TEST(Corpus, OlderServersAndCarriageReturnLineEnds)
     ORRERY_REQUIRE_CORPUS();
     // A 1997 server ("gng 2.1a"), CR LF line ends.
     const Game clash = loadTurn(corpusDir() + "samples/gng-clash-koniba/turn10.txt");
-    EXPECT_EQ(clash.gametype, gtGalaxyNG);
-    EXPECT_EQ(clash.ownrace, "Koniba");
-    EXPECT_EQ(clash.turn.players.size(), 42u);
-    EXPECT_EQ(clash.mapwidth, 240);
-    EXPECT_EQ(clash.turn.battles.size(), 3u);
-    EXPECT_EQ(clash.turn.battles[0].name, "Hades");
+    ASSERT_EQ(clash.turn.battles.size(), 3u);
+    EXPECT_EQ(std::tuple(clash.gametype, clash.ownrace, clash.turn.players.size(), clash.mapwidth, clash.turn.battles[0].name),
+              std::tuple(gtGalaxyNG, shortname("Koniba"), 42u, 240, shortname("Hades")));
 
     // GalaxyNG 5-0g prints a map of the region around the player: from 30,0 to 140,110.
     const Game farmers = loadTurn(corpusDir() + "samples/gng-daily8-farmers/turn20.txt");
     EXPECT_EQ(farmers.ownrace, "Farmers");
-    EXPECT_EQ(farmers.mapx0, 30);
-    EXPECT_EQ(farmers.mapy0, 0);
-    EXPECT_EQ(farmers.mapwidth, 140);
-    EXPECT_EQ(farmers.mapheight, 110);
+    EXPECT_EQ((std::array{farmers.mapx0, farmers.mapy0, farmers.mapwidth, farmers.mapheight}), (std::array{30, 0, 140, 110}));
     EXPECT_EQ(farmers.turn.players.size(), 15u);
     EXPECT_EQ(farmers.turn.players[0].name, "Nation_1");
     EXPECT_EQ(farmers.turn.players[0].planetcount, 0);
     const shiptyperecord* rake = findShipType(farmers.shiptypes, "Rake1", "Farmers");
     ASSERT_NE(rake, nullptr);
-    EXPECT_EQ(rake->attacks, 40);
-    EXPECT_EQ(rake->shields, 15.75);
+    EXPECT_EQ((std::array{rake->attacks, rake->shields}), (std::array{40.0, 15.75}));
 
     // The old tab-separated format of a Standard Galaxy turn 0.
     const Game chaos = loadTurn(corpusDir() + "samples/gng-chaos/chaos0.txt");
-    EXPECT_EQ(chaos.ownrace, "Nation_145");
-    EXPECT_EQ(chaos.turn.players.size(), 52u);
-    EXPECT_EQ(chaos.turn.players[0].name, "Nation_1");
-    EXPECT_EQ(chaos.turn.players[0].population, 2000);
+    ASSERT_EQ(chaos.turn.players.size(), 52u);
+    EXPECT_EQ(std::tuple(chaos.ownrace, chaos.turn.players[0].name, chaos.turn.players[0].population),
+              std::tuple(shortname("Nation_145"), shortname("Nation_1"), 2000.0));
 }
 
 namespace {

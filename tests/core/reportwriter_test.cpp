@@ -103,20 +103,10 @@ planetrecord expectedPlanet(const GalaxyDescription& g, const ReportPlanet& rp)
     return p;
 }
 
-// The game a report shows, and which planets of the turn before have columns that tell their
-// position: Blind Galaxy lists other races' systems with their number in front, the turn before's
-// are to be read "like unidentified planets", whose lines have none, so what that gives is left
-// open.
-struct Expected {
-    Game game;
-    std::vector<bool> previousKnown;
-};
-
-Expected expectTurn(const GalaxyDescription& g, const GalaxyDescription* prev,
-                    const std::vector<turnintelrecord>& previousintel)
+// The game a report shows.
+Game expectTurn(const GalaxyDescription& g, const GalaxyDescription* prev, const std::vector<turnintelrecord>& previousintel)
 {
-    Expected x;
-    Game& e = x.game;
+    Game e;
     turnrecord& t = e.turn;
     const bool blind = g.dialect == Dialect::Blind;
     const bool standard = g.dialect == Dialect::Standard;
@@ -164,17 +154,13 @@ Expected expectTurn(const GalaxyDescription& g, const GalaxyDescription* prev,
                 const double printed = readNumber(formatFixed(part * level, 0, 2));
                 return part != 0 ? printed / part : printed;
             };
-            gr.drivetech = tech(gr.drive, gr.drivetech);
-            gr.weapontech = tech(gr.weapons, gr.weapontech);
-            gr.shieldtech = tech(gr.shields, gr.shieldtech);
-            gr.cargotech = tech(gr.cargo + gr.cargo * gr.cargo / 10.0, gr.cargotech);
+            std::tie(gr.drivetech, gr.weapontech, gr.shieldtech, gr.cargotech) =
+                std::tuple(tech(gr.drive, gr.drivetech), tech(gr.weapons, gr.weapontech), tech(gr.shields, gr.shieldtech),
+                           tech(gr.cargo + gr.cargo * gr.cargo / 10.0, gr.cargotech));
         }
         if (!own || battle) gr.groupnumber = unknownvalue;
         if (battle) {
-            gr.location = *battle;
-            gr.inbattle = 1;
-            gr.distance = 0;
-            gr.fleet = shortname();
+            std::tie(gr.location, gr.inbattle, gr.distance, gr.fleet) = std::tuple(*battle, 1, 0.0, shortname());
         } else {
             gr.survivors = -1;
             gr.distance = std::max(gr.distance, 0.0);
@@ -247,11 +233,14 @@ Expected expectTurn(const GalaxyDescription& g, const GalaxyDescription* prev,
     // races that vanished.
     if (prev) {
         t.previousplayers = players(*prev);
+        // Blind Galaxy lists other races' systems with their number in front; the turn before's
+        // are to be read "like unidentified planets", whose lines have none: their positions are
+        // left open (unknownposition).
         for (const ReportPlanet* rp : reportOrder(*prev)) {
             planetrecord p = expectedPlanet(*prev, *rp);
             p.isalien = 0;
+            if (blind && rp->table == PlanetTable::Alien) p.x = p.y = unknownposition;
             t.previousplanets.push_back(p);
-            x.previousKnown.push_back(!(blind && rp->table == PlanetTable::Alien));
         }
         // A planet the player (outside Blind Galaxy: anybody) held that is uninhabited now is a
         // bombing without attacker; its victim is the race the turn before's intelligence names.
@@ -350,7 +339,7 @@ Expected expectTurn(const GalaxyDescription& g, const GalaxyDescription* prev,
     scale(ships, &planetrecord::shipscale, t.planets);
     scale(attack, &planetrecord::attackscale, t.planets);
     scale(defence, &planetrecord::defencescale, t.planets);
-    return x;
+    return e;
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -365,9 +354,8 @@ planetrecord identity(const planetrecord& p, bool positionKnown)
     return q;
 }
 
-void expectSameTurn(const Game& a, const Expected& expected)
+void expectSameTurn(const Game& a, const Game& e)
 {
-    const Game& e = expected.game;
     EXPECT_EQ(a.gametype, e.gametype);
     EXPECT_EQ(a.currentturn, e.currentturn);
     EXPECT_EQ(a.ownrace, e.ownrace);
@@ -399,8 +387,9 @@ void expectSameTurn(const Game& a, const Expected& expected)
     ASSERT_EQ(a.turn.previousplanets.size(), e.turn.previousplanets.size());
     std::vector<planetrecord> was, wanted;
     for (std::size_t k = 0; k < e.turn.previousplanets.size(); ++k) {
-        was.push_back(identity(a.turn.previousplanets[k], expected.previousKnown[k]));
-        wanted.push_back(identity(e.turn.previousplanets[k], expected.previousKnown[k]));
+        const bool known = e.turn.previousplanets[k].x != unknownposition;
+        was.push_back(identity(a.turn.previousplanets[k], known));
+        wanted.push_back(identity(e.turn.previousplanets[k], known));
     }
     same("previous planets", was, wanted);
 }
@@ -500,9 +489,7 @@ ReportGroup grp(double number, double ships, const char* type, const char* at, d
 ReportGroup fought(double before, int after, const char* type, double drive, const char* cargo = "", double qty = 0)
 {
     ReportGroup rg = grp(unknownvalue, before, type, "", 0, "", cargo, qty);
-    rg.group.survivors = after;
-    rg.group.inbattle = 1;
-    rg.group.drivetech = drive;
+    std::tie(rg.group.survivors, rg.group.inbattle, rg.group.drivetech) = std::tuple(after, 1, drive);
     return rg;
 }
 
@@ -645,7 +632,7 @@ TEST(ReportWriterRoundTrip, HandMadeGalaxyInEveryLayout)
         roundTrip(h.current, &h.previous, h.intel);
         // The statistics of all turns read the status table alone.
         expectSameRecords(readStatusTable(ReportText(writeReport(h.current)), layout.dialect == Dialect::Blind ? gtBlind : gtStandard),
-                          expectTurn(h.current, nullptr, {}).game.turn.players);
+                          expectTurn(h.current, nullptr, {}).turn.players);
     }
 }
 
@@ -654,7 +641,7 @@ TEST(ReportWriterRoundTrip, HandMadeGalaxyInEveryLayout)
 TEST(ReportWriterRoundTrip, EveryLineEndReadsAlikeFromFiles)
 {
     const HandGalaxy h = handGalaxy(layouts[2]);
-    const Expected expected = expectTurn(h.current, &h.previous, h.intel);
+    const Game expected = expectTurn(h.current, &h.previous, h.intel);
     for (const char* end : {"\r\n", "\n", "\r"}) {
         SCOPED_TRACE(testing::PrintToString(end));
         auto text = [&](GalaxyDescription g) {
@@ -663,21 +650,25 @@ TEST(ReportWriterRoundTrip, EveryLineEndReadsAlikeFromFiles)
             if (std::string_view(end) == "\r") std::replace(t.begin(), t.end(), '\n', '\r');
             return t;
         };
+        // The writer writes the line ends it is asked for.
+        const std::string current = text(h.current);
+        EXPECT_EQ(current.find('\r') != std::string::npos, end[0] == '\r');
+        EXPECT_EQ(current.find('\n') != std::string::npos, end != std::string_view("\r"));
         TempDir dir;
         dir.write("orion6.txt", text(h.previous));
-        dir.write("orion7.txt", text(h.current));
+        dir.write("orion7.txt", current);
         dir.write("orion6.ori", turnIntelText(h.intel));
         Game game;
-        game.gametype = gtUnknown;
-        game.turndirectory = dir.path();
-        game.reportname = "orion";
-        game.reportext = ".txt";
-        game.mapwidth = game.mapheight = -1;
+        std::tie(game.gametype, game.turndirectory, game.reportname, game.reportext, game.mapwidth, game.mapheight) =
+            std::tuple(gtUnknown, dir.path(), "orion", ".txt", -1, -1);
         std::optional<TurnRead> read = readTurnFiles(game, 7);
         ASSERT_TRUE(read);
         showTurnRead(game, std::move(*read), 7);
         expectSameTurn(game, expected);
-        EXPECT_EQ(readText(dir.file("orion7.txt")), text(h.current));
+        // The statistics read the status table alone; a report that is not there reads as nothing.
+        expectSameRecords(readTurnPlayers(game, 7).value_or(std::vector<playerrecord>()), expected.turn.players);
+        EXPECT_FALSE(readTurnFiles(game, 8) || readTurnPlayers(game, 8));
+        EXPECT_EQ(readText(dir.file("orion7.txt")), current);
         EXPECT_EQ(listFiles(dir.path()), (Strings{"orion6.ori", "orion6.txt", "orion7.txt"}));
     }
 }
@@ -767,7 +758,8 @@ TEST(GalaxyGenerator, DemoGameWrittenAsFiles)
     ASSERT_EQ(demo.turns.size(), 12u);
     int battles = 0, bombings = 0, incoming = 0;
     for (const GalaxyDescription& g : demo.turns) {
-        EXPECT_EQ(g.planets.size(), 120u);
+        EXPECT_EQ(std::tuple(g.turn, g.dialect, g.ownrace, g.planets.size()),
+                  std::tuple(static_cast<int>(&g - &demo.turns[0]), Dialect::GalaxyNG, std::string("Orion"), 120u));
         battles += static_cast<int>(g.battles.size());
         bombings += static_cast<int>(g.bombings.size());
         incoming += static_cast<int>(g.incoming.size());
