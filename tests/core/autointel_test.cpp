@@ -102,32 +102,32 @@ TEST(IntelligenceFiles, RoundTripAndMerge)
 // every turn.
 TEST(IntelligenceFiles, EveryFailedWriteNamesTheFile)
 {
-    const std::function<Status(MiniGame&)> automatic = [](MiniGame& m) { return m.run(1); };
     const struct {
         const char* blocked;
-        std::function<Status(MiniGame&)> write;
-        bool everyTurn; // the automatic intelligence of turns 0 and 1
+        std::function<Status(MiniGame&)> write; // none: the automatic intelligence up to lastturn
+        int lastturn = -1;
     } rows[] = {
-        {"planets.ori", [](MiniGame& m) { return writePlanetIntelligence(m.game); }, false},
-        {"g4.ori", [](MiniGame& m) { return writeTurnIntelligence(m.game, 4); }, false},
+        {"planets.ori", [](MiniGame& m) { return writePlanetIntelligence(m.game); }},
+        {"g4.ori", [](MiniGame& m) { return writeTurnIntelligence(m.game, 4); }},
         {"ships.ori", [](MiniGame& m) { m.game.shiptypes = {makeShipType("S", "", 1, 0, 0, 0, 0)};
-                                        return writeOwnDesigns(m.game); }, false},
-        {"g0.ori", automatic, true},
-        {"g1.ori", automatic, true},
-        {"planets.ori", automatic, true},
+                                        return writeOwnDesigns(m.game); }},
+        {"g0.ori", nullptr, 1},
+        {"g1.ori", nullptr, 1},
+        {"planets.ori", nullptr, 0},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.blocked);
         MiniGame m;
         for (int turn : {0, 1}) m.add(MiniReport{.turn = turn, .players = {{"Mine"}, {"X"}}, .planets = {{"Home", 10, 10, "own"}}});
         std::filesystem::create_directory(m.dir.file(row.blocked));
-        const Status written = row.write(m);
+        const Status written = row.write ? row.write(m) : m.run(row.lastturn);
         ASSERT_FALSE(written);
         EXPECT_EQ(written.error().file, m.dir.file(row.blocked));
         EXPECT_NE(written.error().text().find(m.dir.file(row.blocked)), std::string::npos);
-        if (!row.everyTurn) continue;
-        for (const char* other : {"g0.ori", "g1.ori"})
-            EXPECT_EQ(fileExists(m.dir.file(other)), std::string(other) != row.blocked) << other;
+        for (int t = 0; t <= row.lastturn; ++t) {
+            const std::string file = "g" + std::to_string(t) + ".ori";
+            EXPECT_EQ(fileExists(m.dir.file(file)), file != row.blocked) << file;
+        }
     }
 }
 
@@ -186,20 +186,23 @@ TEST(AutoIntel, GalaxyNG31GroupsHomePlanetsByDistance)
     g.answer = {gtGalaxyNG, true};
     MiniReport r{.players = {{"Mine", 2}, {"A", 2}, {"B", 2, 2.0}},
                  .planets = {{"H1", 50, 50, "own"}, {"H2", 51, 50, "own"}, {"P1", 10, 10}, {"Q1", 80, 80},
-                             {"P2", 12, 10}, {"Q2", 80, 83}, {"New", 80, 50, "uninhabited"}}};
+                             {"P2", 12, 10}, {"Q2", 80, 83}, {"N1", 80, 50, "uninhabited"}, {"N2", 12, 40, "uninhabited"}}};
     g.add(r);
     ASSERT_TRUE(g.run(0));
     EXPECT_EQ(g.game.gametype, gtGalaxyNG31);
     EXPECT_EQ(g.owners(0), (Owners{{{10, 10}, 1001}, {{12, 10}, 1001}, {{80, 80}, 1002}, {{80, 83}, 1002}}));
 
-    // Turn 1: P1 is seen as B's planet (race 2); the planet 30 from the Q cluster is new.
+    // Turn 1: P1 is seen as B's planet (race 2), and B gained a planet; new are the planets 30
+    // from the Q cluster and 30 from the P cluster.
     r.turn = 1;
+    r.players[2].planets = 3;
     r.planets[2].table = "B";
-    r.planets[6].table = "unidentified";
+    r.planets[6].table = r.planets[7].table = "unidentified";
     g.add(r);
     ASSERT_TRUE(g.run(1));
     EXPECT_EQ(g.owners(1),
-              (Owners{{{10, 10}, 2}, {{12, 10}, 2}, {{80, 80}, 1001}, {{80, 83}, 1001}, {{80, 50}, 1001}}));
+              (Owners{{{10, 10}, 2}, {{12, 10}, 2}, {{80, 80}, 1001}, {{80, 83}, 1001}, {{80, 50}, 1001},
+                      {{12, 40}, 2}}));
 }
 
 TEST(AutoIntel, GalaxyNG31GuessFailsWhenClustersDoNotMatchTheHomePlanets)
@@ -266,16 +269,17 @@ TEST(AutoIntel, NewPlanetsGoToTheRaceInReachThatGainedThem)
 }
 
 // A race that vanished (no planets the turn before, gone from the status table) takes its
-// records along; the races after it move up one place, pseudo players keep their numbers.
+// records along; the races after it move up one place, pseudo players keep their numbers. A
+// planet that is uninhabited has no owner.
 TEST(AutoIntel, VanishedRacesShiftTheIndexesAfterThemPseudoPlayersStay)
 {
     MiniGame g;
     MiniReport t0{.players = {{"Gone", 0}, {"B", 1}, {"Mine", 1}},
-                  .planets = {{"Home", 10, 10, "own"}, {"BHome", 30, 30}, {"Lost", 40, 40}, {"Odd", 60, 60}}};
+                  .planets = {{"Home", 10, 10, "own"}, {"BHome", 30, 30}, {"Lost", 40, 40}, {"Odd", 60, 60},
+                              {"Free", 70, 70, "uninhabited"}}};
     g.add(t0);
     // The turn-0 file exists: only turn 1 is inferred.
-    g.dir.write("g0.ori", turnIntelText({{30, 30, 1, -1, -1, -1, -1}, {40, 40, 0, -1, -1, -1, -1},
-                                         {60, 60, 1001, -1, -1, -1, -1}}));
+    g.dir.write("g0.ori", turnIntelText({{30, 30, 1}, {40, 40, 0}, {60, 60, 1001}, {70, 70, 1}}));
     g.dir.write("planets.ori", "");
     t0.turn = 1;
     t0.players = {{"B", 1}, {"Mine", 1}};

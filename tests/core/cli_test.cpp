@@ -197,9 +197,8 @@ TEST(Cli, OpenCreatesAndStartsAConfiguration)
     const ProgramRun r = cli({"open", folder + "delta0.txt", "--json"});
     ASSERT_EQ(r.status, 0) << r.err;
     const QJsonObject game = parsed(r.out);
-    EXPECT_EQ(game["lastturn"].toInt(), 15);
-    EXPECT_EQ(game["homeplanetcount"].toInt(), 2);
-    EXPECT_EQ(game["gametype"].toInt(), gtGalaxyNG);
+    EXPECT_EQ(std::tuple(game["lastturn"].toInt(), game["homeplanetcount"].toInt(), game["gametype"].toInt()),
+              std::tuple(15, 2, int(gtGalaxyNG)));
     EXPECT_EQ(game["ownrace"].toString(), "Delta");
     // GalaxyNG statistics are keyed by the position in the status table; the chart offers the
     // races of the last turn.

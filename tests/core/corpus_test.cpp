@@ -308,9 +308,8 @@ TEST(Corpus, OpeningEveryLyraGameInfersTheOwnersOfUnidentifiedPlanets)
         Session session(ui);
         ASSERT_TRUE(session.createConfiguration(folder + race + "0.txt"));
         EXPECT_TRUE(ui.errors.empty());
-        EXPECT_EQ(session.game().lastturn, 15);
-        EXPECT_EQ(session.game().homeplanetcount, 2);
-        EXPECT_EQ(session.game().gametype, gtGalaxyNG);
+        EXPECT_EQ(std::tuple(session.game().lastturn, session.game().homeplanetcount, session.game().gametype),
+                  std::tuple(15, 2, int(gtGalaxyNG)));
         // The reports (bare LF, as the server wrote them) are read as they are: none is rewritten
         // and no copy is made; the folder holds the reports and the intelligence files.
         for (const std::string& name : listFiles(folder)) {

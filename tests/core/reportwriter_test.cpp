@@ -24,7 +24,6 @@ using namespace orrery::gen;
 
 namespace {
 
-// ---------------------------------------------------------------------------------------------
 // What the reader must give for a report.
 
 // A race as one column of a table or heading: the server writes blanks as "_"; the status
@@ -342,7 +341,6 @@ Game expectTurn(const GalaxyDescription& g, const GalaxyDescription* prev, const
     return e;
 }
 
-// ---------------------------------------------------------------------------------------------
 // The comparison, list by list through the JSON form.
 
 // What is compared of a planet of the turn before: who held it and where it is.
@@ -422,7 +420,6 @@ void roundTrip(const GalaxyDescription& current, const GalaxyDescription* previo
     }
 }
 
-// ---------------------------------------------------------------------------------------------
 // A hand-made galaxy that has every table and the awkward cases: names with blanks and longer
 // than 20 characters (Standard Galaxy), a race without planets, a ship type nobody described,
 // fleets at a planet and in flight, an incoming group from a planet nobody knows, map marks in
@@ -622,7 +619,6 @@ HandGalaxy handGalaxy(const Layout& layout)
     return h;
 }
 
-// ---------------------------------------------------------------------------------------------
 
 TEST(ReportWriterRoundTrip, HandMadeGalaxyInEveryLayout)
 {
@@ -673,7 +669,6 @@ TEST(ReportWriterRoundTrip, EveryLineEndReadsAlikeFromFiles)
     }
 }
 
-// ---------------------------------------------------------------------------------------------
 // Generated galaxies through the reader: short galaxies with every table, every turn of a game
 // with the turn before, and large reports.
 
@@ -704,7 +699,6 @@ TEST(GeneratedGalaxies, ReadBack)
     }
 }
 
-// ---------------------------------------------------------------------------------------------
 // The generator itself.
 
 TEST(GalaxyGenerator, SameSeedSameReportsOtherSeedOtherReports)

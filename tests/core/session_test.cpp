@@ -97,10 +97,7 @@ TEST(Session, CreateAndStartAGameWithAGapInTheNumbering)
     Session s(ui);
     ASSERT_TRUE(s.createConfiguration(dir.file("game0.txt")));
     const Game& g = s.game();
-    EXPECT_EQ(g.lastturn, 2);
-    EXPECT_EQ(g.currentturn, 2);
-    EXPECT_EQ(g.homeplanetcount, 2);
-    EXPECT_EQ(g.gametype, gtGalaxyNG);
+    EXPECT_EQ(std::tuple(g.lastturn, g.currentturn, g.homeplanetcount, g.gametype), std::tuple(2, 2, 2, int(gtGalaxyNG)));
     EXPECT_EQ(ui.gameTypeQuestions, 1);
     // Intelligence of every turn but the one beyond the gap.
     EXPECT_TRUE(fileExists(dir.file("game0.ori")));
