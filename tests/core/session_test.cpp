@@ -2,7 +2,6 @@
 // steps with their enabled states, the selection across turns and the film.
 
 #include "fileio.h"
-#include "intelligence.h"
 #include "minireport.h"
 #include "session.h"
 #include "testfiles.h"
@@ -43,14 +42,14 @@ public:
 
 // A GalaxyNG game of the given number of turns; planet "P<t>" at (40, 40) changes its name
 // every turn, and race B calls itself "B<t>".
-void writeGame(const TempDir& dir, int turns, const std::string& name = "game")
+void writeGame(const TempDir& dir, int turns)
 {
     for (int t = 0; t < turns; ++t) {
         const MiniReport r{.turn = t,
                            .players = {{"Mine", 2}, {"B" + std::to_string(t), 1}},
                            .planets = {{"Home", 10, 10, "own"}, {"Second", 12, 10, "own"},
                                        {"P" + std::to_string(t), 40, 40}, {"Free", 60, 60, "uninhabited"}}};
-        dir.write(name + std::to_string(t) + ".txt", r.text());
+        dir.write("game" + std::to_string(t) + ".txt", r.text());
     }
 }
 
