@@ -1,83 +1,191 @@
-// orrery-cli as a process: exit codes, messages and output.
+// orrery-cli and orrery-gen as processes: exit codes, messages and output.
 
+#include "galaxygen.h"
 #include "testfiles.h"
+#include "testkit.h"
 
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <array>
-#include <cstdio>
-#include <sys/wait.h>
+#include <filesystem>
 
+using namespace orrery;
 using namespace orrery::test;
+using namespace orrery::gen;
 
 namespace {
 
-struct Result {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
+ProgramRun cli(const Strings& arguments) { return runProgram(ORRERY_CLI, arguments); }
 
-Result run(const std::string& arguments)
+QJsonObject parsed(const std::string& json)
 {
-    TempDir tmp;
-    const std::string command =
-        std::string(ORRERY_CLI) + " " + arguments + " > " + tmp.file("out") + " 2> " + tmp.file("err");
-    Result r;
-    const int raw = std::system(command.c_str());
-    r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    r.out = readText(tmp.file("out"));
-    r.err = readText(tmp.file("err"));
-    return r;
+    QJsonParseError error;
+    const QJsonDocument document = QJsonDocument::fromJson(QByteArray::fromStdString(json), &error);
+    EXPECT_EQ(error.error, QJsonParseError::NoError) << error.errorString().toStdString() << " at " << error.offset;
+    EXPECT_TRUE(document.isObject());
+    return document.object();
 }
 
-std::string quoted(const std::string& s) { return "'" + s + "'"; }
+// A text of the JSON output (UTF-8) as the game's Latin-1 bytes.
+std::string latin1(const QJsonValue& value) { return value.toString().toLatin1().toStdString(); }
 
 } // namespace
 
-TEST(Cli, TurnRefusesWhatItCannotRead)
+// Bad input and failed writes of both tools: exactly one line on the error output, nothing on the
+// standard output, exit status 2.
+TEST(Cli, BadInputAndFailedWritesGiveOneLineAndStatusTwo)
 {
     TempDir dir;
     dir.write("game3.txt", "");
+    // The intelligence file of turn 0 cannot be written: a folder has its name.
+    GalaxyDescription zero = smallGalaxy(Dialect::GalaxyNG, 1);
+    zero.turn = 0;
+    std::filesystem::create_directories(dir.file("blocked/g0.ori"));
+    dir.write("blocked/g0.txt", writeReport(zero));
+    // A folder where a report of the demo should go, and a file where the output folder should be.
+    std::filesystem::create_directories(dir.file("demo/orion3.txt"));
+    dir.write("file", "");
+    const std::string game = dir.file("game");
     const struct {
-        std::string argument;
+        const char* program;
+        Strings arguments;
         std::string message;
-    } cases[] = {
-        {"/nonexistent/folder/game1.txt", "cannot read the folder"},
-        {dir.file("game.txt"), "has no turn number"},
-        {dir.file("game7.txt"), "no such report"},
-        {"", "needs the path of a report"},
+    } rows[] = {
+        {ORRERY_CLI, {}, "no command given"},
+        {ORRERY_CLI, {"frobnicate"}, "unknown command frobnicate"},
+        {ORRERY_CLI, {"turn"}, "turn needs the path of a report"},
+        {ORRERY_CLI, {"turn", dir.file("game3.txt"), dir.file("game3.txt")}, "unexpected argument"},
+        {ORRERY_CLI, {"turn", "/nonexistent/folder/game1.txt"}, "cannot read the folder"},
+        {ORRERY_CLI, {"turn", dir.file("game.txt")}, "has no turn number"},
+        {ORRERY_CLI, {"turn", dir.file("game7.txt")}, "no such report"},
+        {ORRERY_CLI, {"open"}, "open needs the path of the report of turn 0"},
+        {ORRERY_CLI, {"open", dir.file("game0.txt"), "B"}, "unexpected argument B"},
+        {ORRERY_CLI, {"open", dir.file("game0.txt"), "--gametype", "7"}, "--gametype takes 0, 1, 2 or 3"},
+        {ORRERY_CLI, {"open", dir.file("game3.txt")}, "Illegal format of report filename! Filename has to be"},
+        {ORRERY_CLI, {"open", dir.file("nothing0.txt")}, "No reports in turndirectory! Please create a new configuration."},
+        {ORRERY_CLI, {"open", dir.file("blocked/g0.txt")}, dir.file("blocked/g0.ori")},
+        {ORRERY_GEN, {}, "no command given"},
+        {ORRERY_GEN, {"frobnicate", game}, "unknown command frobnicate"},
+        {ORRERY_GEN, {"demo"}, "no output folder given"},
+        {ORRERY_GEN, {"demo", game, "extra"}, "unexpected argument extra"},
+        {ORRERY_GEN, {"game", game, "--kb", "5", "--dialect", "ng"}, "--turns is missing"},
+        {ORRERY_GEN, {"game", game, "--turns", "2", "--dialect", "ng"}, "--kb is missing"},
+        {ORRERY_GEN, {"game", game, "--turns", "2", "--kb", "5"}, "--dialect is missing"},
+        {ORRERY_GEN, {"game", game, "--turns", "2x", "--kb", "5", "--dialect", "ng"}, "--turns needs a whole number"},
+        {ORRERY_GEN, {"game", game, "--turns", "2", "--kb", "0", "--dialect", "ng"}, "--kb needs a whole number"},
+        {ORRERY_GEN, {"game", game, "--turns", "2", "--kb", "5", "--dialect", "galaxy"}, "unknown dialect galaxy"},
+        {ORRERY_GEN, {"game", game, "--turns"}, "--turns needs a value"},
+        {ORRERY_GEN, {"demo", dir.file("demo")}, dir.file("demo/orion3.txt")},
+        {ORRERY_GEN, {"demo", dir.file("file")}, "cannot create the folder " + dir.file("file")},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.argument);
-        const Result r = run("turn " + (c.argument.empty() ? "" : quoted(c.argument)));
+    for (const auto& row : rows) {
+        const ProgramRun r = runProgram(row.program, row.arguments);
+        SCOPED_TRACE(testing::PrintToString(row.arguments) + " gave: " + r.err);
         EXPECT_EQ(r.status, 2);
-        EXPECT_NE(r.err.find(c.message), std::string::npos) << r.err;
-        EXPECT_TRUE(r.out.empty());
+        EXPECT_TRUE(r.out.empty()) << r.out;
+        EXPECT_TRUE(std::count(r.err.begin(), r.err.end(), '\n') == 1 && r.err.back() == '\n');
+        EXPECT_NE(r.err.find(row.message), std::string::npos);
+    }
+    // Nothing was written where the arguments were refused.
+    EXPECT_FALSE(std::filesystem::exists(game));
+    for (const char* program : {ORRERY_CLI, ORRERY_GEN}) {
+        const ProgramRun help = runProgram(program, {"--help"});
+        EXPECT_EQ(help.status, 0);
+        EXPECT_TRUE(help.err.empty());
+        EXPECT_NE(help.out.find(std::string(std::filesystem::path(program).filename()) + " "), std::string::npos);
     }
     // An empty report reads as an empty turn; that is no error of the tool.
-    EXPECT_EQ(run("turn " + quoted(dir.file("game3.txt"))).status, 0);
-    EXPECT_EQ(run("frobnicate").status, 2);
+    EXPECT_EQ(cli({"turn", dir.file("game3.txt")}).status, 0);
 }
 
-TEST(Cli, TurnPrintsTheWholeTurnAsJson)
+// Every real report comes out as JSON that a JSON reader accepts.
+TEST(Cli, TurnJsonOfEveryCorpusReportParses)
 {
     ORRERY_REQUIRE_CORPUS();
-    const Result r = run("turn " + quoted(corpusDir() + "gng-game1/beta/beta7.txt") + " --json");
-    ASSERT_EQ(r.status, 0) << r.err;
-    for (const char* key : {"\"gametype\":2", "\"currentturn\":7", "\"ownrace\":\"Beta\"", "\"mapwidth\":70",
-                            "\"players\":[", "\"previousplayers\":[", "\"planets\":[", "\"previousplanets\":[",
-                            "\"shiptypes\":[", "\"racegroups\":[", "\"fleets\":[{\"name\":\"Patrol\"}]",
-                            "\"battles\":[{\"name\":\"Betelgeuse\"", "\"routes\":[", "\"bombings\":[",
-                            "\"incominggroups\":[{\"origin\":\"Deneb\"", "\"mapmarks\":[", "\"vanishedraces\":[]",
-                            "\"vanishedpositions\":[]", "\"gameoptions\":{"})
-        EXPECT_NE(r.out.find(key), std::string::npos) << key;
-    EXPECT_EQ(r.out.front(), '{');
-    EXPECT_EQ(r.out.substr(r.out.size() - 2), "}\n");
-    const Result summary = run("turn " + quoted(corpusDir() + "gng-game1/beta/beta7.txt"));
-    EXPECT_EQ(summary.status, 0);
+    int reports = 0;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(corpusDir())) {
+        // Reports: the races' folders of the game, and the samples but their order files.
+        const std::string set = entry.path().parent_path().parent_path().filename().string();
+        const std::string folder = entry.path().parent_path().filename().string();
+        if (entry.path().extension() != ".txt" || (set != "gng-game1" && set != "samples") || folder == "setup" ||
+            entry.path().filename().string().rfind("orders", 0) == 0)
+            continue;
+        SCOPED_TRACE(entry.path().string());
+        const ProgramRun r = cli({"turn", entry.path().string(), "--json"});
+        ASSERT_EQ(r.status, 0) << r.err;
+        const QJsonObject turn = parsed(r.out);
+        EXPECT_FALSE(turn["ownrace"].toString().isEmpty());
+        EXPECT_FALSE(turn["players"].toArray().isEmpty());
+        ++reports;
+    }
+    EXPECT_EQ(reports, 161);
+
+    // Beta's turn 7 ("Fleet Patrol", the battle at Betelgeuse, a group incoming from Deneb).
+    const ProgramRun beta = cli({"turn", corpusDir() + "gng-game1/beta/beta7.txt", "--json"});
+    const QJsonObject turn = parsed(beta.out);
+    EXPECT_EQ(turn["gametype"].toInt(), gtGalaxyNG);
+    EXPECT_EQ(turn["currentturn"].toInt(), 7);
+    EXPECT_EQ(turn["mapwidth"].toInt(), 70);
+    EXPECT_EQ(turn["fleets"][0]["name"].toString(), "Patrol");
+    EXPECT_EQ(turn["battles"][0]["name"].toString(), "Betelgeuse");
+    EXPECT_EQ(turn["incominggroups"][0]["origin"].toString(), "Deneb");
+    EXPECT_EQ(turn["previousplayers"].toArray().size(), 6);
+    for (const char* list : {"players", "previousplayers", "planets", "previousplanets", "shiptypes", "racegroups",
+                             "routes", "bombings", "mapmarks", "vanishedraces", "vanishedpositions"})
+        EXPECT_TRUE(turn[list].isArray()) << list;
+    EXPECT_TRUE(turn["gameoptions"].isObject());
+    const ProgramRun summary = cli({"turn", corpusDir() + "gng-game1/beta/beta7.txt"});
     EXPECT_NE(summary.out.find("Turn 7 of Beta (GalaxyNG)"), std::string::npos);
+}
+
+// Names hold what JSON must escape: quotes, backslashes and Latin-1 letters. A name is one field
+// of its line, so it holds no blank or tab, except a Standard Galaxy race name, which the status
+// table and the "Report for" line print with its blanks and the reader joins with "_". No name
+// may begin with a character of code 123 or more: such a line ends its table.
+TEST(Cli, TurnJsonKeepsEveryCharacterOfTheNames)
+{
+    const std::string own = "Sons\tof \"Ori\xF3n\"", read = "Sons_of_\"Ori\xF3n\"", other = "Back\\Slash\xE9";
+    const std::string type = "Q\"Ship\\\xFF", fleet = "Fl\xC0\"t\\", home = "Caf\xE9\"\\Home", far = "\"Far\\\xC0";
+    GalaxyDescription g;
+    g.dialect = Dialect::Standard;
+    g.turn = 3;
+    g.ownrace = own;
+    g.players = {{own, "", 2.5, 1.25, 1, 1, 100.25, 90.5, 1}, {other, "War", 1.75, 1, 1, 1, 50, 40, 1}};
+    g.shiptypes = {{type, own, 3.5, 1, 2, 1, 0}};
+    planetrecord mine = makePlanet(home, 10.25, 20.5, ocOwn, 750.5);
+    planetrecord theirs = makePlanet(far, 30, 40.75, ocOther, 500);
+    for (planetrecord* p : {&mine, &theirs}) {
+        p->population = p->industry = 100;
+        p->resources = p->capital = p->material = p->colonists = 1;
+        p->producing = "Capital";
+    }
+    theirs.owner = other;
+    g.planets = {{mine, PlanetTable::Own}, {theirs, PlanetTable::Alien}};
+    ReportGroup group{makeGroup(1, type, 4, home), "", 0};
+    group.group.fleet = fleet;
+    g.groups = {{own, {group}}};
+    g.fleets = {{fleet}};
+    TempDir dir;
+    dir.write("odd3.txt", writeReport(g));
+    const ProgramRun r = cli({"turn", dir.file("odd3.txt"), "--json"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    const QJsonObject turn = parsed(r.out);
+    const QJsonValue ships = turn["racegroups"][0]["groups"][0];
+    const std::pair<QJsonValue, std::string> texts[] = {
+        {turn["ownrace"], read},          {turn["players"][0]["name"], read},  {turn["players"][1]["name"], other},
+        {turn["shiptypes"][0]["name"], type}, {turn["shiptypes"][0]["owner"], read}, {turn["planets"][0]["name"], home},
+        {turn["planets"][0]["owner"], read}, {turn["planets"][1]["name"], far}, {turn["planets"][1]["owner"], other},
+        {turn["racegroups"][0]["name"], read}, {ships["name"], type},          {ships["fleet"], fleet},
+        {ships["location"], home},        {turn["fleets"][0]["name"], fleet}};
+    for (const auto& [value, text] : texts) EXPECT_EQ(latin1(value), text);
+    const std::pair<QJsonValue, double> numbers[] = {
+        {turn["players"][0]["drivetech"], 2.5}, {turn["players"][1]["planetcount"], 1}, {turn["shiptypes"][0]["drive"], 3.5},
+        {turn["planets"][0]["x"], 10.25},       {turn["planets"][0]["size"], 750.5},    {turn["planets"][1]["y"], 40.75},
+        {ships["shipcount"], 4}};
+    for (const auto& [value, number] : numbers) EXPECT_EQ(value.toDouble(), number);
 }
 
 TEST(Cli, OpenCreatesAndStartsAConfiguration)
@@ -86,25 +194,23 @@ TEST(Cli, OpenCreatesAndStartsAConfiguration)
     TempDir dir;
     const std::string folder = dir.path() + "delta/";
     ASSERT_TRUE(copyCorpus("gng-game1/delta", folder));
-    const Result r = run("open " + quoted(folder + "delta0.txt") + " --json");
+    const ProgramRun r = cli({"open", folder + "delta0.txt", "--json"});
     ASSERT_EQ(r.status, 0) << r.err;
-    EXPECT_NE(r.out.find("\"lastturn\":15,\"homeplanetcount\":2,\"gametype\":2,\"ownrace\":\"Delta\""),
-              std::string::npos);
-    EXPECT_NE(r.out.find("\"turnstats\":[[{\"name\":\"0\",\"production\":"), std::string::npos);
-    EXPECT_NE(r.out.find("\"chartraces\":[{\"name\":\"Alpha\",\"display\":true}"), std::string::npos);
+    const QJsonObject game = parsed(r.out);
+    EXPECT_EQ(std::tuple(game["lastturn"].toInt(), game["homeplanetcount"].toInt(), game["gametype"].toInt()),
+              std::tuple(15, 2, int(gtGalaxyNG)));
+    EXPECT_EQ(game["ownrace"].toString(), "Delta");
+    // GalaxyNG statistics are keyed by the position in the status table; the chart offers the
+    // races of the last turn.
+    EXPECT_EQ(game["turnstats"].toArray().size(), 16);
+    EXPECT_EQ(game["turnstats"][0][0]["name"].toString(), "0");
+    EXPECT_EQ(game["chartraces"][0]["name"].toString(), "Alpha");
+    EXPECT_TRUE(game["chartraces"][0]["display"].toBool());
     // The game type window answered with Standard Galaxy: the answer holds for the whole start.
     const std::string other = dir.path() + "gamma/";
     ASSERT_TRUE(copyCorpus("gng-game1/gamma", other));
-    const Result typed = run("open " + quoted(other + "gamma0.txt") + " --gametype 0 --json");
+    const ProgramRun typed = cli({"open", other + "gamma0.txt", "--gametype", "0", "--json"});
     ASSERT_EQ(typed.status, 0) << typed.err;
-    EXPECT_NE(typed.out.find("\"gametype\":0"), std::string::npos);
-    EXPECT_NE(typed.out.find("\"turnstats\":[[{\"name\":\"race_1\""), std::string::npos) << "keyed by name";
-
-    const Result bad = run("open " + quoted(folder + "delta1.txt"));
-    EXPECT_EQ(bad.status, 2);
-    EXPECT_EQ(bad.err.substr(0, 46), "orrery-cli: Illegal format of report filename!");
-    EXPECT_EQ(std::count(bad.err.begin(), bad.err.end(), '\n'), 1) << "one line";
-    const Result empty = run("open " + quoted(dir.file("nothing0.txt")));
-    EXPECT_EQ(empty.status, 2);
-    EXPECT_EQ(empty.err, "orrery-cli: No reports in turndirectory! Please create a new configuration.\n");
+    EXPECT_EQ(parsed(typed.out)["gametype"].toInt(), gtStandard);
+    EXPECT_EQ(parsed(typed.out)["turnstats"][0][0]["name"].toString(), "race_1") << "keyed by name";
 }

@@ -26,30 +26,14 @@ struct Store {
 Configuration sample()
 {
     Configuration c;
-    c.includeMapPosition = true;
-    c.zoom = 7;
-    c.windowWidth = 1024;
-    c.windowHeight = 700;
-    c.windowPosLeft = 20;
-    c.windowPosTop = 30;
-    c.scrollPosX = 150;
-    c.scrollPosY = 250;
-    c.windowState = windowMaximised;
-    c.gameType = gtGalaxyNG31;
-    c.planetsPerPlayer = 3;
-    c.turnDirectory = "/games/lyra/";
-    c.reportName = "alpha";
-    c.reportExt = ".txt";
-    c.moveEditorInitialDir = "/games/orders/";
-    c.moveEditorGameName = "Lyra";
-    c.moveEditorRaceName = "Alpha";
-    c.moveEditorPassword = "P4ss w\xF6rd~";
-    c.textEditorInitialDir = "/tmp/";
-    c.numOfCircles = 4;
-    c.rangeInterval = 25;
-    c.filmDelay = 300;
-    c.showMousePos = false;
-    c.showButtonBar = false;
+    std::tie(c.zoom, c.windowWidth, c.windowHeight, c.windowPosLeft, c.windowPosTop, c.scrollPosX, c.scrollPosY,
+             c.windowState, c.gameType, c.planetsPerPlayer) =
+        std::tuple(7, 1024, 700, 20, 30, 150, 250, windowMaximised, gtGalaxyNG31, 3);
+    std::tie(c.turnDirectory, c.reportName, c.reportExt, c.moveEditorInitialDir, c.moveEditorGameName,
+             c.moveEditorRaceName, c.moveEditorPassword, c.textEditorInitialDir) =
+        std::tuple("/games/lyra/", "alpha", ".txt", "/games/orders/", "Lyra", "Alpha", "P4ss w\xF6rd~", "/tmp/");
+    std::tie(c.numOfCircles, c.rangeInterval, c.filmDelay, c.showMousePos, c.showButtonBar) =
+        std::tuple(4, 25, 300, false, false);
     c.toggles.fill(false);
     c.toggles[tgNames] = true;
     c.toggles[tgPlanetSize] = true;
@@ -161,19 +145,12 @@ TEST(ConfigStore, ListDeleteAndNamesThatWouldNestKeys)
 
 TEST(ConfigStore, AFailedWriteIsReported)
 {
-    TempDir dir;
-    // A folder where the settings file should be: the store cannot write it.
-    const std::string blocked = dir.file("blocked.ini");
-    std::filesystem::create_directory(blocked);
-    QSettings settings(QString::fromStdString(blocked), QSettings::IniFormat);
-    std::vector<std::string> messages;
-    TORRegistry registry(settings, [&](MessageKind, const std::string& text) {
-        messages.push_back(text);
-        return true;
-    });
-    EXPECT_FALSE(registry.saveConfiguration("X", sample()));
-    ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0], "Couldn't create registry key\r\nHKEY_CURRENT_USER\\Software\\Orrery\\Configurations\\X");
+    Store s;
+    // A folder where the settings file should be (permissions would not stop every user).
+    std::filesystem::create_directory(s.dir.file("settings.ini"));
+    EXPECT_FALSE(s.registry.saveConfiguration("X", sample()));
+    ASSERT_EQ(s.messages.size(), 1u);
+    EXPECT_EQ(s.messages[0].second, "Couldn't create registry key\r\nHKEY_CURRENT_USER\\Software\\Orrery\\Configurations\\X");
 }
 
 TEST(ConfigStore, PasswordScramblingIsItsOwnInverse)

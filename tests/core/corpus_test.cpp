@@ -1,12 +1,11 @@
 // Every real report of the shared corpus, read as the program shows a turn. The expectations come
 // from the reports' own text and from the game's creation listing, not from the reader.
 
-#include "gamedata.h"
-#include "testfiles.h"
-#include "textrules.h"
-#include "turnloader.h"
 #include "fileio.h"
 #include "session.h"
+#include "testfiles.h"
+#include "testkit.h"
+#include "textrules.h"
 
 #include <gtest/gtest.h>
 
@@ -19,12 +18,6 @@ using namespace orrery;
 using namespace orrery::test;
 
 namespace {
-
-Game load(const std::string& path)
-{
-    Game game = loadTurn(path);
-    return game;
-}
 
 std::string lyra(const std::string& race, int turn)
 {
@@ -65,19 +58,19 @@ TEST(Corpus, EveryReportReadsWithPlayersPlanetsAndAMap)
         if (!entry.is_regular_file() || folder == "setup" || folder == "orders") continue;
         if (name.rfind("orders", 0) == 0 || name == "README.md") continue;
         SCOPED_TRACE(entry.path().string());
-        const Game g = load(entry.path().string());
+        const Game g = loadTurn(entry.path().string());
         EXPECT_FALSE(g.ownrace.empty());
         EXPECT_FALSE(g.turn.players.empty());
         EXPECT_FALSE(g.turn.planets.empty());
         EXPECT_GT(g.mapwidth, 0);
         EXPECT_GT(g.mapheight, 0);
         // The own planets are as many as the status table says the own race has.
-        double ownCount = -1;
-        for (const playerrecord& p : g.turn.players)
-            if (p.name == g.ownrace) ownCount = p.planetcount;
-        int own = 0;
-        for (const planetrecord& p : g.turn.planets) own += p.ownercode == ocOwn;
-        EXPECT_EQ(own, ownCount);
+        const auto self = std::find_if(g.turn.players.begin(), g.turn.players.end(),
+                                       [&](const playerrecord& p) { return p.name == g.ownrace; });
+        ASSERT_NE(self, g.turn.players.end());
+        EXPECT_EQ(std::count_if(g.turn.planets.begin(), g.turn.planets.end(),
+                                [](const planetrecord& p) { return p.ownercode == ocOwn; }),
+                  self->planetcount);
         ++reports;
     }
     EXPECT_GT(reports, 150);
@@ -93,7 +86,7 @@ TEST(Corpus, LyraReportsKnowEveryPlanetWithItsTruePositionAndSize)
     for (std::size_t r = 0; r < races.size(); ++r) {
         for (int turn = 0; turn <= 15; ++turn) {
             SCOPED_TRACE(races[r] + std::to_string(turn));
-            const Game g = load(lyra(races[r], turn));
+            const Game g = loadTurn(lyra(races[r], turn));
             EXPECT_EQ(g.gametype, gtGalaxyNG);
             // The turn number is all the digits before the extension: "race_610.txt" is turn 610
             // of the report name "race_".
@@ -106,10 +99,8 @@ TEST(Corpus, LyraReportsKnowEveryPlanetWithItsTruePositionAndSize)
             // Gamma's reports from turn 1 on print the part "30.00,10.00 .. 80.00,60.00" of the map;
             // outside Blind Galaxy the far corner is the map's size.
             const bool part = races[r] == "gamma" && turn > 0;
-            EXPECT_EQ(g.mapx0, part ? 30 : 0);
-            EXPECT_EQ(g.mapy0, part ? 10 : 0);
-            EXPECT_EQ(g.mapwidth, part ? 80 : 70);
-            EXPECT_EQ(g.mapheight, part ? 60 : 70);
+            EXPECT_EQ((std::array{g.mapx0, g.mapy0, g.mapwidth, g.mapheight}),
+                      part ? (std::array{30, 10, 80, 60}) : (std::array{0, 0, 70, 70}));
             std::set<std::pair<double, double>> positions;
             for (const planetrecord& p : g.turn.planets) {
                 EXPECT_TRUE(positions.insert({p.x, p.y}).second) << p.name.str();
@@ -134,26 +125,20 @@ TEST(Corpus, LyraReportsKnowEveryPlanetWithItsTruePositionAndSize)
 TEST(Corpus, AlphaTurn15GroupsBattleBombingRoutes)
 {
     ORRERY_REQUIRE_CORPUS();
-    const Game g = load(lyra("alpha", 15));
+    const Game g = loadTurn(lyra("alpha", 15));
     const turnrecord& t = g.turn;
 
     // "Alpha 1.00 1.18 1.00 1.00 2025.91 1702.95 6 -"
-    ASSERT_FALSE(t.players.empty());
-    EXPECT_EQ(t.players[0].name, "Alpha");
-    EXPECT_EQ(t.players[0].weapontech, 1.18);
-    EXPECT_EQ(t.players[0].population, 2025.91);
-    EXPECT_EQ(t.players[0].planetcount, 6);
-    EXPECT_EQ(t.players[0].relation, "-");
-    EXPECT_EQ(t.players[2].relation, "Peace");
+    playerrecord alpha = makePlayer("Alpha", 6);
+    std::tie(alpha.relation, alpha.weapontech, alpha.shieldtech, alpha.cargotech, alpha.population, alpha.industry) =
+        std::tuple("-", 1.18, 1.0, 1.0, 2025.91, 1702.95);
+    expectSameRecord(t.players.at(0), alpha);
+    EXPECT_EQ(t.players.at(2).relation, "Peace");
 
     // "Lancer 10.00 2 5.00 5.00 0.00 22.50 8.89 5.50"
     const shiptyperecord* lancer = findShipType(g.shiptypes, "Lancer", "Alpha");
     ASSERT_NE(lancer, nullptr);
-    EXPECT_EQ(lancer->drive, 10);
-    EXPECT_EQ(lancer->attacks, 2);
-    EXPECT_EQ(lancer->weapons, 5);
-    EXPECT_EQ(lancer->shields, 5);
-    EXPECT_EQ(lancer->fromreport, 1);
+    expectSameRecord(*lancer, makeShipType("Lancer", "Alpha", 10, 2, 5, 5, 0));
     EXPECT_NE(findShipType(g.shiptypes, "Fighter", "Delta"), nullptr);
 
     // "Alcyone 33.81 35.70 1000.00 1000.00 1000.00 10.00 Freighter 196.46 0.00 20.00 1000.00"
@@ -162,9 +147,7 @@ TEST(Corpus, AlphaTurn15GroupsBattleBombingRoutes)
     EXPECT_EQ(alcyone->ownercode, ocOwn);
     EXPECT_EQ(alcyone->owner, "Alpha");
     EXPECT_EQ(alcyone->producing, "Freighter");
-    EXPECT_EQ(alcyone->capital, 196.46);
-    EXPECT_EQ(alcyone->material, 0);
-    EXPECT_EQ(alcyone->colonists, 20);
+    EXPECT_EQ((std::array{alcyone->capital, alcyone->material, alcyone->colonists}), (std::array{196.46, 0.0, 20.0}));
     EXPECT_EQ(alcyone->owngroups, 1);
     // "19 44.84 59.82 298.32 59.69 28.76 0.75 CAP ..." under "Beta Planets"
     const planetrecord* p19 = findPlanet(t, "19");
@@ -174,11 +157,7 @@ TEST(Corpus, AlphaTurn15GroupsBattleBombingRoutes)
     EXPECT_EQ(p19->population, 59.69);
     EXPECT_EQ(p19->aliengroups, 1);
     // Unidentified: only the position. Uninhabited: size and resources where seen.
-    const planetrecord* deneb = findPlanet(t, "Deneb");
-    ASSERT_NE(deneb, nullptr);
-    EXPECT_EQ(deneb->ownercode, ocOther);
-    EXPECT_TRUE(deneb->owner.empty());
-    EXPECT_EQ(deneb->x, 46.52);
+    expectSameRecord(*findPlanet(t, "Deneb"), makePlanet("Deneb", 46.52, 12.26, ocOther, unknownvalue));
     const planetrecord* p3 = findPlanet(t, "3");
     ASSERT_NE(p3, nullptr);
     EXPECT_EQ(p3->ownercode, ocUninhabited);
@@ -189,14 +168,10 @@ TEST(Corpus, AlphaTurn15GroupsBattleBombingRoutes)
     // " 1  4 Lancer 1.00 1.06 1.00 0.00 - 0.00 Alcyone" (at the planet: no range column)
     const grouprecord* g1 = groupAt(g, "Alpha", 1);
     ASSERT_NE(g1, nullptr);
-    EXPECT_EQ(g1->shipcount, 4);
-    EXPECT_EQ(g1->name, "Lancer");
-    EXPECT_EQ(g1->weapontech, 1.06);
-    EXPECT_EQ(g1->location, "Alcyone");
-    EXPECT_EQ(g1->distance, 0);
-    EXPECT_EQ(g1->survivors, -1);
-    EXPECT_TRUE(g1->cargotype.empty());
-    EXPECT_EQ(g1->drive, 10);
+    grouprecord expected = makeGroup(1, "Lancer", 4, "Alcyone");
+    std::tie(expected.drive, expected.attacks, expected.weapons, expected.shields, expected.weapontech,
+             expected.cargotech) = std::tuple(10.0, 2.0, 5.0, 5.0, 1.06, 0.0);
+    expectSameRecord(*g1, expected);
     // "19  8 Freighter 1.00 0.00 0.00 1.00 COL 6.88 60 1.28 Alcyone" (in flight)
     const grouprecord* g19 = groupAt(g, "Alpha", 19);
     ASSERT_NE(g19, nullptr);
@@ -210,41 +185,30 @@ TEST(Corpus, AlphaTurn15GroupsBattleBombingRoutes)
     ASSERT_EQ(t.battles.size(), 1u);
     EXPECT_EQ(t.battles[0].name, "56");
     ASSERT_EQ(t.battles[0].races.size(), 2u);
+    const battlegrouprecord& lancers = t.battles[0].races[0].groups.at(0);
+    const battlegrouprecord& fighters = t.battles[0].races[1].groups.at(0);
     EXPECT_EQ(t.battles[0].races[0].name, "Alpha");
-    EXPECT_EQ(t.battles[0].races[0].groups[0].shipsbefore, 9);
-    EXPECT_EQ(t.battles[0].races[0].groups[0].survivors, 9);
-    EXPECT_DOUBLE_EQ(t.battles[0].races[0].groups[0].fullmass, 22.5);
+    EXPECT_EQ((std::array{lancers.shipsbefore, lancers.survivors}), (std::array{9, 9}));
+    EXPECT_DOUBLE_EQ(lancers.fullmass, 22.5);
     EXPECT_EQ(t.battles[0].races[1].name, "Delta");
-    EXPECT_EQ(t.battles[0].races[1].groups[0].shipsbefore, 100);
-    EXPECT_EQ(t.battles[0].races[1].groups[0].survivors, 0);
+    EXPECT_EQ((std::array{fighters.shipsbefore, fighters.survivors}), (std::array{100, 0}));
     EXPECT_EQ(findPlanet(t, "56")->hadbattle, 1);
 
-    // "Beta Alpha New_Hope 884.86 293.21 CAP 0.00 0.00 11.07"
-    ASSERT_EQ(t.bombings.size(), 1u);
-    const bombingrecord& b = t.bombings[0];
-    EXPECT_EQ(b.attacker, "Beta");
-    EXPECT_EQ(b.victim, "Alpha");
-    EXPECT_EQ(b.name, "New_Hope");
-    EXPECT_EQ(b.population, 884.86);
-    EXPECT_EQ(b.producing, "CAP");
-    EXPECT_EQ(b.colonists, 11.07);
-    EXPECT_EQ(b.x, 33.75);
-    EXPECT_EQ(b.y, 38.16);
+    // "Beta Alpha New_Hope 884.86 293.21 CAP 0.00 0.00 11.07" (New_Hope is at 33.75,38.16)
+    bombingrecord bombing;
+    std::tie(bombing.x, bombing.y, bombing.population, bombing.industry, bombing.capital, bombing.material,
+             bombing.colonists) = std::tuple(33.75, 38.16, 884.86, 293.21, 0.0, 0.0, 11.07);
+    std::tie(bombing.name, bombing.victim, bombing.attacker, bombing.producing) = std::tuple("New_Hope", "Alpha", "Beta", "CAP");
+    expectSameRecords(t.bombings, {bombing});
 
     // "Alcyone New_Hope - New_Hope -" and "Altair - - 52 -"
-    ASSERT_EQ(t.routes.size(), 2u);
-    EXPECT_EQ(t.routes[0].name, "Alcyone");
-    EXPECT_EQ(t.routes[0].capital, "New_Hope");
-    EXPECT_TRUE(t.routes[0].material.empty());
-    EXPECT_EQ(t.routes[0].colonists, "New_Hope");
-    EXPECT_EQ(t.routes[1].colonists, "52");
-    EXPECT_TRUE(t.routes[1].empty.empty());
+    expectSameRecords(t.routes, std::vector<routerecord>{{"Alcyone", "New_Hope", "", "New_Hope", ""}, {"Altair", "", "", "52", ""}});
 }
 
 TEST(Corpus, BetaTurn7FleetIncomingAndBattleEntries)
 {
     ORRERY_REQUIRE_CORPUS();
-    const Game g = load(lyra("beta", 7));
+    const Game g = loadTurn(lyra("beta", 7));
     const turnrecord& t = g.turn;
     // "Fleet Patrol (speed 9.23)" with "12 8 Raider ... Elnath 14.36 Betelgeuse"
     ASSERT_EQ(t.fleets.size(), 1u);
@@ -260,11 +224,8 @@ TEST(Corpus, BetaTurn7FleetIncomingAndBattleEntries)
     const incomingrecord& in = t.incominggroups[0];
     EXPECT_EQ(in.origin, "Deneb");
     EXPECT_EQ(in.destination, "Betelgeuse");
-    EXPECT_EQ(in.distance, 22.62);
-    EXPECT_EQ(in.speed, 10.02);
-    EXPECT_EQ(in.mass, 297);
-    EXPECT_EQ(in.originx, 46.52);
-    EXPECT_EQ(in.destinationx, 50.38);
+    EXPECT_EQ((std::array{in.distance, in.speed, in.mass, in.originx, in.destinationx}),
+              (std::array{22.62, 10.02, 297.0, 46.52, 50.38}));
     // Battle at Betelgeuse: four own groups and one Delta drone listed before the planets.
     ASSERT_EQ(t.battles.size(), 1u);
     EXPECT_EQ(t.battles[0].name, "Betelgeuse");
@@ -279,47 +240,34 @@ TEST(Corpus, BetaTurn7FleetIncomingAndBattleEntries)
     EXPECT_GT(home->shipscale, 0);
     // Map marks of the text map lie inside the galaxy.
     EXPECT_FALSE(t.mapmarks.empty());
-    for (const mapmarkrecord& m : t.mapmarks) {
-        EXPECT_GE(m.x, 0);
-        EXPECT_LT(m.x, 70);
-        EXPECT_GE(m.y, 0);
-        EXPECT_LE(m.y, 70);
-    }
+    for (const mapmarkrecord& m : t.mapmarks) EXPECT_TRUE(m.x >= 0 && m.x < 70 && m.y >= 0 && m.y <= 70) << m.x << "," << m.y;
 }
 
 TEST(Corpus, OlderServersAndCarriageReturnLineEnds)
 {
     ORRERY_REQUIRE_CORPUS();
     // A 1997 server ("gng 2.1a"), CR LF line ends.
-    const Game clash = load(corpusDir() + "samples/gng-clash-koniba/turn10.txt");
-    EXPECT_EQ(clash.gametype, gtGalaxyNG);
-    EXPECT_EQ(clash.ownrace, "Koniba");
-    EXPECT_EQ(clash.turn.players.size(), 42u);
-    EXPECT_EQ(clash.mapwidth, 240);
-    EXPECT_EQ(clash.turn.battles.size(), 3u);
-    EXPECT_EQ(clash.turn.battles[0].name, "Hades");
+    const Game clash = loadTurn(corpusDir() + "samples/gng-clash-koniba/turn10.txt");
+    ASSERT_EQ(clash.turn.battles.size(), 3u);
+    EXPECT_EQ(std::tuple(clash.gametype, clash.ownrace, clash.turn.players.size(), clash.mapwidth, clash.turn.battles[0].name),
+              std::tuple(gtGalaxyNG, shortname("Koniba"), 42u, 240, shortname("Hades")));
 
     // GalaxyNG 5-0g prints a map of the region around the player: from 30,0 to 140,110.
-    const Game farmers = load(corpusDir() + "samples/gng-daily8-farmers/turn20.txt");
+    const Game farmers = loadTurn(corpusDir() + "samples/gng-daily8-farmers/turn20.txt");
     EXPECT_EQ(farmers.ownrace, "Farmers");
-    EXPECT_EQ(farmers.mapx0, 30);
-    EXPECT_EQ(farmers.mapy0, 0);
-    EXPECT_EQ(farmers.mapwidth, 140);
-    EXPECT_EQ(farmers.mapheight, 110);
+    EXPECT_EQ((std::array{farmers.mapx0, farmers.mapy0, farmers.mapwidth, farmers.mapheight}), (std::array{30, 0, 140, 110}));
     EXPECT_EQ(farmers.turn.players.size(), 15u);
     EXPECT_EQ(farmers.turn.players[0].name, "Nation_1");
     EXPECT_EQ(farmers.turn.players[0].planetcount, 0);
     const shiptyperecord* rake = findShipType(farmers.shiptypes, "Rake1", "Farmers");
     ASSERT_NE(rake, nullptr);
-    EXPECT_EQ(rake->attacks, 40);
-    EXPECT_EQ(rake->shields, 15.75);
+    EXPECT_EQ((std::array{rake->attacks, rake->shields}), (std::array{40.0, 15.75}));
 
     // The old tab-separated format of a Standard Galaxy turn 0.
-    const Game chaos = load(corpusDir() + "samples/gng-chaos/chaos0.txt");
-    EXPECT_EQ(chaos.ownrace, "Nation_145");
-    EXPECT_EQ(chaos.turn.players.size(), 52u);
-    EXPECT_EQ(chaos.turn.players[0].name, "Nation_1");
-    EXPECT_EQ(chaos.turn.players[0].population, 2000);
+    const Game chaos = loadTurn(corpusDir() + "samples/gng-chaos/chaos0.txt");
+    ASSERT_EQ(chaos.turn.players.size(), 52u);
+    EXPECT_EQ(std::tuple(chaos.ownrace, chaos.turn.players[0].name, chaos.turn.players[0].population),
+              std::tuple(shortname("Nation_145"), shortname("Nation_1"), 2000.0));
 }
 
 namespace {
@@ -346,7 +294,7 @@ TEST(Corpus, OpeningEveryLyraGameInfersTheOwnersOfUnidentifiedPlanets)
     std::vector<std::map<std::pair<double, double>, std::string>> truth(16);
     for (const std::string& race : races) {
         for (int t = 0; t <= 15; ++t) {
-            const Game g = load(lyra(race, t));
+            const Game g = loadTurn(lyra(race, t));
             for (const planetrecord& p : g.turn.planets)
                 if (p.ownercode == ocOwn) truth[t][{p.x, p.y}] = g.ownrace.str();
         }
@@ -360,14 +308,19 @@ TEST(Corpus, OpeningEveryLyraGameInfersTheOwnersOfUnidentifiedPlanets)
         Session session(ui);
         ASSERT_TRUE(session.createConfiguration(folder + race + "0.txt"));
         EXPECT_TRUE(ui.errors.empty());
-        EXPECT_EQ(session.game().lastturn, 15);
-        EXPECT_EQ(session.game().homeplanetcount, 2);
-        EXPECT_EQ(session.game().gametype, gtGalaxyNG);
-        EXPECT_TRUE(fileExists(folder + "planets.ori"));
+        EXPECT_EQ(std::tuple(session.game().lastturn, session.game().homeplanetcount, session.game().gametype),
+                  std::tuple(15, 2, int(gtGalaxyNG)));
+        // The reports (bare LF, as the server wrote them) are read as they are: none is rewritten
+        // and no copy is made; the folder holds the reports and the intelligence files.
+        for (const std::string& name : listFiles(folder)) {
+            if (name.ends_with(".ori")) continue;
+            EXPECT_EQ(readText(folder + name), readText(corpusDir() + "gng-game1/" + race + "/" + name)) << name;
+        }
+        EXPECT_EQ(listFiles(folder).size(), 16u + 16u + 1u); // reports, turn intelligence, planets.ori
         int right = 0, wrong = 0;
         for (int t = 0; t <= 15; ++t) {
             ASSERT_TRUE(fileExists(folder + race + std::to_string(t) + ".ori")) << t;
-            const Game g = load(folder + race + std::to_string(t) + ".txt");
+            const Game g = loadTurn(folder + race + std::to_string(t) + ".txt");
             for (const planetrecord& p : g.turn.planets) {
                 if (p.ownercode == ocOwn || p.ownercode == ocUninhabited || p.isalien || p.owner.empty()) continue;
                 const auto it = truth[t].find({p.x, p.y});

@@ -30,7 +30,7 @@ struct MiniReport {
     std::vector<MiniPlayer> players;
     std::vector<MiniPlanet> planets;
     bool map = true;
-    std::string extra; // appended as it is
+    std::string extra = {}; // appended as it is
 
     std::string text() const
     {

@@ -2,12 +2,14 @@
 // steps with their enabled states, the selection across turns and the film.
 
 #include "fileio.h"
-#include "intelligence.h"
 #include "minireport.h"
 #include "session.h"
 #include "testfiles.h"
+#include "testkit.h"
 
 #include <gtest/gtest.h>
+
+#include <filesystem>
 
 using namespace orrery;
 using namespace orrery::test;
@@ -38,29 +40,31 @@ public:
     void filmTimer(bool on, int) override { timerOn = on; }
 };
 
-MiniPlanet planet(const std::string& name, double x, double y, const std::string& table)
-{
-    MiniPlanet p;
-    p.name = name;
-    p.x = x;
-    p.y = y;
-    p.table = table;
-    return p;
-}
-
 // A GalaxyNG game of the given number of turns; planet "P<t>" at (40, 40) changes its name
 // every turn, and race B calls itself "B<t>".
-void writeGame(const TempDir& dir, int turns, const std::string& name = "game")
+void writeGame(const TempDir& dir, int turns)
 {
     for (int t = 0; t < turns; ++t) {
-        MiniReport r;
-        r.turn = t;
-        r.players = {{"Mine", 2}, {"B" + std::to_string(t), 1}};
-        r.planets = {planet("Home", 10, 10, "own"), planet("Second", 12, 10, "own"),
-                     planet("P" + std::to_string(t), 40, 40, "unidentified"), planet("Free", 60, 60, "uninhabited")};
-        dir.write(name + std::to_string(t) + ".txt", r.text());
+        const MiniReport r{.turn = t,
+                           .players = {{"Mine", 2}, {"B" + std::to_string(t), 1}},
+                           .planets = {{"Home", 10, 10, "own"}, {"Second", 12, 10, "own"},
+                                       {"P" + std::to_string(t), 40, 40}, {"Free", 60, 60, "uninhabited"}}};
+        dir.write("game" + std::to_string(t) + ".txt", r.text());
     }
 }
+
+// A session that created the configuration of such a game.
+struct Opened {
+    TempDir dir;
+    RecordingUi ui;
+    Session s{ui};
+    explicit Opened(int turns, GameTypeChoice answer = {gtGalaxyNG, false})
+    {
+        writeGame(dir, turns);
+        ui.answer = answer;
+        EXPECT_TRUE(s.createConfiguration(dir.file("game0.txt")));
+    }
+};
 
 } // namespace
 
@@ -92,10 +96,7 @@ TEST(Session, CreateAndStartAGameWithAGapInTheNumbering)
     Session s(ui);
     ASSERT_TRUE(s.createConfiguration(dir.file("game0.txt")));
     const Game& g = s.game();
-    EXPECT_EQ(g.lastturn, 2);
-    EXPECT_EQ(g.currentturn, 2);
-    EXPECT_EQ(g.homeplanetcount, 2);
-    EXPECT_EQ(g.gametype, gtGalaxyNG);
+    EXPECT_EQ(std::tuple(g.lastturn, g.currentturn, g.homeplanetcount, g.gametype), std::tuple(2, 2, 2, int(gtGalaxyNG)));
     EXPECT_EQ(ui.gameTypeQuestions, 1);
     // Intelligence of every turn but the one beyond the gap.
     EXPECT_TRUE(fileExists(dir.file("game0.ori")));
@@ -117,33 +118,44 @@ TEST(Session, CreateAndStartAGameWithAGapInTheNumbering)
     EXPECT_EQ(readText(dir.file("game1.ori")), "40.00\t40.00\t1\t-1.00\t-1.00\t-1.00\t-1.00\r\n");
 }
 
-TEST(Session, StartWithoutReportsOrWithABrokenLastReport)
+// A start fails with its message, and leaves nothing shown, when there is no report of turn 0 or
+// when the last report gives no players, no planets or no map size.
+TEST(Session, StartFailures)
 {
-    TempDir dir;
-    RecordingUi ui;
-    Session s(ui);
-    s.useReportSet(dir.path(), "game", ".txt", gtStandard, -1);
-    EXPECT_FALSE(s.startConfiguration());
-    ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_EQ(ui.messages[0], "No reports in turndirectory!\r\nPlease create a new configuration.");
-
-    writeGame(dir, 2);
-    dir.write("game2.txt", "no report here\r\n");
-    ui.messages.clear();
-    EXPECT_FALSE(s.startConfiguration());
-    ASSERT_FALSE(ui.messages.empty());
-    EXPECT_EQ(ui.messages.back(), "Error in turn report 2!");
-    EXPECT_TRUE(s.game().turn.planets.empty());
-    EXPECT_TRUE(s.game().shiptypes.empty());
+    const struct {
+        const char* label;
+        int turns;
+        std::string file, from, to; // the text `from` of a report replaced (all of it when empty)
+        const char* message;
+    } rows[] = {
+        {"no reports", 0, "", "", "", "No reports in turndirectory!\r\nPlease create a new configuration."},
+        {"the last file is no report", 3, "game2.txt", "", "no report here\r\n", "Error in turn report 2!"},
+        {"a map 0 wide", 2, "game1.txt", "0.00,100.00  100.00,100.00", "0.00,100.00  0.00,100.00",
+         "Error in turn report 1!"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.label);
+        TempDir dir;
+        writeGame(dir, row.turns);
+        if (!row.file.empty()) {
+            const std::string text = readText(dir.file(row.file));
+            dir.write(row.file, row.from.empty() ? row.to : text.substr(0, text.find(row.from)) + row.to +
+                                                                text.substr(text.find(row.from) + row.from.size()));
+        }
+        RecordingUi ui;
+        Session s(ui);
+        s.useReportSet(dir.path(), "game", ".txt", gtGalaxyNG, -1);
+        EXPECT_FALSE(s.startConfiguration());
+        EXPECT_EQ(ui.messages, std::vector<std::string>{row.message});
+        EXPECT_TRUE(s.game().turn.planets.empty());
+        EXPECT_TRUE(s.game().shiptypes.empty());
+    }
 }
 
 TEST(Session, StatisticsOfGalaxyNGAreKeyedByTablePosition)
 {
-    TempDir dir;
-    writeGame(dir, 3);
-    RecordingUi ui;
-    Session s(ui);
-    ASSERT_TRUE(s.createConfiguration(dir.file("game0.txt")));
+    Opened o(3);
+    Session& s = o.s;
     ASSERT_EQ(s.turnstats().size(), 3u);
     for (int t = 0; t < 3; ++t) {
         ASSERT_EQ(s.turnstats()[t].turn, t);
@@ -158,18 +170,15 @@ TEST(Session, StatisticsOfGalaxyNGAreKeyedByTablePosition)
     EXPECT_TRUE(s.chartraces()[0].display);
     EXPECT_FALSE(s.chartraces()[1].display);
     // The report label counted every turn.
-    EXPECT_NE(std::find(ui.labels.begin(), ui.labels.end(), 1), ui.labels.end());
+    EXPECT_NE(std::find(o.ui.labels.begin(), o.ui.labels.end(), 1), o.ui.labels.end());
 }
 
 TEST(Session, StatisticsOfStandardGalaxyAreKeyedByName)
 {
     TempDir dir;
     for (int t = 0; t < 2; ++t) {
-        MiniReport r;
-        r.galaxyng = false;
-        r.turn = t;
-        r.players = {{"Mine", 1}, {t == 0 ? "Old" : "New", 1}};
-        r.planets = {planet("Home", 10, 10, "own")};
+        const MiniReport r{.galaxyng = false, .turn = t, .players = {{"Mine", 1}, {t == 0 ? "Old" : "New", 1}},
+                           .planets = {{"Home", 10, 10, "own"}}};
         dir.write("std" + std::to_string(t) + ".txt", r.text());
     }
     RecordingUi ui;
@@ -184,11 +193,8 @@ TEST(Session, StatisticsOfStandardGalaxyAreKeyedByName)
 
 TEST(Session, TurnStepsAndTheirEnabledStates)
 {
-    TempDir dir;
-    writeGame(dir, 14);
-    RecordingUi ui;
-    Session s(ui);
-    ASSERT_TRUE(s.createConfiguration(dir.file("game0.txt")));
+    Opened o(14);
+    Session& s = o.s;
     EXPECT_EQ(s.game().currentturn, 13);
     s.nextReport(); // disabled at the last turn: nothing happens
     EXPECT_EQ(s.game().currentturn, 13);
@@ -211,11 +217,8 @@ TEST(Session, TurnStepsAndTheirEnabledStates)
 
 TEST(Session, TheSelectionFollowsThePlanetByPosition)
 {
-    TempDir dir;
-    writeGame(dir, 3);
-    RecordingUi ui;
-    Session s(ui);
-    ASSERT_TRUE(s.createConfiguration(dir.file("game0.txt")));
+    Opened o(3);
+    Session& s = o.s;
     s.view().firstselection.x = 40;
     s.view().firstselection.y = 40;
     s.view().firstselection.name = "P2";
@@ -224,7 +227,7 @@ TEST(Session, TheSelectionFollowsThePlanetByPosition)
     EXPECT_TRUE(s.view().firstselection.isSet());
     EXPECT_EQ(s.view().firstselection.name, "P1");
     EXPECT_EQ(s.view().firstselection.radiusx, 2);
-    EXPECT_EQ(ui.refreshed.back(), "P1");
+    EXPECT_EQ(o.ui.refreshed.back(), "P1");
     // A selection with no planet at its place is dropped together with the other one.
     s.view().firstselection.x = 41;
     s.view().secondselection.x = 41;
@@ -232,20 +235,17 @@ TEST(Session, TheSelectionFollowsThePlanetByPosition)
     s.previousReport();
     EXPECT_FALSE(s.view().firstselection.isSet());
     EXPECT_FALSE(s.view().secondselection.isSet());
-    EXPECT_EQ(ui.refreshed.back(), "");
+    EXPECT_EQ(o.ui.refreshed.back(), "");
 }
 
 TEST(Session, AnUnusableTurnKeepsTheDesignsAndTheStepsAway)
 {
-    TempDir dir;
-    writeGame(dir, 3);
-    RecordingUi ui;
-    Session s(ui);
-    ASSERT_TRUE(s.createConfiguration(dir.file("game0.txt")));
+    Opened o(3);
+    Session& s = o.s;
     s.game().shiptypes.push_back({"Mine", "Mine", 1, 0, 0, 0, 0, 0});
-    dir.write("game1.txt", "broken\r\n");
+    o.dir.write("game1.txt", "broken\r\n");
     s.previousReport();
-    EXPECT_EQ(ui.messages.back(), "Error in turn report 1!");
+    EXPECT_EQ(o.ui.messages.back(), "Error in turn report 1!");
     EXPECT_EQ(s.game().currentturn, 1);
     EXPECT_TRUE(s.game().turn.planets.empty());
     EXPECT_EQ(s.game().shiptypes.size(), 1u);
@@ -257,21 +257,18 @@ TEST(Session, AnUnusableTurnKeepsTheDesignsAndTheStepsAway)
     EXPECT_FALSE(s.game().turn.planets.empty());
     // Closing writes the own designs.
     EXPECT_TRUE(s.close());
-    EXPECT_EQ(readText(dir.file("ships.ori")), "Mine\t1.00\t0.00\t0.00\t0.00\t0.00\r\n");
+    EXPECT_EQ(readText(o.dir.file("ships.ori")), "Mine\t1.00\t0.00\t0.00\t0.00\t0.00\r\n");
 }
 
 TEST(Session, TheFilmPlaysEveryTurnAndReturns)
 {
-    TempDir dir;
-    writeGame(dir, 4);
-    RecordingUi ui;
-    Session s(ui);
-    ASSERT_TRUE(s.createConfiguration(dir.file("game0.txt")));
+    Opened o(4);
+    Session& s = o.s;
     s.previousReport();
     ASSERT_EQ(s.game().currentturn, 2);
     s.view().firstselection.x = 10;
     s.startFilm();
-    EXPECT_TRUE(ui.timerOn);
+    EXPECT_TRUE(o.ui.timerOn);
     EXPECT_FALSE(s.view().firstselection.isSet());
     std::vector<int> shown;
     for (int tick = 0; tick < 10 && s.filmRunning(); ++tick) {
@@ -279,7 +276,7 @@ TEST(Session, TheFilmPlaysEveryTurnAndReturns)
         if (s.filmRunning()) shown.push_back(s.game().currentturn - 1);
     }
     EXPECT_EQ(shown, (std::vector<int>{0, 1, 2, 3}));
-    EXPECT_FALSE(ui.timerOn);
+    EXPECT_FALSE(o.ui.timerOn);
     EXPECT_EQ(s.game().currentturn, 2);
     // Stopping in the middle also returns to the turn shown before.
     s.startFilm();
@@ -292,47 +289,21 @@ TEST(Session, TheFilmPlaysEveryTurnAndReturns)
 
 TEST(Session, GalaxyNG31StaysChosenOnTheNextStart)
 {
-    TempDir dir;
-    writeGame(dir, 2);
-    RecordingUi ui;
-    ui.answer = {gtGalaxyNG, true};
-    Session s(ui);
-    ASSERT_TRUE(s.createConfiguration(dir.file("game0.txt")));
-    EXPECT_EQ(s.game().gametype, gtGalaxyNG31);
+    Opened o(2, {gtGalaxyNG, true});
+    EXPECT_EQ(o.s.game().gametype, gtGalaxyNG31);
     // A later start (the configuration stored GameType 3) detects GalaxyNG and keeps 3.1.
-    std::remove(dir.file("game1.ori").c_str());
+    std::remove(o.dir.file("game1.ori").c_str());
     RecordingUi ui2;
     Session next(ui2);
-    next.useReportSet(dir.path(), "game", ".txt", gtGalaxyNG31, 2);
+    next.useReportSet(o.dir.path(), "game", ".txt", gtGalaxyNG31, 2);
     ASSERT_TRUE(next.startConfiguration());
     EXPECT_EQ(next.game().gametype, gtGalaxyNG31);
 }
 
-TEST(Session, AMapWithoutSizeIsNoUsableTurn)
-{
-    TempDir dir;
-    writeGame(dir, 2);
-    // Turn 1's map frame says the galaxy is 0 wide: nothing could be drawn.
-    std::string broken = readText(dir.file("game1.txt"));
-    const std::size_t corner = broken.find("0.00,100.00  100.00,100.00");
-    ASSERT_NE(corner, std::string::npos);
-    broken.replace(corner, 26, "0.00,100.00  0.00,100.00");
-    dir.write("game1.txt", broken);
-    RecordingUi ui;
-    Session s(ui);
-    EXPECT_FALSE(s.createConfiguration(dir.file("game0.txt")));
-    EXPECT_EQ(ui.messages.back(), "Error in turn report 1!");
-}
-
 TEST(Session, AReportDeletedDuringTheStartKeepsTheStatisticsInTheirTurns)
 {
-    TempDir dir;
-    writeGame(dir, 4);
-    {
-        RecordingUi first;
-        Session s(first);
-        ASSERT_TRUE(s.createConfiguration(dir.file("game0.txt")));
-    }
+    Opened o(4);
+    const TempDir& dir = o.dir;
     // The report of turn 2 goes away while the statistics are read (after turn 1 was counted).
     class DeletingUi : public RecordingUi {
     public:
@@ -355,4 +326,58 @@ TEST(Session, AReportDeletedDuringTheStartKeepsTheStatisticsInTheirTurns)
     EXPECT_TRUE(s.turnstats()[2].races.empty());
     EXPECT_EQ(s.turnstats()[3].races.size(), 2u);
     EXPECT_EQ(s.turnstats()[1].races.size(), 2u);
+}
+
+// The designs belong to their game. Starting another game (with the same own race) writes the
+// own designs of the first to its ships.ori and takes none of them along; closing writes only
+// the designs of the game that is open.
+TEST(Session, DesignsStayWithTheirGame)
+{
+    TempDir a, b;
+    writeGame(a, 2);
+    writeGame(b, 2);
+    b.write("ships.ori", "Beta\t2.00\t0.00\t0.00\t0.00\t0.00\r\n");
+    RecordingUi ui;
+    Session s(ui);
+    ASSERT_TRUE(s.createConfiguration(a.file("game0.txt")));
+    // A design made in the ship designer.
+    storeShipType(s.game().shiptypes, makeShipType("Alpha", "Mine", 1, 0, 0, 0, 0));
+    ASSERT_TRUE(s.createConfiguration(b.file("game0.txt")));
+    EXPECT_EQ(readText(a.file("ships.ori")), "Alpha\t1.00\t0.00\t0.00\t0.00\t0.00\r\n");
+    shiptyperecord beta = makeShipType("Beta", "Mine", 2, 0, 0, 0, 0);
+    beta.fromreport = 0;
+    expectSameRecords(s.game().shiptypes, {beta});
+    ASSERT_TRUE(s.close());
+    EXPECT_EQ(readText(b.file("ships.ori")), "Beta\t2.00\t0.00\t0.00\t0.00\t0.00\r\n");
+    EXPECT_EQ(readText(a.file("ships.ori")), "Alpha\t1.00\t0.00\t0.00\t0.00\t0.00\r\n");
+}
+
+// A file that cannot be written (a folder has its name) is told in an error message: the
+// intelligence of a start, the designs of a game left for another, and those written on closing,
+// which close() also returns.
+TEST(Session, FailedWritesAreShown)
+{
+    TempDir a, b;
+    writeGame(a, 2);
+    writeGame(b, 2);
+    std::filesystem::create_directory(a.file("game1.ori"));
+    std::filesystem::create_directory(a.file("ships.ori"));
+    std::filesystem::create_directory(b.file("ships.ori"));
+    RecordingUi ui;
+    Session s(ui);
+    auto shown = [&](const std::string& file) {
+        return std::any_of(ui.messages.begin(), ui.messages.end(),
+                           [&](const std::string& m) { return m.find(file) != std::string::npos; });
+    };
+    s.createConfiguration(a.file("game0.txt"));
+    EXPECT_TRUE(shown(a.file("game1.ori")));
+    storeShipType(s.game().shiptypes, makeShipType("Alpha", "Mine", 1, 0, 0, 0, 0));
+    ASSERT_TRUE(s.createConfiguration(b.file("game0.txt")));
+    EXPECT_TRUE(shown(a.file("ships.ori")));
+    storeShipType(s.game().shiptypes, makeShipType("Beta", "Mine", 1, 0, 0, 0, 0));
+    ui.messages.clear();
+    const Status closed = s.close();
+    ASSERT_FALSE(closed);
+    EXPECT_EQ(closed.error().file, b.file("ships.ori"));
+    EXPECT_EQ(ui.messages, std::vector<std::string>{closed.error().text()});
 }

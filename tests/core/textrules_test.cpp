@@ -11,15 +11,9 @@ TEST(Fields, SeparatorsAreControlCodesBlankAndNbsp)
 {
     const Fields f("  Alpha\t1.00\xA0 2.00\x01x \"quoted text\"");
     ASSERT_EQ(f.count(), 6);
-    EXPECT_EQ(f[1], "Alpha");
-    EXPECT_EQ(f[2], "1.00");
-    EXPECT_EQ(f[3], "2.00");
-    EXPECT_EQ(f[4], "x");
-    // A quote is an ordinary character of report fields.
-    EXPECT_EQ(f[5], "\"quoted");
-    EXPECT_EQ(f[6], "text\"");
-    EXPECT_EQ(f[7], "");
-    EXPECT_EQ(f[0], "");
+    // A quote is an ordinary character of report fields; a field beyond the last is empty.
+    EXPECT_EQ((std::vector{f[0], f[1], f[2], f[3], f[4], f[5], f[6], f[7]}),
+              (std::vector<std::string_view>{"", "Alpha", "1.00", "2.00", "x", "\"quoted", "text\"", ""}));
     EXPECT_EQ(fieldCount("  Alpha\t1.00\xA0 2.00\x01x \"quoted text\""), 6);
     EXPECT_EQ(field("a b c", 3), "c");
     EXPECT_EQ(field("a b c", 4), "");
@@ -33,9 +27,7 @@ TEST(Fields, ManyFieldsBeyondTheInlineBuffer)
     for (int i = 1; i <= 100; ++i) line += std::to_string(i) + " ";
     const Fields f(line);
     ASSERT_EQ(f.count(), 100);
-    EXPECT_EQ(f[41], "41");
-    EXPECT_EQ(f[100], "100");
-    EXPECT_EQ(f[101], "");
+    EXPECT_EQ((std::vector{f[41], f[100], f[101]}), (std::vector<std::string_view>{"41", "100", ""}));
 }
 
 TEST(Numbers, LeadingNumberOrZero)
@@ -55,12 +47,8 @@ TEST(Numbers, LeadingNumberOrZero)
     }
     EXPECT_EQ(readNumberOrUnknown(""), -1.0);
     EXPECT_EQ(readNumberOrUnknown("-"), 0.0);
-    EXPECT_TRUE(isNumber("1.00"));
-    EXPECT_TRUE(isNumber("-7"));
-    EXPECT_FALSE(isNumber("War"));
-    EXPECT_FALSE(isNumber("1.00x"));
-    EXPECT_FALSE(isNumber(""));
-    EXPECT_FALSE(isNumber("-"));
+    for (const char* number : {"1.00", "-7"}) EXPECT_TRUE(isNumber(number)) << number;
+    for (const char* text : {"War", "1.00x", "", "-"}) EXPECT_FALSE(isNumber(text)) << text;
 }
 
 TEST(Numbers, IntegerConversionsNeverOverflow)
@@ -95,19 +83,14 @@ TEST(ShortName, CutsToTwentyCharacters)
     EXPECT_TRUE(shortname().empty());
 }
 
+// A line ends at CR LF, LF or CR; the character 26 ends the text.
 TEST(Lines, CarriageReturnLineFeedAndBothEndALine)
 {
-    const auto lines = splitLines("one\r\ntwo\rthree\nfour\n\r\r\n\nlast");
-    EXPECT_EQ(lines, (std::vector<std::string_view>{"one", "two", "three", "four", "", "", "", "last"}));
+    EXPECT_EQ(splitLines("one\r\ntwo\rthree\nfour\n\r\r\n\nlast"),
+              (std::vector<std::string_view>{"one", "two", "three", "four", "", "", "", "last"}));
     EXPECT_TRUE(splitLines("").empty());
     EXPECT_EQ(splitLines("end\n"), std::vector<std::string_view>{"end"});
-}
-
-TEST(Lines, CharacterTwentySixEndsTheText)
-{
-    const auto lines = splitLines("a\r\nb\x1a\r\nc\r\n");
-    ASSERT_EQ(lines.size(), 2u);
-    EXPECT_EQ(lines[1], "b");
+    EXPECT_EQ(splitLines("a\r\nb\x1a\r\nc\r\n"), (std::vector<std::string_view>{"a", "b"}));
 }
 
 TEST(Text, TrimAndLatin1)
