@@ -99,9 +99,9 @@ TEST_F(CliMoveTest, BadInputExitsWithStatusTwo)
         std::string err; // empty: only the status is compared
     };
     const Case cases[] = {
-        {"convert '" + dir.file("nomove.txt") + "' --to raw", "orrery-cli: This is no galaxy move!\n"},
+        {"convert '" + dir.file("nomove.txt") + "' --to raw", "orrery-cli: " + dir.file("nomove.txt") + ", line 1: This is no galaxy move!\n"},
         {"convert '" + dir.file("unknown.txt") + "' --to natural",
-         "orrery-cli: Error in file: unrecognized command in line = Alice\n"},
+         "orrery-cli: " + dir.file("unknown.txt") + ", line 2: Error in file: unrecognized command in line = Alice\n"},
         {"check '" + dir.file("unknown.txt") + "' --turn '" + dir.file("none/alpha15.txt") + "'", ""},
         {"check '" + dir.file("move.txt") + "'", ""},
         {"convert '" + dir.file("move.txt") + "' --to latin", ""},

@@ -44,7 +44,7 @@ std::string report(const std::string& folder, int turn)
 // refused: those followed by an error line (">   ERROR: Group or fleet not recognized.").
 std::vector<std::string> refusedOrders(const std::string& path)
 {
-    const std::string text = repairedLineEnds(test::readText(path));
+    const std::string text = test::readText(path);
     std::vector<std::string> refused;
     bool inOrders = false;
     std::string_view previous;
@@ -85,20 +85,21 @@ TEST(LyraOrders, EveryRaceMoveReadsConvertsAndChecksAgainstItsTurn)
         const int turn = std::stoi(name.substr(name.find('.') + 1));
         std::string text = test::readText(folder + name);
         if (const auto unknown = unknownLines.find(name); unknown != unknownLines.end()) {
-            EXPECT_EQ(readMove(text, MoveForm::Raw, {}).message, unrecognizedMessage(unknown->second));
+            EXPECT_EQ(readMove(text, MoveForm::Raw, {}).error().message, unrecognizedMessage(unknown->second));
             const std::size_t at = text.find(unknown->second + "\n");
             ASSERT_NE(at, std::string::npos);
             text.erase(at, unknown->second.size() + 1);
         }
         // The header's last word is the turn the orders are for (the file's T). The server carries
         // them out on the state of report T-1 and echoes them, with its errors, in report T.
-        Game game;
-        std::string error;
-        ASSERT_TRUE(loadTurnFromPath(report(race, turn - 1), game, &error)) << error;
+        Result<Game> loaded = loadTurnFromPath(report(race, turn - 1));
+        ASSERT_TRUE(loaded) << loaded.error().text();
+        const Game& game = *loaded;
         const OrderContext context(game);
-        const RawMove move = readMove(text, MoveForm::Raw, context);
-        ASSERT_TRUE(move.ok) << move.message;
-        const RawMove asRead = readRawMove(text);
+        const Result<RawMove> read = readMove(text, MoveForm::Raw, context);
+        ASSERT_TRUE(read) << read.error().text();
+        const RawMove& move = *read;
+        const RawMove asRead = *readRawMove(text);
         EXPECT_EQ(field(asRead.lines.front(), 5), std::to_string(turn));
 
         // Through the natural form and back every order line is the line as read (comment cut,
@@ -110,8 +111,8 @@ TEST(LyraOrders, EveryRaceMoveReadsConvertsAndChecksAgainstItsTurn)
         for (std::string& line : expected)
             if (commandLetter(line) == 'D' && equalsNoCase(field(line, 2), "FLEET"))
                 line = "D FLEET" + line.substr(Fields(line).offset(2) + 5);
-        ASSERT_TRUE(convertMove(move.lines, MoveForm::Raw, MoveForm::Natural, context, natural));
-        ASSERT_TRUE(convertMove(natural, MoveForm::Natural, MoveForm::Raw, context, back));
+        natural = convertMove(move.lines, MoveForm::Raw, MoveForm::Natural, context).valueOr({});
+        back = convertMove(natural, MoveForm::Natural, MoveForm::Raw, context).valueOr({});
         EXPECT_EQ(move.lines, expected);
         EXPECT_EQ(back, expected);
 
@@ -124,7 +125,7 @@ TEST(LyraOrders, EveryRaceMoveReadsConvertsAndChecksAgainstItsTurn)
         for (const std::string& order : refused) {
             SCOPED_TRACE(order);
             ++refusals;
-            const std::string line = readRawMove("#GALAXY Lyra " + race + "\n" + order + "\n").lines.at(1);
+            const std::string line = readRawMove("#GALAXY Lyra " + race + "\n" + order + "\n")->lines.at(1);
             EXPECT_EQ(flagged(findings, line), refusedButNotFlagged.count(order) == 0) << findings;
         }
     }

@@ -36,9 +36,9 @@ std::string moveText(const Lines& lines)
 std::string check(const Game& game, const Lines& move, MoveForm form = MoveForm::Raw)
 {
     MoveEditor editor(game);
-    EXPECT_EQ(editor.setMoveForm(form), "");
-    EXPECT_EQ(editor.readText(moveText(move)), "");
-    return editor.checkMove();
+    EXPECT_EQ(test::said(editor.setMoveForm(form)), "");
+    EXPECT_EQ(test::said(editor.readText(moveText(move))), "");
+    return editor.checkCurrentMove();
 }
 
 class RealTurnCheck : public testing::Test {
@@ -270,8 +270,8 @@ TEST(MoveCheck, RealOrderFilesOfAPlayer)
         if (!number.empty() && number.back() == 'a') number.pop_back();
         Game game = test::loadTurn(dir.file("turn" + number + ".txt"));
         MoveEditor editor(game);
-        ASSERT_EQ(editor.setMoveForm(MoveForm::Raw), "");
-        const std::string message = editor.loadFile(dir.file(name));
+        ASSERT_EQ(test::said(editor.setMoveForm(MoveForm::Raw)), "");
+        const std::string message = test::said(editor.loadFile(dir.file(name)));
         if (!message.empty()) {
             // One file holds the real-name command "=", which the editor does not know.
             EXPECT_TRUE(startsWith(message, "Error in file: unrecognized command in line\r\n")) << message;
@@ -279,10 +279,10 @@ TEST(MoveCheck, RealOrderFilesOfAPlayer)
         }
         ++read;
         const Lines raw = editor.lines();
-        ASSERT_EQ(editor.setMoveForm(MoveForm::Natural), "");
-        ASSERT_EQ(editor.setMoveForm(MoveForm::Raw), "");
+        ASSERT_EQ(test::said(editor.setMoveForm(MoveForm::Natural)), "");
+        ASSERT_EQ(test::said(editor.setMoveForm(MoveForm::Raw)), "");
         EXPECT_EQ(editor.lines(), raw);
-        const std::string findings = editor.checkMove();
+        const std::string findings = editor.checkCurrentMove();
         EXPECT_EQ(findings.find("Syntax error in first line"), std::string::npos);
         if (findings.empty()) ++clean;
         else

@@ -27,8 +27,8 @@ protected:
         std::string text = "#GALAXY Lyra Orion secret\r\n";
         for (const std::string& line : rawOrders) text += line + "\r\n";
         text += "#END\r\n";
-        ASSERT_EQ(editor.setMoveForm(form), "");
-        ASSERT_EQ(editor.readText(text), "");
+        ASSERT_EQ(test::said(editor.setMoveForm(form)), "");
+        ASSERT_EQ(test::said(editor.readText(text)), "");
     }
     // The order lines (header and end line left out), without ETA comments.
     Lines orders() const
@@ -58,7 +58,7 @@ TEST_F(MoveEditorTest, NewMoveHoldsHeaderAndEndLineAndFieldsRewriteTheHeader)
     // The password is written as typed.
     EXPECT_EQ(editor.lines()[0], "#Galaxy game: Lyra_Two, racename: Orion, password: se cret");
     editor.setPassword("secret");
-    ASSERT_EQ(editor.setMoveForm(MoveForm::Raw), "");
+    ASSERT_EQ(test::said(editor.setMoveForm(MoveForm::Raw)), "");
     EXPECT_EQ(editor.lines(), (Lines{"#GALAXY Lyra_Two Orion secret", "#END"}));
     editor.setPassword("");
     EXPECT_EQ(editor.lines()[0], "#GALAXY Lyra_Two Orion");
@@ -68,11 +68,11 @@ TEST_F(MoveEditorTest, NewMoveHoldsHeaderAndEndLineAndFieldsRewriteTheHeader)
 TEST_F(MoveEditorTest, OrderWithoutSelectionGoesAboveTheEndLine)
 {
     load({"A Zorgons", "W Klingons"});
-    ASSERT_EQ(editor.buildOrder(OrderKind::Claim, fields({"Venus"})), "");
+    ASSERT_EQ(test::said(editor.buildOrderOfKind(OrderKind::Claim, fields({"Venus"}))), "");
     EXPECT_EQ(orders(), (Lines{"A Zorgons", "W Klingons", "V Venus"}));
     EXPECT_EQ(editor.selected(), 3);
     // Empty first fields build nothing.
-    ASSERT_EQ(editor.buildOrder(OrderKind::SendGroup, fields({" ", "", "3"})), "");
+    ASSERT_EQ(test::said(editor.buildOrderOfKind(OrderKind::SendGroup, fields({" ", "", "3"}))), "");
     EXPECT_EQ(orders().size(), 3u);
 }
 
@@ -83,6 +83,7 @@ struct SupersedeCase {
     OrderFields fields;
     Lines rawAfter;
     Lines naturalAfter; // the same move built in the natural display, converted to raw
+    std::int32_t gametype = gtGalaxyNG;
 };
 
 void PrintTo(const SupersedeCase& c, std::ostream* os) { *os << c.name; }
@@ -93,11 +94,12 @@ class SupersedeTest : public MoveEditorTest, public testing::WithParamInterface<
 TEST_P(SupersedeTest, InBothDisplays)
 {
     const SupersedeCase& c = GetParam();
+    game.gametype = c.gametype;
     for (MoveForm form : {MoveForm::Raw, MoveForm::Natural}) {
         SCOPED_TRACE(form == MoveForm::Raw ? "raw display" : "natural display");
         load(c.before, form);
-        ASSERT_EQ(editor.buildOrder(c.kind, c.fields), "");
-        ASSERT_EQ(editor.setMoveForm(MoveForm::Raw), "");
+        ASSERT_EQ(test::said(editor.buildOrderOfKind(c.kind, c.fields)), "");
+        ASSERT_EQ(test::said(editor.setMoveForm(MoveForm::Raw)), "");
         Lines got = orders();
         for (std::string& line : got) line = std::string(trimmed(cutComment(line)));
         EXPECT_EQ(got, form == MoveForm::Raw ? c.rawAfter : c.naturalAfter);
@@ -137,8 +139,11 @@ const SupersedeCase supersedeCases[] = {
     {"DeleteRouteNaturalOnlyDeletes", {"R Mars CAP Earth", "R Mars CAP"}, OrderKind::SetRoute, f({"Mars", "CAP", ""}),
      {"R Mars CAP"}, {"R Mars CAP Earth", "R Mars CAP"}},
     {"BreakFromFleet", {"B 6 FLEET", "B 6 Alpha", "B 6 Alpha 1", "B 7 FLEET"}, OrderKind::BreakFleet,
+     f({"6"}), {"B 6 Alpha", "B 6 Alpha 1", "B 7 FLEET", "B 6 FLEET"},
+     {"B 6 Alpha 1", "B 7 FLEET", "B 6 FLEET"}},
+    {"BreakFromFleetBlind", {"B 6 FLEET", "B 6 Alpha", "B 6 Alpha 1", "B 7 FLEET"}, OrderKind::BreakFleet,
      f({"6", "Beta"}), {"B 6 Alpha", "B 6 Alpha 1", "B 7 FLEET", "B 6 Beta"},
-     {"B 6 Alpha 1", "B 7 FLEET", "B 6 Beta"}},
+     {"B 6 Alpha 1", "B 7 FLEET", "B 6 Beta"}, gtBlind},
     {"BreakShipsReplacesNothing", {"B 1 2", "B 1 FLEET"}, OrderKind::BreakShips, f({"1", "3"}),
      {"B 1 2", "B 1 FLEET", "B 1 3"}, {"B 1 2", "B 1 FLEET", "B 1 3"}},
     {"OptionByNameInEitherPlace", {"O NO TWOCOL", "O TWOCOL", "O SORTGROUPS"}, OrderKind::Option, f({"on", "TWOCOL"}),
@@ -182,37 +187,37 @@ TEST_F(MoveEditorTest, EditingReplacesTheLineInPlaceAndNoOtherLine)
     editor.selectLine(1);
     CommandRequest edit = editor.editSelected();
     ASSERT_EQ(edit.action, CommandRequest::Action::OpenCommand);
-    EXPECT_EQ(edit.kind, OrderKind::SendGroup);
-    EXPECT_EQ(edit.fields[0], "1");
-    EXPECT_EQ(edit.fields[1], "Venus");
-    ASSERT_EQ(editor.buildOrder(edit.kind, f({"1", "Earth"})), "");
+    EXPECT_EQ(edit.opening.kind, OrderKind::SendGroup);
+    EXPECT_EQ(edit.opening.start[0], "1");
+    EXPECT_EQ(edit.opening.start[1], "Venus");
+    ASSERT_EQ(test::said(editor.buildOrderOfKind(edit.opening.kind, f({"1", "Earth"}))), "");
     EXPECT_EQ(orders(), (Lines{"S 1 Earth", "A Zorgons", "U 2"}));
 
     // Another line superseded above the edited one: the new line stands where the edited stood.
     load({"S 1 Venus", "A Zorgons", "S 1 Earth", "U 2"});
     editor.selectLine(3);
     ASSERT_EQ(editor.editSelected().action, CommandRequest::Action::OpenCommand);
-    ASSERT_EQ(editor.buildOrder(OrderKind::SendGroup, f({"1", "Mars"})), "");
+    ASSERT_EQ(test::said(editor.buildOrderOfKind(OrderKind::SendGroup, f({"1", "Mars"}))), "");
     EXPECT_EQ(orders(), (Lines{"A Zorgons", "S 1 Mars", "U 2"}));
     EXPECT_EQ(editor.selected(), 2);
 
     // A replacement of another kind supersedes nothing and still takes the edited line's place.
     editor.selectLine(3);
-    ASSERT_EQ(editor.editSelected().kind, OrderKind::Unload);
-    ASSERT_EQ(editor.buildOrder(OrderKind::Claim, f({"Venus"})), "");
+    ASSERT_EQ(editor.editSelected().opening.kind, OrderKind::Unload);
+    ASSERT_EQ(test::said(editor.buildOrderOfKind(OrderKind::Claim, f({"Venus"}))), "");
     EXPECT_EQ(orders(), (Lines{"A Zorgons", "S 1 Mars", "V Venus"}));
 
     // Adding below a line that the new order supersedes puts the new one in its place.
     load({"S 1 Venus", "A Zorgons"});
     editor.selectLine(1);
     editor.setInsertMode(InsertMode::Below);
-    ASSERT_EQ(editor.buildOrder(OrderKind::SendGroup, f({"1", "Earth"})), "");
+    ASSERT_EQ(test::said(editor.buildOrderOfKind(OrderKind::SendGroup, f({"1", "Earth"}))), "");
     EXPECT_EQ(orders(), (Lines{"S 1 Earth", "A Zorgons"}));
 }
 
 TEST_F(MoveEditorTest, EditRequestsAndLinesThatCannotBeEdited)
 {
-    load({"L 2 CAP 4 20", "Q Orion", "Y", "F", "@ Zorgons", "one", "two", "@", "O NO MAP", "O FORECAST 5"});
+    load({"L 2 CAP 4", "Q Orion", "Y", "F", "@ Zorgons", "one", "two", "@", "O NO MAP", "O FORECAST 5"});
     struct Expect {
         int line;
         CommandRequest::Action action;
@@ -221,7 +226,7 @@ TEST_F(MoveEditorTest, EditRequestsAndLinesThatCannotBeEdited)
         OrderFields fields;
     };
     const Expect expects[] = {
-        {1, CommandRequest::Action::OpenCommand, "", OrderKind::Load, f({"CAP", "2", "4", "20"})},
+        {1, CommandRequest::Action::OpenCommand, "", OrderKind::Load, f({"CAP", "2", "4"})},
         {2, CommandRequest::Action::ShowMessage, "You can't edit this command!", OrderKind::None, {}},
         {3, CommandRequest::Action::ShowMessage, "You can't edit this command!", OrderKind::None, {}},
         {4, CommandRequest::Action::ShowMessage, "You can't edit this command, just use or delete it!",
@@ -238,26 +243,26 @@ TEST_F(MoveEditorTest, EditRequestsAndLinesThatCannotBeEdited)
         const CommandRequest request = editor.editSelected();
         EXPECT_EQ(request.action, e.action);
         EXPECT_EQ(request.message, e.message);
-        EXPECT_EQ(request.kind, e.kind);
-        EXPECT_EQ(request.fields, e.fields);
+        EXPECT_EQ(request.opening.kind, e.kind);
+        EXPECT_EQ(request.opening.start, e.fields);
     }
     // Editing the message replaces the whole block.
     editor.selectLine(5);
-    ASSERT_EQ(editor.editSelected().kind, OrderKind::Message);
-    ASSERT_EQ(editor.buildOrder(OrderKind::Message, f({"", "three\nfour"})), "");
-    EXPECT_EQ(orders(), (Lines{"L 2 CAP 4 20", "Q Orion", "Y", "F", "@", "three", "four", "@", "O NO MAP",
+    ASSERT_EQ(editor.editSelected().opening.kind, OrderKind::Message);
+    ASSERT_EQ(test::said(editor.buildOrderOfKind(OrderKind::Message, f({"", "three\nfour"}))), "");
+    EXPECT_EQ(orders(), (Lines{"L 2 CAP 4", "Q Orion", "Y", "F", "@", "three", "four", "@", "O NO MAP",
                                "O FORECAST 5"}));
 }
 
 TEST_F(MoveEditorTest, AMessageLeftOpenAtTheEndIsAllText)
 {
-    ASSERT_EQ(editor.setMoveForm(MoveForm::Raw), "");
-    ASSERT_EQ(editor.readText("#GALAXY Lyra Orion\r\n@ Zorgons\r\nhello\r\n\r\n#END\r\n"), "");
+    ASSERT_EQ(test::said(editor.setMoveForm(MoveForm::Raw)), "");
+    ASSERT_EQ(test::said(editor.readText("#GALAXY Lyra Orion\r\n@ Zorgons\r\nhello\r\n\r\n#END\r\n")), "");
     EXPECT_EQ(editor.lines(), (Lines{"#GALAXY Lyra Orion", "@ Zorgons", "hello", "", "#END"}));
     editor.selectLine(3);
     const CommandRequest edit = editor.editSelected();
-    EXPECT_EQ(edit.kind, OrderKind::Message);
-    EXPECT_EQ(edit.fields[1], "hello\r\n\r\n#END");
+    EXPECT_EQ(edit.opening.kind, OrderKind::Message);
+    EXPECT_EQ(edit.opening.start[1], "hello\r\n\r\n#END");
 }
 
 TEST_F(MoveEditorTest, AddCommandFromTheCommandsList)
@@ -271,11 +276,11 @@ TEST_F(MoveEditorTest, AddCommandFromTheCommandsList)
     EXPECT_EQ(quit.action, CommandRequest::Action::Done);
     CommandRequest send = editor.addCommand(28, InsertMode::Below);
     EXPECT_EQ(send.action, CommandRequest::Action::OpenCommand);
-    EXPECT_EQ(send.kind, OrderKind::SendGroup);
-    ASSERT_EQ(editor.BuildOrder(send.list, send.number, f({"  5 ( 12 Cruiser at Mars)", "Venus"})), "");
+    EXPECT_EQ(send.opening.kind, OrderKind::SendGroup);
+    ASSERT_EQ(test::said(editor.BuildOrder(send.opening.list, send.opening.number, f({"  5 ( 12 Cruiser at Mars)", "Venus"}))), "");
     CommandRequest option = editor.addCommand(29, InsertMode::Below);
-    EXPECT_EQ(option.option, "AUTOUNLOAD");
-    ASSERT_EQ(editor.BuildOrder(option.list, option.number, f({"off", option.option})), "");
+    EXPECT_EQ(option.opening.option, "AUTOUNLOAD");
+    ASSERT_EQ(test::said(editor.BuildOrder(option.opening.list, option.opening.number, f({"off", option.opening.option}))), "");
     EXPECT_EQ(orders(), (Lines{"Q Orion", "S 5 Venus", "O NO AUTOUNLOAD"}));
 
     game.gametype = gtBlind;
@@ -289,26 +294,27 @@ TEST_F(MoveEditorTest, LoadAndSendAddsBothOrdersInOrder)
     load({"A Zorgons"});
     editor.selectLine(1);
     editor.setInsertMode(InsertMode::Above);
-    ASSERT_EQ(editor.buildOrder(OrderKind::LoadAndSend, f({"CAP", "2 (10 Hauler at Mars)", "Venus", "4"})), "");
+    ASSERT_EQ(test::said(editor.buildOrderOfKind(OrderKind::LoadAndSend, f({"CAP", "2 (10 Hauler at Mars)", "Venus", "4"}))), "");
     EXPECT_EQ(orders(), (Lines{"L 2 CAP 4", "S MAX Venus ; ETA 9 turns", "A Zorgons"}));
     editor.selectLine(3);
     editor.setInsertMode(InsertMode::Below);
-    ASSERT_EQ(editor.buildOrder(OrderKind::LoadAndSend, f({"COL", "9", "Venus", ""})), "");
+    ASSERT_EQ(test::said(editor.buildOrderOfKind(OrderKind::LoadAndSend, f({"COL", "9", "Venus", ""}))), "");
     EXPECT_EQ(orders(),
               (Lines{"L 2 CAP 4", "S MAX Venus ; ETA 9 turns", "A Zorgons", "L 9 COL", "S 9 Venus ; ETA 9 turns"}));
-    EXPECT_EQ(editor.buildOrder(OrderKind::Load, f({"CAP", "2", "", "20"})),
+    game.gametype = gtBlind;
+    EXPECT_EQ(test::said(editor.buildOrderOfKind(OrderKind::Load, f({"CAP", "2", "", "20"}))),
               "If you specify \"Ammount of cargo\", you have to specify \"Number of ships\" also!");
 }
 
 TEST_F(MoveEditorTest, DeletingLinesAndBlocks)
 {
     load({"A Zorgons", "@", "text", "@", "W Klingons"});
-    EXPECT_EQ(editor.deleteSelected(), "You have to select a line in the 'Your Move' section first!");
+    EXPECT_EQ(test::said(editor.deleteSelected()), "You have to select a line in the 'Your Move' section first!");
     editor.selectLine(3);
-    ASSERT_EQ(editor.deleteSelected(), "");
+    ASSERT_EQ(test::said(editor.deleteSelected()), "");
     EXPECT_EQ(orders(), (Lines{"A Zorgons", "W Klingons"}));
     editor.selectLine(1);
-    ASSERT_EQ(editor.deleteSelected(), "");
+    ASSERT_EQ(test::said(editor.deleteSelected()), "");
     EXPECT_EQ(orders(), (Lines{"W Klingons"}));
     EXPECT_EQ(editor.selected(), -1);
 }
@@ -334,9 +340,9 @@ TEST_P(MoveLinesTest, MovesTheSelectedUnit)
         SCOPED_TRACE(form == MoveForm::Raw ? "raw display" : "natural display");
         load(c.before, form);
         editor.selectLine(c.select);
-        ASSERT_EQ(c.up ? editor.moveSelectedUp() : editor.moveSelectedDown(), "");
+        ASSERT_EQ(c.up ? test::said(editor.moveSelectedUp()) : test::said(editor.moveSelectedDown()), "");
         EXPECT_EQ(editor.selected(), c.selectedAfter);
-        ASSERT_EQ(editor.setMoveForm(MoveForm::Raw), "");
+        ASSERT_EQ(test::said(editor.setMoveForm(MoveForm::Raw)), "");
         EXPECT_EQ(orders(), c.after);
     }
 }
@@ -365,13 +371,11 @@ TEST_F(MoveEditorTest, MovingALoadBelowItsSendRecalculatesTheEta)
     load({"L 2 CAP 4", "S MAX Venus"});
     EXPECT_EQ(orders()[1], "S MAX Venus ; ETA 9 turns");
     editor.selectLine(1);
-    ASSERT_EQ(editor.moveSelectedDown(), "");
+    ASSERT_EQ(test::said(editor.moveSelectedDown()), "");
     EXPECT_EQ(orders(), (Lines{"S MAX Venus ; ETA ? turns", "L 2 CAP 4"}));
-    // Without automatic ETAs nothing is recalculated until asked.
+    // Moving recalculates even without automatic ETAs.
     editor.setAutoEtas(false);
-    ASSERT_EQ(editor.moveSelectedDown(), "");
-    EXPECT_EQ(orders(), (Lines{"L 2 CAP 4", "S MAX Venus ; ETA ? turns"}));
-    editor.setAutoEtas(true);
+    ASSERT_EQ(test::said(editor.moveSelectedDown()), "");
     EXPECT_EQ(orders(), (Lines{"L 2 CAP 4", "S MAX Venus ; ETA 9 turns"}));
 }
 
@@ -379,11 +383,11 @@ TEST_F(MoveEditorTest, AFailedReadKeepsTheMove)
 {
     load({"A Zorgons"}, MoveForm::Natural);
     const Lines before = editor.lines();
-    EXPECT_EQ(editor.readText("Hello\r\n"), "This is no galaxy move!");
-    EXPECT_EQ(editor.readText("#GALAXY Lyra Orion\r\n= Alice\r\n"),
+    EXPECT_EQ(test::said(editor.readText("Hello\r\n")), "This is no galaxy move!");
+    EXPECT_EQ(test::said(editor.readText("#GALAXY Lyra Orion\r\n= Alice\r\n")),
               "Error in file: unrecognized command in line\r\n= Alice");
-    EXPECT_EQ(editor.getFromClipboard(std::nullopt), "Clipboard contains no plain text!");
-    EXPECT_EQ(editor.loadFile("/nonexistent/orrery/move.txt"), "Could not read /nonexistent/orrery/move.txt: No such file or directory");
+    EXPECT_EQ(test::said(editor.getFromClipboard(std::nullopt)), "Clipboard contains no plain text!");
+    EXPECT_EQ(test::said(editor.loadFile("/nonexistent/orrery/move.txt")), "Could not read /nonexistent/orrery/move.txt: No such file or directory");
     EXPECT_EQ(editor.lines(), before);
     EXPECT_EQ(editor.gameName(), "Lyra");
     EXPECT_EQ(editor.password(), "secret");
@@ -391,7 +395,7 @@ TEST_F(MoveEditorTest, AFailedReadKeepsTheMove)
 
 TEST_F(MoveEditorTest, ReadingAMoveRecalculatesItsEtas)
 {
-    ASSERT_EQ(editor.readText("#GALAXY Lyra Orion\r\nSEND 1 Venus ; ETA 3 turns\r\n#END\r\n"), "");
+    ASSERT_EQ(test::said(editor.readText("#GALAXY Lyra Orion\r\nSEND 1 Venus ; ETA 3 turns\r\n#END\r\n")), "");
     EXPECT_EQ(editor.lines(), (Lines{"#Galaxy game: Lyra, racename: Orion", "Send group 1 to planet Venus ; ETA 5 turns",
                                      "#End"}));
     EXPECT_EQ(editor.raceName(), "Orion");
@@ -401,14 +405,14 @@ TEST_F(MoveEditorTest, AFailedDisplaySwitchKeepsTheMove)
 {
     load({"A Zorgons", "L 2 CAP all 20"}, MoveForm::Natural);
     const Lines before = editor.lines();
-    EXPECT_EQ(editor.setMoveForm(MoveForm::Raw),
+    EXPECT_EQ(test::said(editor.setMoveForm(MoveForm::Raw)),
               "Error in file: unrecognized command in line\r\nLoad 20 cargo CAP onto all ships of group 2");
     EXPECT_EQ(editor.lines(), before);
     EXPECT_EQ(editor.moveForm(), MoveForm::Natural);
     // The same line cannot be saved or put on the clipboard either.
-    std::string text, message;
-    EXPECT_FALSE(editor.clipboardText(text, &message));
-    EXPECT_EQ(message, "Error in file: unrecognized command in line\r\nLoad 20 cargo CAP onto all ships of group 2");
+    const Result<std::string> text = editor.clipboardText();
+    ASSERT_FALSE(text);
+    EXPECT_EQ(text.error().message, "Error in file: unrecognized command in line\r\nLoad 20 cargo CAP onto all ships of group 2");
 }
 
 TEST_F(MoveEditorTest, ChangedOptionsBecomeOptionLinesThatReplaceNothing)
@@ -428,7 +432,7 @@ TEST_F(MoveEditorTest, ChangedOptionsBecomeOptionLinesThatReplaceNothing)
             EXPECT_EQ(orders(), (Lines{"Set option MAP on", "Set option MAP off", "Set option FORECAST on turn number 5",
                                        "Set option XCENTER  5.50"}));
     }
-    ASSERT_EQ(editor.setMoveForm(MoveForm::Raw), "");
+    ASSERT_EQ(test::said(editor.setMoveForm(MoveForm::Raw)), "");
     EXPECT_EQ(orders(), (Lines{"O MAP", "O NO MAP", "O FORECAST 5", "O XCENTER 5.50"}));
 }
 
@@ -436,7 +440,7 @@ TEST_F(MoveEditorTest, SavingWritesRawLinesWithCrLfAndKeepsTheDisplay)
 {
     test::TempDir dir;
     load({"S 1 Venus"}, MoveForm::Natural);
-    EXPECT_EQ(editor.saveAs(dir.file("move.txt")), "");
+    EXPECT_EQ(test::said(editor.saveAs(dir.file("move.txt"))), "");
     EXPECT_EQ(test::readText(dir.file("move.txt")),
               "#GALAXY Lyra Orion secret\r\nS 1 Venus ; ETA 5 turns\r\n#END\r\n");
     EXPECT_EQ(editor.moveForm(), MoveForm::Natural);
@@ -446,12 +450,12 @@ TEST_F(MoveEditorTest, SavingWritesRawLinesWithCrLfAndKeepsTheDisplay)
 
     // A failed save is reported and keeps the name of the last good file.
     const std::string unwritable = dir.file("missing/folder/move.txt");
-    EXPECT_NE(editor.saveAs(unwritable), "");
+    EXPECT_NE(test::said(editor.saveAs(unwritable)), "");
     EXPECT_EQ(editor.fileName(), dir.file("move.txt"));
     EXPECT_FALSE(fileExists(unwritable));
 
     editor.setGameName("");
-    EXPECT_EQ(editor.saveAs(dir.file("other.txt")),
+    EXPECT_EQ(test::said(editor.saveAs(dir.file("other.txt"))),
               "You have to enter text in the fields\r\n\"Name of Galaxy game\" and \"Name of your race\"!");
 }
 
@@ -464,19 +468,19 @@ TEST_F(MoveEditorTest, LoadingFilesAndTheMostRecentFile)
     dir.write("new.mov", "#GALAXY Lyra Orion\nW Zorgons\n#END\n");
     std::filesystem::create_directory(dir.file("sub"));
     editor.setInitialDir(dir.path());
-    ASSERT_EQ(editor.loadMostRecentFile(), "");
+    ASSERT_EQ(test::said(editor.loadMostRecentFile()), "");
     EXPECT_EQ(editor.lines()[1], "Declare war on race Zorgons");
     EXPECT_EQ(editor.moveLabel(), "Your Move (new.mov):");
 
-    ASSERT_EQ(editor.loadFile(dir.file("old.txt")), "");
+    ASSERT_EQ(test::said(editor.loadFile(dir.file("old.txt"))), "");
     EXPECT_EQ(editor.lines()[1], "Declare peace on race Zorgons");
     dir.write("old.txt", "#GALAXY Lyra Orion\r\nV Mars\r\n#END\r\n");
-    ASSERT_EQ(editor.reload(), "");
+    ASSERT_EQ(test::said(editor.reload()), "");
     EXPECT_EQ(editor.lines()[1], "Claim ownership of planet Mars");
 
     test::TempDir empty;
     editor.setInitialDir(empty.path());
-    EXPECT_EQ(editor.loadMostRecentFile(), "No file found.");
+    EXPECT_EQ(test::said(editor.loadMostRecentFile()), "No file found.");
 }
 
 } // namespace

@@ -15,8 +15,14 @@
 //   group 9: 2 Hauler at Mars full of COL (7.5)  group 10: 1 Probe at Mars in fleet Gamma
 
 #include "gamedata.h"
+#include "result.h"
+
+#include <string>
 
 namespace orrery::test {
+
+// The message of a failed step, empty when it succeeded.
+inline std::string said(const Status& status) { return status ? std::string() : status.error().message; }
 
 inline grouprecord moveGroup(double number, const char* type, double ships, const char* at, double distance = 0.0,
                              const char* fleet = "", const char* cargo = "", double quantity = 0.0)

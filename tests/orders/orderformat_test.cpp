@@ -206,9 +206,9 @@ TEST(HeaderLine, EmptyPasswordLeavesThePasswordPartOut)
 
 std::vector<std::string> readLines(std::string_view text, MoveForm form, std::string* message = nullptr)
 {
-    const RawMove move = readMove(text, form, OrderContext(test::moveGame()));
-    if (message) *message = move.message;
-    return move.lines;
+    const Result<RawMove> move = readMove(text, form, OrderContext(test::moveGame()));
+    if (message) *message = test::said(move ? Status() : Status(move.error()));
+    return move ? move->lines : std::vector<std::string>();
 }
 
 TEST(ReadMove, DropsCommentsShortensCommandWordsAndStopsAtTheEnd)
@@ -234,7 +234,7 @@ TEST(ReadMove, DropsCommentsShortensCommandWordsAndStopsAtTheEnd)
     EXPECT_EQ(natural[1], "Send group 1 to planet Venus");
     EXPECT_EQ(natural[4], "#End");
 
-    const RawMove header = readRawMove(text);
+    const RawMove header = *readRawMove(text);
     EXPECT_EQ(header.game, "Lyra");
     EXPECT_EQ(header.race, "Orion");
     EXPECT_EQ(header.password, "secret");
@@ -328,7 +328,7 @@ TEST(LowerCaseCommands, ReadConvertAndCheckAsTheUpperCaseLine)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.written);
         const std::string text = std::string("#GALAXY Lyra Orion\r\n") + c.written + " ; ETA 2 turns\r\n#END\r\n";
-        const RawMove read = readRawMove(text);
+        const RawMove read = *readRawMove(text);
         ASSERT_EQ(read.lines.size(), 3u);
         EXPECT_EQ(read.lines[1], c.kept);
         EXPECT_EQ(readLines(text, MoveForm::Natural).at(1), c.natural);
