@@ -4,10 +4,8 @@
 #include "moveeditor.h"
 #include "movechecker.h"
 #include "movegame.h"
-#include "orderwords.h"
 #include "testfiles.h"
 #include "textrules.h"
-#include "turnloader.h"
 
 #include <gtest/gtest.h>
 
@@ -18,14 +16,8 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-std::string joined(const Lines& findings)
-{
-    std::string text;
-    for (const std::string& f : findings) text += f + "\r\n";
-    return text;
-}
-
-std::string moveText(const Lines& lines)
+// Lines as the checker writes its findings and as move files hold them.
+std::string crlf(const Lines& lines)
 {
     std::string text;
     for (const std::string& line : lines) text += line + "\r\n";
@@ -37,32 +29,20 @@ std::string check(const Game& game, const Lines& move, MoveForm form = MoveForm:
 {
     MoveEditor editor(game);
     EXPECT_EQ(test::said(editor.setMoveForm(form)), "");
-    EXPECT_EQ(test::said(editor.readText(moveText(move))), "");
+    EXPECT_EQ(test::said(editor.readText(crlf(move))), "");
     return editor.checkCurrentMove();
 }
-
-class RealTurnCheck : public testing::Test {
-protected:
-    void SetUp() override
-    {
-        ORRERY_REQUIRE_CORPUS();
-        ASSERT_TRUE(test::copyCorpus("gng-game1/alpha", dir.path()));
-    }
-    Game turn(int n)
-    {
-        Game game = test::loadTurn(dir.file("alpha" + std::to_string(n) + ".txt"));
-        return game;
-    }
-    test::TempDir dir;
-};
 
 // Alpha's turn 15: groups 1 (4 Lancer), 2 (9 Lancer) and 3 (9 Freighter, empty) at Alcyone (own:
 // CAP 196.46, COL 20, MAT 0), 4 (11 Scout) and 5 (9 Lancer) at Altair, 7 (3 Freighter) at 27 (no
 // stocks), 8 (2 Lancer) at 52, 10 (a Scout) at Beta's planet 19, 12 (a Scout), 19 (8 Freighter with
 // COL) in hyperspace to the uninhabited 60; ship types Scout, Lancer, Freighter; no fleets.
-TEST_F(RealTurnCheck, EveryFindingInOrder)
+TEST(MoveCheck, EveryFindingInOrderOnARealTurn)
 {
-    const Game game = turn(15);
+    ORRERY_REQUIRE_CORPUS();
+    test::TempDir dir;
+    ASSERT_TRUE(test::copyCorpus("gng-game1/alpha", dir.path()));
+    const Game game = test::loadTurn(dir.file("alpha15.txt"));
     const Lines move = {
         "#GALAXY Lyra Beta pw",
         "@ Beta Zorgons", "S 99 Nowhere", "@", // message text is not checked
@@ -136,8 +116,7 @@ TEST_F(RealTurnCheck, EveryFindingInOrder)
         "Error in load command for group 10: Group is not at one of your planets.",
         "Syntax error in line: S Nofleet 56",
         // 5. ship counts
-        "Error: Not enough ships in group 4",
-        "Error: Not enough ships in group 12",
+        "Error: Not enough ships in group 4", "Error: Not enough ships in group 12",
         // 6. loads
         "Error in line \"L 3 GOLD\":\r\n   No cargo of that type at planet.",
         "Error in line \"L 7 COL\":\r\n   No cargo of that type at planet.",
@@ -146,90 +125,82 @@ TEST_F(RealTurnCheck, EveryFindingInOrder)
         "Error in line \"L 2 COL\":\r\n   Group contains no cargo ships.",
         "Error in line \"L 10 CAP\":\r\n   Group contains no cargo ships.",
         "Error in line \"L 3 MAT\":\r\n   No cargo of that type at planet.",
-        "Error in line \"L 99 CAP\":\r\n   group id 99does not exist!",
-        "Syntax error in line \"L MAX CAP\"",
+        "Error in line \"L 99 CAP\":\r\n   group id 99does not exist!", "Syntax error in line \"L MAX CAP\"",
         "Syntax error in line \"L 3 CAP 2x\"",
     };
     const auto start = std::chrono::steady_clock::now();
-    EXPECT_EQ(check(game, move), joined(expected));
+    EXPECT_EQ(check(game, move), crlf(expected));
     // A billion ships are counted, not listed one by one.
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2));
 }
 
-TEST_F(RealTurnCheck, CorrectMoveSeemsCorrect)
+// Moves for the test turn (turn 0) and for Alpha's turns 10 (fleet Second_Wave, group 20, in
+// hyperspace; group 1 at Alcyone) and 15 of the real game; findings in the order found.
+TEST(MoveCheck, FindingsOfMoves)
 {
-    const Game game = turn(15);
-    const Lines move = {"#GALAXY Lyra Alpha pw", "S 1 56", "L 3 CAP 2", "S MAX 56", "L 3 COL", "S 3 56",
-                        "P Alcyone Lancer", "R Alcyone CAP 27", "@ Beta", "Send 99 ships nowhere", "@", "#END"};
-    EXPECT_EQ(check(game, move), "");
-    EXPECT_EQ(check(game, move, MoveForm::Natural), "");
-    EXPECT_EQ(check(game, {"#galaxy Lyra alpha", "#END"}), "");
-}
-
-// Turn 10: fleet Second_Wave (group 20) is in hyperspace; group 1 waits at Alcyone.
-TEST_F(RealTurnCheck, FleetFindings)
-{
-    const Game game = turn(10);
-    const Lines move = {"#GALAXY Lyra Alpha", "J 1 Second_Wave", "S Second_Wave Alcyone", "D FLEET Third_Wave",
-                        "J 2 Third_Wave", "#END"};
-    EXPECT_EQ(check(game, move), joined({
-                                     "Error in line \"J 1 Second_Wave\": Fleet is in hyperspace.",
-                                     "Error in line \"S Second_Wave Alcyone\": Group/fleet is in hyperspace.",
-                                     "Error in line \"J 1 Second_Wave\": Group not at the same planet than fleet.",
-                                 }));
-}
-
-TEST(MoveCheck, FindingsOnTheTestTurn)
-{
-    const Game game = test::moveGame();
-    struct Case {
+    test::TempDir dir;
+    const bool corpus = test::copyCorpus("gng-game1/alpha", dir.path());
+    const char* orion = "#GALAXY Lyra Orion";
+    const struct {
         const char* name;
-        Lines orders;
+        int turn;
+        Lines move; // without its end line
         Lines findings;
-    };
-    const Case cases[] = {
-        {"GroupWithoutDrive", {"S 5 Venus"}, {"Error in send command for group 5: Group can't move."}},
-        {"FleetWithoutDrive", {"S Gamma Venus"}, {"Error in send command for fleet Gamma: Fleet can't move."}},
-        {"FleetsAtDifferentPlaces",
-         {"J Alpha Beta"},
+        MoveForm form = MoveForm::Raw;
+    } cases[] = {
+        {"CorrectMove", 15,
+         {"#GALAXY Lyra Alpha pw", "S 1 56", "L 3 CAP 2", "S MAX 56", "L 3 COL", "S 3 56", "P Alcyone Lancer",
+          "R Alcyone CAP 27", "@ Beta", "Send 99 ships nowhere", "@"}, {}},
+        {"CorrectMoveShownNatural", 15,
+         {"#GALAXY Lyra Alpha pw", "S 1 56", "L 3 CAP 2", "S MAX 56", "L 3 COL", "S 3 56", "P Alcyone Lancer",
+          "R Alcyone CAP 27", "@ Beta", "Send 99 ships nowhere", "@"}, {}, MoveForm::Natural},
+        {"HeaderInLowerCase", 15, {"#galaxy Lyra alpha"}, {}},
+        {"Fleets", 10, {"#GALAXY Lyra Alpha", "J 1 Second_Wave", "S Second_Wave Alcyone", "D FLEET Third_Wave",
+                        "J 2 Third_Wave"},
+         {"Error in line \"J 1 Second_Wave\": Fleet is in hyperspace.",
+          "Error in line \"S Second_Wave Alcyone\": Group/fleet is in hyperspace.",
+          "Error in line \"J 1 Second_Wave\": Group not at the same planet than fleet."}},
+        {"NaturalDisplayQuotesNaturalLines", 0, {orion, "S 99 Venus", "U 1"},
+         {"Error in line \"Send group 99 to planet Venus ; ETA ? turns\": Group/fleet does not exists.",
+          "Error in unload command for group 1: Group doesn't carry any cargo."}, MoveForm::Natural},
+        {"GroupWithoutDrive", 0, {orion, "S 5 Venus"}, {"Error in send command for group 5: Group can't move."}},
+        {"FleetWithoutDrive", 0, {orion, "S Gamma Venus"}, {"Error in send command for fleet Gamma: Fleet can't move."}},
+        {"FleetsAtDifferentPlaces", 0, {orion, "J Alpha Beta"},
          {"Error in line \"J Alpha Beta\": Fleet is in hyperspace.",
           "Error in line \"J Alpha Beta\": Fleets are not at the same planet."}},
-        {"PartsOfAGroup", {"S 1 Venus 3", "S 1 Earth 4"}, {"Error: Not enough ships in group 1"}},
-        {"PartsThatFit", {"S 1 Venus 3", "S 1 Earth 2"}, {}},
-        {"SendAfterGivingAway", {"B 1 3", "S MAX Venus", "S 1 Earth"}, {}},
-        {"WholeGroupTwice", {"S 1 Venus", "S 1 Earth"}, {"Error: 2 \"send\" commands found for all ships of group 1"}},
-        {"FullyLoaded",
-         {"L 9 COL"},
+        {"PartsOfAGroup", 0, {orion, "S 1 Venus 3", "S 1 Earth 4"}, {"Error: Not enough ships in group 1"}},
+        {"PartsThatFit", 0, {orion, "S 1 Venus 3", "S 1 Earth 2"}, {}},
+        {"SendAfterGivingAway", 0, {orion, "B 1 3", "S MAX Venus", "S 1 Earth"}, {}},
+        {"WholeGroupTwice", 0, {orion, "S 1 Venus", "S 1 Earth"},
+         {"Error: 2 \"send\" commands found for all ships of group 1"}},
+        {"FullyLoaded", 0, {orion, "L 9 COL"},
          {"Error in load command for group 9: Group is already fully loaded.",
           "Error in line \"L 9 COL\":\r\n   Group is already fully loaded."}},
-        {"DifferentLoad", {"L 7 CAP"}, {"Error in load command for group 7: Group is already carrying a different load."}},
-        {"AlienPlanet",
-         {"L 4 CAP"},
+        {"DifferentLoad", 0, {orion, "L 7 CAP"},
+         {"Error in load command for group 7: Group is already carrying a different load."}},
+        {"AlienPlanet", 0, {orion, "L 4 CAP"},
          {"Error in load command for group 4: Group is not at one of your planets.",
           "Error in line \"L 4 CAP\":\r\n   No cargo of that type at planet."}},
-        {"ErasingTypes",
-         {"E cruiser", "D Frigate 10 1 5 5 0", "E Frigate", "E Alpha"},
+        {"ErasingTypes", 0, {orion, "E cruiser", "D Frigate 10 1 5 5 0", "E Frigate", "E Alpha"},
          {"Error in line \"E cruiser\": Ships of this type still exist."}},
-        {"MapArea",
-         {"M 0 10 2x", "M 5 5 5", "M -1"},
+        {"MapArea", 0, {orion, "M 0 10 2x", "M 5 5 5", "M -1"},
          {"Error in line \"M 0 10 2x\": Values has to be at least 1.", "Syntax error in line: M 0 10 2x",
           "Error in line \"M -1\": Values has to be at least 1.", "Syntax error in line: M -1",
           "Syntax error in line: M -1"}},
-        {"JoinToANewFleet", {"D FLEET Delta", "J 1 Delta", "S Delta Venus"}, {}},
-        {"LoadCountZeroLoadsTheWholeGroup", {"L 2 CAP 0", "S MAX Venus"}, {}},
-        {"MissingArguments",
-         {"S 1", "I 1", "J Ghost", "P Mars"},
-         {"Error in line \"S 1 ; ETA ? turns\": Planet does not exists.",
-          "Error in line \"I 1\": Planet does not exists.", "Error in line \"J Ghost\": Group/fleet does not exists.",
-          "Error in line \"J Ghost\": Fleet does not exists.",
+        {"JoinToANewFleet", 0, {orion, "D FLEET Delta", "J 1 Delta", "S Delta Venus"}, {}},
+        {"LoadCountZeroLoadsTheWholeGroup", 0, {orion, "L 2 CAP 0", "S MAX Venus"}, {}},
+        {"MissingArguments", 0, {orion, "S 1", "I 1", "J Ghost", "P Mars"},
+         {"Error in line \"S 1 ; ETA ? turns\": Planet does not exists.", "Error in line \"I 1\": Planet does not exists.",
+          "Error in line \"J Ghost\": Group/fleet does not exists.", "Error in line \"J Ghost\": Fleet does not exists.",
           "Error in line \"P Mars\": Production type does not exists.", "Syntax error in line: J Ghost"}},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
+        if (c.turn > 0 && !corpus) continue;
         SCOPED_TRACE(c.name);
-        Lines move = {"#GALAXY Lyra Orion"};
-        move.insert(move.end(), c.orders.begin(), c.orders.end());
+        const Game game = c.turn ? test::loadTurn(dir.file("alpha" + std::to_string(c.turn) + ".txt")) : test::moveGame();
+        Lines move = c.move;
         move.emplace_back("#END");
-        EXPECT_EQ(check(game, move), joined(c.findings));
+        EXPECT_EQ(check(game, move, c.form), crlf(c.findings));
     }
 }
 
@@ -241,18 +212,10 @@ TEST(MoveCheck, ErasingATypeStillBeingBuilt)
     game.shiptypes.push_back(frigate);
     game.turn.planets[2].producing = "Frigate";
     EXPECT_EQ(check(game, {"#GALAXY Lyra Orion", "E Frigate", "#END"}),
-              joined({"Error in line \"E Frigate\": Ships of this type are still being produced."}));
+              crlf({"Error in line \"E Frigate\": Ships of this type are still being produced."}));
     // Another race's planet building it does not matter.
     game.turn.planets[2].ownercode = ocOther;
     EXPECT_EQ(check(game, {"#GALAXY Lyra Orion", "E Frigate", "#END"}), "");
-}
-
-TEST(MoveCheck, NaturalDisplayQuotesNaturalLines)
-{
-    const Game game = test::moveGame();
-    EXPECT_EQ(check(game, {"#GALAXY Lyra Orion", "S 99 Venus", "U 1", "#END"}, MoveForm::Natural),
-              joined({"Error in line \"Send group 99 to planet Venus ; ETA ? turns\": Group/fleet does not exists.",
-                      "Error in unload command for group 1: Group doesn't carry any cargo."}));
 }
 
 // The order files a player of a real game sent, each written after the turn report of its number:

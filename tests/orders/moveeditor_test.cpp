@@ -84,6 +84,7 @@ struct AddCase {
     const char* selectedLine; // the new order (its first line) is the selected line
     Lines naturalAfter = {}; // built in the natural display, when it differs
     std::int32_t gametype = gtGalaxyNG;
+    const char* failure = ""; // the message when the order cannot be built
 };
 
 void PrintTo(const AddCase& c, std::ostream* os) { *os << c.name; }
@@ -99,7 +100,7 @@ TEST_P(AddOrderTest, InBothDisplays)
         load(c.before, form);
         editor.selectLine(c.select);
         editor.setInsertMode(c.mode);
-        ASSERT_EQ(said(editor.buildOrderOfKind(c.kind, c.fields)), "");
+        ASSERT_EQ(said(editor.buildOrderOfKind(c.kind, c.fields)), c.failure);
         const Lines after = rawOrders();
         EXPECT_EQ(after, form == MoveForm::Natural && !c.naturalAfter.empty() ? c.naturalAfter : c.after);
         const auto selected = static_cast<std::size_t>(editor.selected());
@@ -155,7 +156,8 @@ const AddCase addCases[] = {
      "M 7 8 9"},
     {"MessagesAreNeverReplaced", {"@", "S 1 Venus", "@"}, -1, below, K::SendGroup, f({"1", "Earth"}),
      {"@", "S 1 Venus", "@", "S 1 Earth"}, "S 1 Earth"},
-    {"EmptyFirstFieldsBuildNothing", {"A Zorgons"}, -1, below, K::SendGroup, f({" ", "", "3"}), {"A Zorgons"}, ""},
+    {"NoAmountWithoutShips", {"A Zorgons"}, 1, below, K::Load, f({"CAP", "2", "", "20"}), {"A Zorgons"}, "A Zorgons",
+     {}, gtBlind, "If you specify \"Ammount of cargo\", you have to specify \"Number of ships\" also!"},
     {"BelowABlockAfterItsClosingLine", {"A Zorgons", "@ Klingons", "Hello", "@", "W Klingons"}, 3, below, K::Claim,
      f({"Venus"}), {"A Zorgons", "@ Klingons", "Hello", "@", "V Venus", "W Klingons"}, "V Venus"},
     {"AboveALine", {"A Zorgons", "@ Klingons", "Hello", "@", "W Klingons"}, 5, above, K::Claim, f({"Venus"}),
@@ -193,11 +195,6 @@ TEST_F(MoveEditorTest, SelectingALine)
         editor.selectLine(clicked);
         EXPECT_EQ(editor.selected(), selected) << clicked;
     }
-    // An order that cannot be built is reported and adds nothing.
-    game.gametype = gtBlind;
-    EXPECT_EQ(said(editor.buildOrderOfKind(OrderKind::Load, f({"CAP", "2", "", "20"}))),
-              "If you specify \"Ammount of cargo\", you have to specify \"Number of ships\" also!");
-    EXPECT_EQ(orders().size(), 5u);
 }
 
 TEST_F(MoveEditorTest, EditRequestsAndLinesThatCannotBeEdited)
@@ -231,12 +228,8 @@ TEST_F(MoveEditorTest, EditRequestsAndLinesThatCannotBeEdited)
         EXPECT_EQ(request.opening.kind, e.kind);
         EXPECT_EQ(request.opening.start, e.fields);
     }
-    // Editing the message replaces the whole block; no recipients make a message to all.
-    editor.selectLine(5);
-    ASSERT_EQ(editor.editSelected().opening.kind, OrderKind::Message);
-    ASSERT_EQ(said(editor.buildOrderOfKind(OrderKind::Message, f({"", "three\nfour"}))), "");
-    EXPECT_EQ(orders(), (Lines{"L 2 CAP 4", "Q Orion", "Y", "F", "@", "three", "four", "@", "O NO MAP",
-                               "O FORECAST 5", "B 6 FLEET"}));
+    // The window's OK then replaces the edited line.
+    EXPECT_EQ(editor.insertMode(), InsertMode::Replace);
 
     // A message left open at the end of the move is all text.
     ASSERT_EQ(said(editor.readText("#GALAXY Lyra Orion\r\n@ Zorgons\r\nhello\r\n\r\n#END\r\n")), "");
@@ -269,60 +262,61 @@ TEST_F(MoveEditorTest, AddCommandFromTheCommandsList)
     EXPECT_EQ(editor.addCommand(20, InsertMode::Below).action, CommandRequest::Action::OpenOptions);
 }
 
-TEST_F(MoveEditorTest, DeletingLinesAndBlocks)
-{
-    load({"A Zorgons", "@", "text", "@", "W Klingons"});
-    EXPECT_EQ(said(editor.deleteSelected()), "You have to select a line in the 'Your Move' section first!");
-    EXPECT_EQ(said(editor.moveSelectedUp()), "You have to select a line in the 'Your Move' section first!");
-    editor.selectLine(3);
-    ASSERT_EQ(said(editor.deleteSelected()), "");
-    EXPECT_EQ(orders(), (Lines{"A Zorgons", "W Klingons"}));
-    editor.selectLine(1);
-    ASSERT_EQ(said(editor.deleteSelected()), "");
-    EXPECT_EQ(orders(), (Lines{"W Klingons"}));
-    EXPECT_EQ(editor.selected(), -1);
-}
+// Moving the selected line, or the message block it opens, past its neighbour (a block counting as
+// one line; the first order up goes to the end, the last down to the top), and deleting it.
+enum class Action { Up, Down, Delete };
 
 struct MoveCase {
     const char* name;
     Lines before;
     int select;
-    bool up;
+    Action action;
     Lines after;
     int selectedAfter;
+    const char* failure = "";
 };
 
 void PrintTo(const MoveCase& c, std::ostream* os) { *os << c.name; }
 
 class MoveLinesTest : public MoveEditorTest, public testing::WithParamInterface<MoveCase> {};
 
-TEST_P(MoveLinesTest, MovesTheSelectedUnit)
+TEST_P(MoveLinesTest, MovesOrDeletesTheSelectedUnit)
 {
     const MoveCase& c = GetParam();
     for (MoveForm form : {MoveForm::Raw, MoveForm::Natural}) {
         SCOPED_TRACE(shown(form));
         load(c.before, form);
         editor.selectLine(c.select);
-        ASSERT_EQ(said(c.up ? editor.moveSelectedUp() : editor.moveSelectedDown()), "");
+        const Status done = c.action == Action::Up     ? editor.moveSelectedUp()
+                            : c.action == Action::Down ? editor.moveSelectedDown()
+                                                       : editor.deleteSelected();
+        EXPECT_EQ(said(done), c.failure);
         EXPECT_EQ(editor.selected(), c.selectedAfter);
         EXPECT_EQ(rawOrders(), c.after);
     }
 }
 
+constexpr Action up = Action::Up, down = Action::Down, del = Action::Delete;
+const char* const selectFirst = "You have to select a line in the 'Your Move' section first!";
+
 const MoveCase moveCases[] = {
-    {"UpOnePlace", {"A Zorgons", "W Klingons", "V Mars"}, 3, true, {"A Zorgons", "V Mars", "W Klingons"}, 2},
-    {"DownOnePlace", {"A Zorgons", "W Klingons", "V Mars"}, 1, false, {"W Klingons", "A Zorgons", "V Mars"}, 2},
-    {"FirstUpGoesToTheEnd", {"A Zorgons", "W Klingons", "V Mars"}, 1, true, {"W Klingons", "V Mars", "A Zorgons"}, 3},
-    {"LastDownGoesToTheTop", {"A Zorgons", "W Klingons", "V Mars"}, 3, false, {"V Mars", "A Zorgons", "W Klingons"},
-     1},
-    {"BlockMovesAsAWhole", {"A Zorgons", "@ Zorgons", "hi", "@", "V Mars"}, 3, true,
+    {"UpOnePlace", {"A Zorgons", "W Klingons", "V Mars"}, 3, up, {"A Zorgons", "V Mars", "W Klingons"}, 2},
+    {"DownOnePlace", {"A Zorgons", "W Klingons", "V Mars"}, 1, down, {"W Klingons", "A Zorgons", "V Mars"}, 2},
+    {"FirstUpGoesToTheEnd", {"A Zorgons", "W Klingons", "V Mars"}, 1, up, {"W Klingons", "V Mars", "A Zorgons"}, 3},
+    {"LastDownGoesToTheTop", {"A Zorgons", "W Klingons", "V Mars"}, 3, down, {"V Mars", "A Zorgons", "W Klingons"}, 1},
+    {"BlockMovesAsAWhole", {"A Zorgons", "@ Zorgons", "hi", "@", "V Mars"}, 3, up,
      {"@ Zorgons", "hi", "@", "A Zorgons", "V Mars"}, 1},
-    {"LinePassesABlock", {"A Zorgons", "@", "a", "b", "@", "V Mars"}, 6, true,
+    {"LinePassesABlock", {"A Zorgons", "@", "a", "b", "@", "V Mars"}, 6, up,
      {"A Zorgons", "V Mars", "@", "a", "b", "@"}, 2},
-    {"LinePassesABlockDownwards", {"A Zorgons", "@", "a", "@", "V Mars"}, 1, false,
+    {"LinePassesABlockDownwards", {"A Zorgons", "@", "a", "@", "V Mars"}, 1, down,
      {"@", "a", "@", "A Zorgons", "V Mars"}, 4},
-    {"BlockDownPastABlock", {"@ Zorgons", "x", "@", "@", "y", "@"}, 1, false, {"@", "y", "@", "@ Zorgons", "x", "@"}, 4},
-    {"LastBlockDownGoesToTheTop", {"A Zorgons", "@", "a", "@"}, 2, false, {"@", "a", "@", "A Zorgons"}, 1},
+    {"BlockDownPastABlock", {"@ Zorgons", "x", "@", "@", "y", "@"}, 1, down, {"@", "y", "@", "@ Zorgons", "x", "@"}, 4},
+    {"LastBlockDownGoesToTheTop", {"A Zorgons", "@", "a", "@"}, 2, down, {"@", "a", "@", "A Zorgons"}, 1},
+    {"DeleteABlock", {"A Zorgons", "@", "text", "@", "W Klingons"}, 3, del, {"A Zorgons", "W Klingons"}, -1},
+    {"DeleteALine", {"A Zorgons", "@", "text", "@"}, 1, del, {"@", "text", "@"}, -1},
+    {"DeleteWithoutSelection", {"A Zorgons"}, 0, del, {"A Zorgons"}, -1, selectFirst},
+    {"UpWithoutSelection", {"A Zorgons"}, 2, up, {"A Zorgons"}, -1, selectFirst},
+    {"DownWithoutSelection", {"A Zorgons"}, -1, down, {"A Zorgons"}, -1, selectFirst},
 };
 
 INSTANTIATE_TEST_SUITE_P(Cases, MoveLinesTest, testing::ValuesIn(moveCases),

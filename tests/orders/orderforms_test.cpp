@@ -1,0 +1,285 @@
+// The order forms: for every form of Standard Galaxy and Blind Galaxy the messages of OK in the
+// order the fields are checked, the orders the fields make and the fields an order gives back for
+// editing; the numbers of text fields; the choice lists from a turn and a move.
+
+#include "movegame.h"
+#include "orderformat.h"
+#include "orderforms.h"
+
+#include <gtest/gtest.h>
+
+namespace orrery {
+namespace {
+
+using Lines = std::vector<std::string>;
+using K = OrderKind;
+
+OrderFields f(std::initializer_list<std::string> values)
+{
+    OrderFields out;
+    std::copy(values.begin(), values.end(), out.begin());
+    return out;
+}
+
+// What OK reports: "line n: message" for a field, the message alone for a conflict.
+std::string reported(const Status& status) { return status ? std::string() : status.error().text(); }
+
+// The raw lines of the orders that the fields make, or the failure's message.
+Lines ordersOf(const OrderForm& form, const OrderFields& fields)
+{
+    const Result<std::vector<Order>> orders = ordersFromForm(form, fields);
+    if (!orders) return {orders.error().message};
+    Lines lines;
+    for (const Order& order : *orders) lines.push_back(rawOrderLine(order));
+    return lines;
+}
+
+enum Games { Both, NotBlind, BlindOnly };
+
+// A field that OK reports: its number (from 1; 0 for a conflict between fields) and the message,
+// the form's message for a required field when none is given.
+struct Step {
+    int field;
+    const char* message = nullptr;
+};
+
+// A form's row: fields with all their faults at once, and what OK reports for them in turn, each
+// fault repaired with the typical value once reported (a conflict: every field typical). The
+// typical fields then pass, make the raw order lines, and come back from the order for editing.
+struct FormRow {
+    OrderKind kind;
+    Games games;
+    const char* required; // the message for an empty required field
+    OrderFields faulty;
+    std::vector<Step> reported;
+    OrderFields typical;
+    Lines orders;
+};
+
+const char* const ships = "Number of ships is no number!";
+const char* const number = "Please enter a number!";
+
+const FormRow formRows[] = {
+    {K::SendGroup, Both, "You have to select a group and a planet!", f({"", "", "3a"}), {{1}, {2}, {3, ships}},
+     f({"5", "Venus", "2"}), {"S 5 Venus 2"}},
+    {K::InterceptGroup, Both, "You have to select a planet and a group!", f({"", "", "two"}), {{1}, {2}, {3, ships}},
+     f({"Venus", "1", "2"}), {"I 1 Venus 2"}},
+    {K::AddToFleet, Both, "You have to select a group and a fleet!", f({"", "", "x"}), {{1}, {2}, {3, ships}},
+     f({"1", "Alpha", "3"}), {"J 1 Alpha 3"}},
+    {K::Load, NotBlind, "You have to select a cargo type and a group!", f({"", "", "1.5"}), {{1}, {2}, {3, ships}},
+     f({"CAP", "2", "4"}), {"L 2 CAP 4"}},
+    // Blind Galaxy loads an amount of cargo, which needs a number of ships.
+    {K::Load, BlindOnly, "You have to select a cargo type and a group!", f({"", "", "x", "y"}),
+     {{1}, {2}, {3, ships}, {4, "Ammount of cargo is no number!"}}, f({"CAP", "2", "4", "20"}), {"L 2 CAP 4 20"}},
+    {K::Load, BlindOnly, nullptr, f({"CAP", "2", "", "y"}),
+     {{4, "Ammount of cargo is no number!"},
+      {0, "If you specify \"Ammount of cargo\", you have to specify \"Number of ships\" also!"}},
+     f({"CAP", "2", "4", "20"}), {"L 2 CAP 4 20"}},
+    // A group leaves its fleet as a whole, or in Blind Galaxy some of its ships leave a fleet.
+    {K::BreakFleet, NotBlind, "You have to select a group!", f({""}), {{1}}, f({"6"}), {"B 6 FLEET"}},
+    {K::BreakFleet, BlindOnly, "In blind galaxy, you have to select a group and a fleet!", f({"", "", "x"}),
+     {{1}, {2}, {3, ships}}, f({"6", "Alpha", "1"}), {"B 6 Alpha 1"}},
+    {K::SendFleet, Both, "You have to select a fleet and a planet!", f({"", ""}), {{1}, {2}}, f({"Alpha", "Venus"}),
+     {"S Alpha Venus"}},
+    {K::InterceptFleet, Both, "You have to select a planet and a fleet!", f({"", ""}), {{1}, {2}},
+     f({"Venus", "Alpha"}), {"I Alpha Venus"}},
+    {K::MergeFleets, Both, "You have to select the two fleets to merge!", f({"", " Alpha"}),
+     {{1}, {0, "You have to select two different fleets!"}}, f({"Alpha", "Beta"}), {"J Alpha Beta"}},
+    {K::Production, NotBlind, "You have to select a planet and something to produce!", f({"", ""}), {{1}, {2}},
+     f({"Mars", "Cruiser"}), {"P Mars Cruiser"}},
+    {K::Production, BlindOnly, "You have to select a planet and something to produce!",
+     f({"", "", "1", "2", "3", "4"}), {{1}, {2}}, f({"Mars", "Cruiser", "1", "2", "3", "4"}),
+     {"P Mars Cruiser 1 2 3 4"}},
+    // Peace or war on oneself, except in Blind Galaxy, where the own race ends the list.
+    {K::Peace, Both, "You have to select a race!", f({""}), {{1}}, f({"Zorgons"}), {"A Zorgons"}},
+    {K::Peace, NotBlind, nullptr, f({"Orion"}), {{0, "You can't declare peace on yourself!"}}, f({"Zorgons"}),
+     {"A Zorgons"}},
+    {K::Peace, BlindOnly, nullptr, f({"Orion"}), {}, f({"Orion"}), {"A Orion"}},
+    {K::War, Both, "You have to select a race!", f({""}), {{1}}, f({"Klingons"}), {"W Klingons"}},
+    {K::War, NotBlind, nullptr, f({"Orion"}), {{0, "You can't declare war on yourself!"}}, f({"Klingons"}),
+     {"W Klingons"}},
+    {K::War, BlindOnly, nullptr, f({"Orion"}), {}, f({"Orion"}), {"W Orion"}},
+    {K::Guard, Both, "You have to select a race!", f({""}), {{1}}, f({"Zorgons"}), {"H Zorgons"}},
+    {K::EraseFleet, Both, "You have to select a fleet!", f({""}), {{1}}, f({"Alpha"}), {"E Alpha"}},
+    {K::EraseType, Both, "You have to select a ship type!", f({""}), {{1}}, f({"Cruiser"}), {"E Cruiser"}},
+    {K::GiveAddress, Both, "You have to select a player!", f({""}), {{1}}, f({"Zorgons"}), {"F Zorgons"}},
+    {K::Claim, Both, "You have to select a planet!", f({""}), {{1}}, f({"Venus"}), {"V Venus"}},
+    // A planet's new name must be no planet's name, alternative names included.
+    {K::RenamePlanet, Both, "You have to select a planet and to enter a new name for it!", f({"", "Ares"}),
+     {{1}, {0, "There exists a planet with this name already!"}}, f({"Mars", "Phobos"}), {"N Mars Phobos"}},
+    {K::RenamePlanet, Both, "You have to select a planet and to enter a new name for it!", f({"Mars", " "}), {{2}},
+     f({"Mars", "Phobos"}), {"N Mars Phobos"}},
+    {K::BreakShips, Both, "You have to select a group and to enter a number of ships!", f({"", "3a"}),
+     {{1}, {2, ships}}, f({"1", "3"}), {"B 1 3"}},
+    {K::Scrap, Both, "You have to select a group!", f({"", "all"}), {{1}, {2, ships}}, f({"1", "2"}), {"X 1 2"}},
+    {K::Upgrade, Both, "You have to select a group!", f({"", "1.5"}), {{1}, {2, ships}}, f({"1", ""}), {"G 1"}},
+    {K::Unload, Both, "You have to select a group!", f({"", "2"}), {{1}}, f({"1", "2"}), {"U 1 2"}},
+    {K::RenameFleet, Both, "You have to select a fleet and to enter a new name for it!", f({"", ""}), {{1}, {2}},
+     f({"Alpha", "Omega"}), {"T Alpha Omega"}},
+    {K::RenameType, Both, "You have to select a shiptype and to enter a new name for it!", f({"", ""}), {{1}, {2}},
+     f({"Cruiser", "Frigate"}), {"T Cruiser Frigate"}},
+    // A message is a block that the editor writes, no order line.
+    {K::Message, Both, nullptr, f({"", "Hello"}), {}, f({"", "Hello"}), {}},
+    {K::RaceName, Both, "You have to enter a new race name!", f({" "}), {{1}}, f({"Vulcans"}), {"C Vulcans"}},
+    {K::RaceName, Both, nullptr, f({"Zorgons"}),
+     {{0, "There exists a player with that name already!\r\nPlease enter a new race name!"}}, f({"Vulcans"}),
+     {"C Vulcans"}},
+    // A new fleet's name must be no fleet's of the turn nor one the move creates (Delta).
+    {K::CreateFleet, Both, "You have to enter a new fleet name!", f({""}), {{1}}, f({"Omega"}), {"D FLEET Omega"}},
+    {K::CreateFleet, Both, nullptr, f({"Beta"}), {{0, "You have a fleet with this name already!"}}, f({"Omega"}),
+     {"D FLEET Omega"}},
+    {K::CreateFleet, Both, nullptr, f({"Delta"}), {{0, "You have a fleet with this name already!"}}, f({"Omega"}),
+     {"D FLEET Omega"}},
+    {K::SetPassword, Both, "You have to enter a new password!", f({""}), {{1}}, f({"secret"}), {"Y secret"}},
+    {K::Address, Both, "You have to enter a new address!", f({""}), {{1}}, f({"o@x.org"}), {"Z o@x.org"}},
+    {K::XCenter, Both, "The new value is no valid number!", f({"12,5"}), {{1}}, f({"-12.5"}), {"O XCENTER -12.5"}},
+    {K::YCenter, Both, "The new value is no valid number!", f({""}), {{1}}, f({"7"}), {"O YCENTER 7"}},
+    // A design: every field filled first, then each value a number, whole attacks, parts 0 or >= 1.
+    {K::Design, Both, "You have to fill out the form completely!", f({"", "x", "1.5", "0.5", "", "a"}),
+     {{1}, {5}, {2, number}, {3, "The attack number has to be a whole number"},
+      {4, "The number has to be 0 or at least 1!"}, {6, number}},
+     f({"Scout", "1", "0", "0", "0", "0"}), {"D Scout 1 0 0 0 0"}},
+    {K::MapArea, Both, "You have to fill out the form completely!", f({"", "", "30"}), {{1}, {2}},
+     f({"10", "20", "30"}), {"M 10 20 30"}},
+    {K::SetRoute, Both, "You have to select a planet and a cargo type!", f({"", "", "Earth"}), {{1}, {2}},
+     f({"Mars", "CAP", "Earth"}), {"R Mars CAP Earth"}},
+    {K::Status, Both, "You have to select a planet!", f({"", "war", ""}),
+     {{1},
+      {0, "It's not allowed to left only one of the fields \"Status\" and \"Race\" blank!\r\n"
+          "Left both of them blank to erase the status."}},
+     f({"Mars", "war", "Zorgons"}), {"K Mars war Zorgons"}},
+    {K::Option, Both, nullptr, f({"off", "TWOCOL"}), {}, f({"off", "TWOCOL"}), {"O NO TWOCOL"}},
+    {K::Forecast, Both, nullptr, f({"off", "5x"}),
+     {{2, number}, {0, "A turn number is only allowed, if the option is switched on!"}}, f({"on", "5"}),
+     {"O FORECAST 5"}},
+    {K::LoadAndSend, Both, "You have to select a cargo type, a group and a planet!", f({"", "", "", "3a"}),
+     {{1}, {2}, {3}, {4, ships}}, f({"COL", "2", "Venus", "4"}), {"L 2 COL 4", "S MAX Venus"}},
+};
+
+TEST(OrderForms, EveryFormChecksBuildsAndGivesItsFieldsBack)
+{
+    Game game = test::moveGame();
+    const Lines move = {"#GALAXY Lyra Orion", "D FLEET Delta", "#END"};
+    std::vector<int> used(std::size(formRows));
+    for (const std::int32_t gametype : {gtGalaxyNG, gtBlind}) {
+        game.gametype = gametype;
+        const CommandChoices choices = CommandChoices::of(game, move, MoveForm::Raw);
+        for (const OrderForm* form : allOrderForms(gametype)) {
+            int rows = 0;
+            for (std::size_t r = 0; r < std::size(formRows); ++r) {
+                const FormRow& row = formRows[r];
+                if (row.kind != form->kind || row.games == (gametype == gtBlind ? NotBlind : BlindOnly)) continue;
+                ++rows, ++used[r];
+                SCOPED_TRACE(testing::Message() << "row " << r << " game type " << gametype);
+                OrderFields fields = row.faulty;
+                for (const Step& step : row.reported) {
+                    const Failure expected(step.message ? step.message : row.required, "", step.field);
+                    EXPECT_EQ(reported(checkOrderForm(*form, game, choices, fields)), expected.text());
+                    if (step.field > 0) fields[static_cast<std::size_t>(step.field - 1)] = row.typical[step.field - 1];
+                    else fields = row.typical;
+                }
+                ASSERT_EQ(fields, row.typical) << "a fault of the row is never reported";
+                EXPECT_EQ(reported(checkOrderForm(*form, game, choices, fields)), "");
+                EXPECT_EQ(ordersOf(*form, fields), row.orders);
+                // Editing the order opens the form of its kind with these fields.
+                const std::vector<Order> orders = ordersFromForm(*form, fields).valueOr({});
+                if (orders.size() == 1) EXPECT_EQ(formFieldsOf(*orderForm(orders[0].kind, gametype), orders[0]), fields);
+            }
+            EXPECT_GT(rows, 0) << "no row for the form of kind " << static_cast<int>(form->kind);
+        }
+    }
+    for (std::size_t r = 0; r < used.size(); ++r) EXPECT_GT(used[r], 0) << "row " << r << " is no form's";
+}
+
+// What the fields make beyond the typical: values from the group list, "MAX", blanks, and the
+// shapes of orders whose fields may be left empty.
+TEST(OrderForms, OrdersFromFieldsLeftEmptyOrChosenFromLists)
+{
+    const struct {
+        OrderKind kind;
+        std::int32_t gametype;
+        OrderFields fields;
+        Lines orders;
+    } rows[] = {
+        {K::SendGroup, gtGalaxyNG, f({"MAX", "Venus"}), {"S MAX Venus"}}, // the group the order before splits off
+        {K::SendGroup, gtGalaxyNG, f({"  5 ( 12 Cruiser at Mars)", " Venus "}), {"S 5 Venus"}},
+        {K::AddToFleet, gtGalaxyNG, f({"12 (5 Cruiser)", "Alpha"}), {"J 12 Alpha"}},
+        {K::SendGroup, gtGalaxyNG, f({" ", "", "3"}), {}}, // the first two fields empty: no order
+        {K::RenamePlanet, gtGalaxyNG, f({"Mars", " New  Mars "}), {"N Mars New__Mars"}},
+        {K::BreakFleet, gtBlind, f({"6", ""}), {"B 6 FLEET"}},
+        // Tech levels are written all four (0 for none given) or not at all.
+        {K::Production, gtBlind, f({"Mars", "Cruiser", "1.5"}), {"P Mars Cruiser 1.5 0 0 0"}},
+        {K::Production, gtBlind, f({"Mars", "CAP"}), {"P Mars CAP"}},
+        {K::SetRoute, gtGalaxyNG, f({"Mars", "COL", ""}), {"R Mars COL"}},
+        {K::Status, gtGalaxyNG, f({"Mars", "", ""}), {"K Mars"}},
+        {K::Forecast, gtGalaxyNG, f({"off", ""}), {"O NO FORECAST"}},
+        {K::LoadAndSend, gtGalaxyNG, f({"COL", "9", "Venus", ""}), {"L 9 COL", "S 9 Venus"}}, // the whole group
+        {K::Load, gtBlind, f({"CAP", "2", "", "20"}),
+         {"If you specify \"Ammount of cargo\", you have to specify \"Number of ships\" also!"}},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(ordersOf(*orderForm(row.kind, row.gametype), row.fields), row.orders) << row.fields[0];
+}
+
+// The numbers of text fields beyond those of the forms above: a design part weighs 0 or at least
+// 1, attacks are whole, a turn is a whole number; blanks around a number do not count.
+TEST(OrderForms, NumbersOfTextFields)
+{
+    using N = NumberRule;
+    const char* atLeastOne = "The number has to be 0 or at least 1!";
+    const struct {
+        NumberRule rule;
+        const char* text;
+        const char* message;
+    } rows[] = {
+        {N::DesignPart, "12.75", ""}, {N::DesignPart, "0.99", atLeastOne}, {N::DesignPart, "-2", atLeastOne},
+        {N::DesignPart, "2,5", number}, {N::AttackCount, "3.0", ""}, {N::AttackCount, "0", ""},
+        {N::TurnNumber, "", ""}, {N::TurnNumber, "1.5", number}, {N::Ships, " 3 ", ""}, {N::Amount, "2.5", ""},
+        {N::Value, " -7 ", ""}, {N::None, "x", ""},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(test::said(checkFieldNumber(row.rule, row.text)), row.message) << row.text;
+}
+
+TEST(CommandChoices, ComeFromTheTurnAndTheMove)
+{
+    Game game = test::moveGame();
+    // A battle entry is no group to give orders to.
+    grouprecord entry = test::moveGroup(unknownvalue, "Cruiser", 2, "Zorg");
+    entry.inbattle = 1;
+    game.turn.racegroups[0].groups.push_back(entry);
+    // The move creates a fleet and designs a type; a message line that looks like an order does not.
+    const Lines move = {"#GALAXY Lyra Orion", "D FLEET Delta", "D Scout 1 0 0 0 0", "@", "D FLEET Fake", "@", "#END"};
+    const CommandChoices c = CommandChoices::of(game, move, MoveForm::Raw);
+    ASSERT_EQ(c.ownGroups.size(), 11u);
+    // Numbers right-aligned in three places, the planet by its alternative name.
+    EXPECT_EQ(c.ownGroups[0], "  1 (  5 Cruiser at Ares)");
+    EXPECT_EQ(c.ownGroups[3], "  4 (  2 Hauler at Zorg)");
+    EXPECT_EQ(c.ownGroups.back(), "MAX");
+    EXPECT_EQ(c.planets, (Lines{"Mars", "Ares", "Venus", "Earth", "Zorg", "Pluto"}));
+    EXPECT_EQ(c.ownPlanets, (Lines{"Mars", "Earth"}));
+    EXPECT_EQ(c.fleets, (Lines{"Alpha", "Beta", "Gamma", "Delta"}));
+    EXPECT_EQ(c.shipTypes, (Lines{"Cruiser", "Hauler", "Probe", "Scout"}));
+    EXPECT_EQ(c.races, (Lines{"Zorgons", "Klingons"}));
+    EXPECT_EQ(c.list(ChoiceList::Production),
+              (Lines{"CAP", "MAT", "DRIVE", "WEAPONS", "SHIELDS", "CARGO", "Cruiser", "Hauler", "Probe", "Scout"}));
+    EXPECT_EQ(c.list(ChoiceList::StatusRaces), c.races);
+    EXPECT_EQ(c.list(ChoiceList::RouteCargo), (Lines{"CAP", "MAT", "COL"}));
+
+    // The same move shown as sentences gives the same lists.
+    const Lines natural = {"#Galaxy game: Lyra, racename: Orion", "Create fleet Delta",
+                           "Design the new shiptype Scout drive: 1 attacks: 0 weapons: 0 shields: 0 cargo: 0", "#End"};
+    const CommandChoices n = CommandChoices::of(game, natural, MoveForm::Natural);
+    EXPECT_EQ(n.fleets, c.fleets);
+    EXPECT_EQ(n.shipTypes, c.shipTypes);
+
+    // Blind Galaxy: peace and war may name the own race, a route may carry all cargo.
+    game.gametype = gtBlind;
+    const CommandChoices blind = CommandChoices::of(game, move, MoveForm::Raw);
+    EXPECT_EQ(blind.list(ChoiceList::StatusRaces), (Lines{"Zorgons", "Klingons", "Orion"}));
+    EXPECT_EQ(blind.list(ChoiceList::Races), c.races);
+    EXPECT_EQ(blind.list(ChoiceList::RouteCargo), (Lines{"CAP", "MAT", "COL", "All"}));
+}
+
+} // namespace
+} // namespace orrery
