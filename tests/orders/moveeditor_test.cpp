@@ -20,12 +20,7 @@ namespace {
 using Lines = std::vector<std::string>;
 using test::said;
 
-OrderFields f(std::initializer_list<std::string> values)
-{
-    OrderFields out;
-    std::copy(values.begin(), values.end(), out.begin());
-    return out;
-}
+constexpr auto f = test::fields;
 
 const char* shown(MoveForm form) { return form == MoveForm::Raw ? "raw display" : "natural display"; }
 
@@ -58,15 +53,15 @@ TEST_F(MoveEditorTest, NewMoveHoldsHeaderAndEndLineAndFieldsRewriteTheHeader)
 {
     EXPECT_EQ(editor.lines(), (Lines{"#Galaxy game: , racename: ", "#End"}));
     editor.setGameName(" Lyra Two ");
-    editor.setRaceName("Orion");
-    EXPECT_EQ(editor.lines()[0], "#Galaxy game: Lyra_Two, racename: Orion");
+    editor.setRaceName("Big Orion");
+    EXPECT_EQ(editor.lines()[0], "#Galaxy game: Lyra_Two, racename: Big_Orion");
     editor.setPassword("se cret"); // the password is written as typed
-    EXPECT_EQ(editor.lines()[0], "#Galaxy game: Lyra_Two, racename: Orion, password: se cret");
+    EXPECT_EQ(editor.lines()[0], "#Galaxy game: Lyra_Two, racename: Big_Orion, password: se cret");
     editor.setPassword("secret");
     ASSERT_EQ(said(editor.setMoveForm(MoveForm::Raw)), "");
-    EXPECT_EQ(editor.lines(), (Lines{"#GALAXY Lyra_Two Orion secret", "#END"}));
+    EXPECT_EQ(editor.lines(), (Lines{"#GALAXY Lyra_Two Big_Orion secret", "#END"}));
     editor.setPassword("");
-    EXPECT_EQ(editor.lines()[0], "#GALAXY Lyra_Two Orion");
+    EXPECT_EQ(editor.lines()[0], "#GALAXY Lyra_Two Big_Orion");
     EXPECT_EQ(editor.moveLabel(), "Your Move:");
 }
 
@@ -418,6 +413,8 @@ TEST_F(MoveEditorTest, SavingWritesRawLinesWithCrLfAndKeepsTheDisplay)
     EXPECT_EQ(editor.lines()[1], "Send group 1 to planet Venus ; ETA 5 turns");
     EXPECT_EQ(editor.moveLabel(), "Your Move (move.txt):");
     EXPECT_EQ(editor.fileName(), dir.file("move.txt"));
+    // The clipboard gets the same lines, joined by line breaks.
+    EXPECT_EQ(editor.clipboardText().valueOr(""), "#GALAXY Lyra Orion secret\r\nS 1 Venus ; ETA 5 turns\r\n#END");
 
     // A failed save is reported and keeps the name of the last good file.
     const std::string unwritable = dir.file("missing/folder/move.txt");

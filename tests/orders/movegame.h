@@ -15,15 +15,25 @@
 //   group 9: 2 Hauler at Mars full of COL (7.5)  group 10: 1 Probe at Mars in fleet Gamma
 
 #include "gamedata.h"
+#include "orderforms.h"
 #include "result.h"
 #include "testkit.h"
 
+#include <algorithm>
+#include <array>
 #include <string>
 
 namespace orrery::test {
 
 // The message of a failed step, empty when it succeeded.
 inline std::string said(const Status& status) { return status ? std::string() : status.error().message; }
+// The fields of a form, the first ones given.
+inline OrderFields fields(std::initializer_list<std::string> values)
+{
+    OrderFields out;
+    std::copy(values.begin(), values.end(), out.begin());
+    return out;
+}
 
 // A group of one of Orion's types (the designs of the types below).
 inline grouprecord moveGroup(double number, const char* type, double ships, const char* at, double distance = 0.0,
@@ -59,24 +69,15 @@ inline Game moveGame()
 
     racegrouprecord own;
     own.name = "Orion";
-    own.groups = {
-        moveGroup(1, "Cruiser", 5, "Mars"),
-        moveGroup(2, "Hauler", 10, "Mars"),
-        moveGroup(3, "Cruiser", 4, "Venus", 10),
-        moveGroup(4, "Hauler", 2, "Zorg"),
-        moveGroup(5, "Probe", 3, "Mars"),
-        moveGroup(6, "Cruiser", 1, "Mars", 0, "Alpha"),
-        moveGroup(7, "Hauler", 1, "Mars", 0, "Alpha", "COL", 2.5),
-        moveGroup(8, "Cruiser", 2, "Venus", 12, "Beta"),
-        moveGroup(9, "Hauler", 2, "Mars", 0, "", "COL", 7.5),
-        moveGroup(10, "Probe", 1, "Mars", 0, "Gamma"),
-    };
+    own.groups = {moveGroup(1, "Cruiser", 5, "Mars"), moveGroup(2, "Hauler", 10, "Mars"),
+                  moveGroup(3, "Cruiser", 4, "Venus", 10), moveGroup(4, "Hauler", 2, "Zorg"),
+                  moveGroup(5, "Probe", 3, "Mars"), moveGroup(6, "Cruiser", 1, "Mars", 0, "Alpha"),
+                  moveGroup(7, "Hauler", 1, "Mars", 0, "Alpha", "COL", 2.5),
+                  moveGroup(8, "Cruiser", 2, "Venus", 12, "Beta"), moveGroup(9, "Hauler", 2, "Mars", 0, "", "COL", 7.5),
+                  moveGroup(10, "Probe", 1, "Mars", 0, "Gamma")};
     game.turn.racegroups.push_back(own);
-    for (const char* name : {"Alpha", "Beta", "Gamma"}) {
-        fleetrecord fleet;
-        fleet.name = name;
-        game.turn.fleets.push_back(fleet);
-    }
+    game.turn.fleets.resize(3);
+    for (std::size_t i = 0; i < 3; ++i) game.turn.fleets[i].name = std::array{"Alpha", "Beta", "Gamma"}[i];
     return game;
 }
 
