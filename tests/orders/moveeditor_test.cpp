@@ -13,6 +13,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
+#include <set>
 
 namespace orrery {
 namespace {
@@ -36,12 +38,13 @@ protected:
     }
     // The order lines (header and end line left out).
     Lines orders() const { return Lines(editor.lines().begin() + 1, editor.lines().end() - 1); }
-    // The order lines in raw form, without comments.
+    // The order lines in raw form, without ETA comments.
     Lines rawOrders()
     {
         EXPECT_EQ(said(editor.setMoveForm(MoveForm::Raw)), "");
         Lines out = orders();
-        for (std::string& line : out) line = std::string(trimmed(cutComment(line)));
+        for (std::string& line : out)
+            if (!commentOf(line).empty()) line = std::string(trimmed(cutComment(line)));
         return out;
     }
 
@@ -182,49 +185,45 @@ const AddCase addCases[] = {
 INSTANTIATE_TEST_SUITE_P(Rules, AddOrderTest, testing::ValuesIn(addCases),
                          [](const testing::TestParamInfo<AddCase>& info) { return info.param.name; });
 
-TEST_F(MoveEditorTest, SelectingALine)
-{
-    load({"A Zorgons", "@ Klingons", "Hello", "@", "W Klingons"});
-    const int selections[][2] = {{3, 2}, {4, 2}, {2, 2}, {5, 5}, {0, -1}, {6, -1}, {1, 1}, {7, -1}};
-    for (const auto& [clicked, selected] : selections) {
-        editor.selectLine(clicked);
-        EXPECT_EQ(editor.selected(), selected) << clicked;
-    }
-}
-
-TEST_F(MoveEditorTest, EditRequestsAndLinesThatCannotBeEdited)
+// Selecting a line (the header and the end line select nothing, a line of a message block selects
+// its opening line) and editing it: the command's window opens with the line's values, and its OK
+// replaces the line; some lines cannot be edited.
+TEST_F(MoveEditorTest, SelectingAndEditingLines)
 {
     load({"L 2 CAP 4", "Q Orion", "Y", "F", "@ Zorgons", "one", "two", "@", "O NO MAP", "O FORECAST 5", "B 6 FLEET"});
     using A = CommandRequest::Action;
     const char* cannot = "You can't edit this command!";
+    const char* none = "Please select a command in the 'Your Move'-section first";
     const struct {
         int line;
+        int selected;
         A action;
         std::string message;
         OrderKind kind;
         OrderFields fields;
     } expects[] = {
-        {1, A::OpenCommand, "", OrderKind::Load, f({"CAP", "2", "4"})},
-        {2, A::ShowMessage, cannot, OrderKind::None, {}},
-        {3, A::ShowMessage, cannot, OrderKind::None, {}},
-        {4, A::ShowMessage, "You can't edit this command, just use or delete it!", OrderKind::None, {}},
-        {6, A::OpenCommand, "", OrderKind::Message, f({"Zorgons", "one\r\ntwo"})},
-        {9, A::OpenCommand, "", OrderKind::Option, f({"off", "MAP"})},
-        {10, A::OpenCommand, "", OrderKind::Forecast, f({"on", "5"})},
-        {11, A::OpenCommand, "", OrderKind::BreakCurrent, f({"6"})},
-        {-1, A::ShowMessage, "Please select a command in the 'Your Move'-section first", OrderKind::None, {}},
+        {1, 1, A::OpenCommand, "", OrderKind::Load, f({"CAP", "2", "4"})},
+        {2, 2, A::ShowMessage, cannot, OrderKind::None, {}}, {3, 3, A::ShowMessage, cannot, OrderKind::None, {}},
+        {4, 4, A::ShowMessage, "You can't edit this command, just use or delete it!", OrderKind::None, {}},
+        {6, 5, A::OpenCommand, "", OrderKind::Message, f({"Zorgons", "one\r\ntwo"})},
+        {8, 5, A::OpenCommand, "", OrderKind::Message, f({"Zorgons", "one\r\ntwo"})},
+        {9, 9, A::OpenCommand, "", OrderKind::Option, f({"off", "MAP"})},
+        {10, 10, A::OpenCommand, "", OrderKind::Forecast, f({"on", "5"})},
+        {11, 11, A::OpenCommand, "", OrderKind::BreakCurrent, f({"6"})},
+        {0, -1, A::ShowMessage, none, OrderKind::None, {}}, {12, -1, A::ShowMessage, none, OrderKind::None, {}},
     };
     for (const auto& e : expects) {
         SCOPED_TRACE(e.line);
         editor.selectLine(e.line);
+        EXPECT_EQ(editor.selected(), e.selected);
+        editor.setInsertMode(InsertMode::Below);
         const CommandRequest request = editor.editSelected();
         EXPECT_EQ(request.action, e.action);
         EXPECT_EQ(request.message, e.message);
         EXPECT_EQ(request.opening.kind, e.kind);
         EXPECT_EQ(request.opening.start, e.fields);
+        EXPECT_EQ(editor.insertMode(), e.action == A::OpenCommand ? InsertMode::Replace : InsertMode::Below);
     }
-    // The window's OK then replaces the edited line.
-    EXPECT_EQ(editor.insertMode(), InsertMode::Replace);
 
     // A message left open at the end of the move is all text.
     ASSERT_EQ(said(editor.readText("#GALAXY Lyra Orion\r\n@ Zorgons\r\nhello\r\n\r\n#END\r\n")), "");
@@ -233,28 +232,54 @@ TEST_F(MoveEditorTest, EditRequestsAndLinesThatCannotBeEdited)
     EXPECT_EQ(editor.editSelected().opening.start, f({"Zorgons", "hello\r\n\r\n#END"}));
 }
 
-TEST_F(MoveEditorTest, AddCommandFromTheCommandsList)
+// The Commands list of each game type and display (Blind Galaxy has no messages, single options or
+// claims; the others no options window or guard posture), and what choosing an entry does: an
+// order without values goes in at once, the options window or a command's window opens.
+TEST_F(MoveEditorTest, CommandsListAndAddingACommand)
 {
     load({});
     EXPECT_EQ(editor.addCommand(-1, InsertMode::Below).message, "Please select a command from the 'Commands'-list first");
-    // Natural list of GalaxyNG: 21 "Quit the game" stands at display index 23.
-    EXPECT_EQ(editor.commandTexts()[23], "Quit the game");
-    EXPECT_EQ(editor.addCommand(23, InsertMode::Below).action, CommandRequest::Action::Done);
+    using A = CommandRequest::Action;
+    const struct {
+        std::int32_t gametype;
+        MoveForm form;
+        std::size_t count;
+        int index;
+        const char* text;
+        A action;
+    } rows[] = {
+        {gtGalaxyNG, MoveForm::Natural, 41, 23, "Quit the game", A::Done},
+        {gtGalaxyNG, MoveForm::Raw, 40, 16, "L + S (Load cargo and send group to planet)", A::OpenCommand},
+        {gtStandard, MoveForm::Natural, 41, 10, "Delete password", A::Done},
+        {gtUnknown, MoveForm::Natural, 41, 14, "Give address of all players", A::Done},
+        {gtBlind, MoveForm::Raw, 34, 20, "  (Set options)", A::OpenOptions},
+        {gtBlind, MoveForm::Raw, 34, 10, "H (Adopt a defensive (guarding) posture)", A::OpenCommand},
+        {gtBlind, MoveForm::Natural, 34, 31, "Toggle between full and standard reports", A::Done},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.text);
+        game.gametype = r.gametype;
+        editor.setCommandsForm(r.form);
+        const Lines texts = editor.commandTexts();
+        ASSERT_EQ(texts.size(), r.count);
+        EXPECT_EQ(texts[static_cast<std::size_t>(r.index)], r.text);
+        EXPECT_EQ(editor.addCommand(r.index, InsertMode::Below).action, r.action);
+        const std::set<OrderKind> absent = r.gametype == gtBlind ? std::set{K::Message, K::Option, K::Claim}
+                                                                  : std::set{K::SetOptions, K::Guard};
+        for (int i = 0; i < static_cast<int>(r.count); ++i)
+            EXPECT_FALSE(absent.count(commandEntry(editor.commandsList(), editor.commandNumberAt(i))->kind)) << i;
+    }
+    // A command's window builds its order by the list and number it was opened with.
+    game.gametype = gtGalaxyNG;
+    editor.setCommandsForm(MoveForm::Natural);
     const CommandRequest send = editor.addCommand(28, InsertMode::Below);
-    EXPECT_EQ(send.action, CommandRequest::Action::OpenCommand);
     EXPECT_EQ(send.opening.kind, OrderKind::SendGroup);
-    const OrderFields group5 = f({"  5 ( 12 Cruiser at Mars)", "Venus"});
-    ASSERT_EQ(said(editor.BuildOrder(send.opening.list, send.opening.number, group5)), "");
+    ASSERT_EQ(said(editor.BuildOrder(send.opening.list, send.opening.number, f({"5", "Venus"}))), "");
     const CommandRequest option = editor.addCommand(29, InsertMode::Below);
     EXPECT_EQ(option.opening.option, "AUTOUNLOAD");
     const OrderFields off = f({"off", option.opening.option});
     ASSERT_EQ(said(editor.BuildOrder(option.opening.list, option.opening.number, off)), "");
-    EXPECT_EQ(orders(), (Lines{"Q Orion", "S 5 Venus", "O NO AUTOUNLOAD"}));
-
-    game.gametype = gtBlind;
-    editor.setCommandsForm(MoveForm::Raw);
-    EXPECT_EQ(editor.commandTexts()[20], "  (Set options)");
-    EXPECT_EQ(editor.addCommand(20, InsertMode::Below).action, CommandRequest::Action::OpenOptions);
+    EXPECT_EQ(orders(), (Lines{"Q Orion", "Y", "F", "F", "S 5 Venus", "O NO AUTOUNLOAD"}));
 }
 
 // Moving the selected line, or the message block it opens, past its neighbour (a block counting as
@@ -345,45 +370,38 @@ TEST_F(MoveEditorTest, AddingAndMovingAlwaysRecalculateEtasDeletingOnlyWhenAutom
     EXPECT_EQ(orders(), (Lines{"S 9 Venus ; ETA 9 turns", "S MAX Venus ; ETA ? turns"}));
 }
 
-TEST_F(MoveEditorTest, AFailedReadKeepsTheMoveAndNamesTheLine)
+// What fails leaves the move as it was. A failed read names the line of the text (blank and comment
+// lines counted) and the file; a line that has no raw form cannot be shown, put on the clipboard or
+// saved raw.
+TEST_F(MoveEditorTest, FailuresLeaveTheMoveAsItWas)
 {
-    load({"A Zorgons"}, MoveForm::Natural);
-    const Lines before = editor.lines();
-    EXPECT_EQ(said(editor.readText("Hello\r\n")), "This is no galaxy move!");
-    EXPECT_EQ(said(editor.readText("#GALAXY Lyra Orion\r\n= Alice\r\n")),
-              "Error in file: unrecognized command in line\r\n= Alice");
-    EXPECT_EQ(said(editor.getFromClipboard(std::nullopt)), "Clipboard contains no plain text!");
-    EXPECT_EQ(said(editor.loadFile("/nonexistent/orrery/move.txt")),
-              "Could not read /nonexistent/orrery/move.txt: No such file or directory");
-    // The failure of a file names the file and its line, blank and comment lines counted.
     test::TempDir dir;
     dir.write("bad.txt", "#GALAXY Lyra Orion\r\n\r\n; note\r\nA Zorgons\r\n= Alice\r\n#END\r\n");
-    const Status bad = editor.loadFile(dir.file("bad.txt"));
-    ASSERT_FALSE(bad);
-    EXPECT_EQ(bad.error(), Failure(unrecognizedMessage("= Alice"), dir.file("bad.txt"), 5));
-    EXPECT_EQ(editor.lines(), before);
-    EXPECT_FALSE(editor.hasFile());
-    EXPECT_EQ(editor.gameName(), "Lyra");
-    EXPECT_EQ(editor.password(), "secret");
-
-    // Reading a move recalculates its ETAs.
-    ASSERT_EQ(said(editor.readText("#GALAXY Lyra Orion\r\nSEND 1 Venus ; ETA 3 turns\r\n#END\r\n")), "");
-    EXPECT_EQ(editor.lines(),
-              (Lines{"#Galaxy game: Lyra, racename: Orion", "Send group 1 to planet Venus ; ETA 5 turns", "#End"}));
-}
-
-TEST_F(MoveEditorTest, AFailedDisplaySwitchKeepsTheMove)
-{
+    const std::string missing = "/nonexistent/orrery/move.txt";
     load({"A Zorgons", "L 2 CAP all 20"}, MoveForm::Natural);
     const Lines before = editor.lines();
-    const std::string failure = unrecognizedMessage("Load 20 cargo CAP onto all ships of group 2");
-    EXPECT_EQ(said(editor.setMoveForm(MoveForm::Raw)), failure);
-    EXPECT_EQ(editor.lines(), before);
+    const std::string noRawForm = unrecognizedMessage("Load 20 cargo CAP onto all ships of group 2");
+    const std::pair<std::function<Status()>, Failure> failures[] = {
+        {[&] { return editor.readText("Hello\r\n"); }, Failure("This is no galaxy move!", "", 1)},
+        {[&] { return editor.readText("#GALAXY Lyra Orion\r\n= Alice\r\n"); },
+         Failure(unrecognizedMessage("= Alice"), "", 2)},
+        {[&] { return editor.getFromClipboard(std::nullopt); }, Failure("Clipboard contains no plain text!")},
+        {[&] { return editor.loadFile(missing); }, Failure("Could not read " + missing + ": No such file or directory", missing)},
+        {[&] { return editor.loadFile(dir.file("bad.txt")); }, Failure(unrecognizedMessage("= Alice"), dir.file("bad.txt"), 5)},
+        {[&] { return editor.setMoveForm(MoveForm::Raw); }, Failure(noRawForm, "", 3)},
+        {[&] { return editor.clipboardText() ? Status() : Status(editor.clipboardText().error()); }, Failure(noRawForm, "", 3)},
+        {[&] { return editor.saveAs(dir.file("move.txt")); }, Failure(noRawForm, "", 3)},
+    };
+    for (const auto& [operation, failure] : failures) {
+        const Status done = operation();
+        ASSERT_FALSE(done) << failure.text();
+        EXPECT_EQ(done.error().text(), failure.text());
+        EXPECT_EQ(editor.lines(), before);
+    }
     EXPECT_EQ(editor.moveForm(), MoveForm::Natural);
-    // The same line cannot be saved or put on the clipboard either.
-    const Result<std::string> text = editor.clipboardText();
-    ASSERT_FALSE(text);
-    EXPECT_EQ(text.error().message, failure);
+    EXPECT_FALSE(editor.hasFile());
+    EXPECT_FALSE(fileExists(dir.file("move.txt")));
+    EXPECT_EQ(editor.gameName() + " " + editor.password(), "Lyra secret");
 }
 
 TEST_F(MoveEditorTest, ChangedOptionsBecomeOptionLinesThatReplaceNothing)

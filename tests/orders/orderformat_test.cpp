@@ -1,7 +1,6 @@
 // The order format: raw and natural lines of every command, header and end lines, message
 // blocks, reading a move text, and the command lists.
 
-#include "commands.h"
 #include "movechecker.h"
 #include "movegame.h"
 #include "orderformat.h"
@@ -9,7 +8,6 @@
 
 #include <gtest/gtest.h>
 
-#include <set>
 
 namespace orrery {
 namespace {
@@ -91,15 +89,6 @@ TEST_P(CommandRowTest, RawToNaturalAndBack)
 
 INSTANTIATE_TEST_SUITE_P(EveryRow, CommandRowTest, testing::ValuesIn(commandRows));
 
-TEST(CommandRows, CoverEveryKindOfOrderLine)
-{
-    const OrderContext context(test::moveGame());
-    std::set<OrderKind> covered;
-    for (const Row& row : commandRows) covered.insert(parseRawOrder(row.raw, context).kind);
-    for (int k = static_cast<int>(K::Peace); k <= static_cast<int>(K::Address); ++k)
-        EXPECT_TRUE(covered.count(static_cast<K>(k))) << k;
-}
-
 // Lines that change on the way from raw to natural and back, other wordings that read as the same
 // order, and lines that are not recognised ("").
 TEST(ConvertOrderLine, OneWayOtherWordingsAndUnrecognisedLines)
@@ -147,7 +136,7 @@ Result<RawMove> read(std::string_view text, MoveForm form)
 TEST(ReadMove, DropsCommentsShortensCommandWordsAndStopsAtTheEnd)
 {
     const std::string text = "#GALAXY Lyra Orion secret 14\r\n\r\nSEND 1 Venus ; ETA 3 turns\r\n; a comment line\r\n"
-                             "# another\r\n// and another\r\n   intercept 1 Mars\r\nDeclare Zorgons\r\n#END\r\n"
+                             "# another\r\n// and another\r\n   intercept 1 Mars\r\nDeclare Zorgons\r\n#end\r\n"
                              "-- \r\nmail signature\r\n";
     const Result<RawMove> raw = read(text, MoveForm::Raw);
     ASSERT_TRUE(raw) << raw.error().text();
@@ -248,41 +237,6 @@ TEST(LowerCaseCommands, ReadConvertAndCheckAsTheUpperCaseLine)
         EXPECT_EQ(ConvertOrderLine(c.natural, game), kept);
         EXPECT_EQ(CheckMove({"#GALAXY Lyra Orion", c.written, "#END"}, game), *c.finding ? c.finding + std::string("\r\n") : "");
     }
-}
-
-TEST(CommandLists, EntriesPerGameTypeAndDisplay)
-{
-    const struct {
-        std::int32_t gametype;
-        CommandList list;
-        std::size_t count;
-        std::vector<std::pair<int, const char*>> entries; // display index, text
-    } cases[] = {
-        {gtGalaxyNG, CommandList::Descriptions, 40,
-         {{0, "@ (Send message)"}, {16, "L + S (Load cargo and send group to planet)"}, {39, "Z (Change your address)"}}},
-        {gtStandard, CommandList::Names, 41,
-         {{10, "Delete password"}, {19, "Load cargo and send group to a planet"}, {40, "Upgrade a group of ships"}}},
-        {gtUnknown, CommandList::Names, 41, {{14, "Give address of all players"}}},
-        {gtBlind, CommandList::Descriptions, 34,
-         {{0, "A (Declare peace on another race)"}, {10, "H (Adopt a defensive (guarding) posture)"},
-          {15, "K (Change status at a planet)"}, {20, "  (Set options)"}, {33, "Z (Change your address)"}}},
-        {gtBlind, CommandList::Names, 34,
-         {{1, "Adopt a defensive (guarding) posture"}, {27, "Set options"},
-          {31, "Toggle between full and standard reports"}, {33, "Upgrade a group of ships"}}},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(testing::Message() << "game type " << c.gametype << " list " << static_cast<int>(c.list));
-        const auto shown = shownCommands(c.gametype, c.list);
-        ASSERT_EQ(shown.size(), c.count);
-        for (const auto& [index, text] : c.entries)
-            EXPECT_STREQ(commandEntry(c.list, shown[static_cast<std::size_t>(index)])->text, text);
-        // Blind Galaxy has no messages, single options or claims; the others no options window or guard.
-        const std::set<OrderKind> absent = c.gametype == gtBlind ? std::set{K::Message, K::Option, K::Claim}
-                                                                  : std::set{K::SetOptions, K::Guard};
-        for (int number : shown) EXPECT_FALSE(absent.count(commandEntry(c.list, number)->kind)) << number;
-    }
-    EXPECT_EQ(commandDescriptions().size(), 44u);
-    EXPECT_EQ(commandNames().size(), 45u);
 }
 
 } // namespace
