@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <tuple>
 
 namespace orrery {
 namespace {
@@ -24,12 +25,8 @@ TEST(CliMove, OutputMessagesAndExitStatus)
     dir.write("unknown.txt", "#GALAXY Lyra Alpha\r\n\r\n; note\r\nS 1 56\r\n= Alice\r\n#END\r\n");
     // The runs with a turn need Alpha's turn 15 of the real game.
     const bool haveTurn = test::copyCorpus("gng-game1/alpha", dir.file("alpha"));
-    const struct {
-        test::Strings arguments;
-        int status;
-        std::string out;
-        std::string err; // "?": any one line
-    } runs[] = {
+    // Arguments after "move", exit status, output, error output ("?": any one line).
+    const std::tuple<test::Strings, int, std::string, std::string> runs[] = {
         {{"convert", move, "--to", "natural"}, 0,
          "#Galaxy game: Lyra, racename: Alpha, password: pw\nSend group 1 to planet 56 ; ETA ? turns\n"
          "Load cargo CAP onto 2 ships of group 3\nSend group MAX to planet 56 ; ETA ? turns\nMessage to Beta:\n"
@@ -47,20 +44,18 @@ TEST(CliMove, OutputMessagesAndExitStatus)
          "orrery-cli: " + unknown + ", line 5: Error in file: unrecognized command in line = Alice\n"},
         {{"convert", dir.file("missing.txt"), "--to", "raw"}, 2, "",
          "orrery-cli: Could not read " + dir.file("missing.txt") + ": No such file or directory\n"},
-        {{"check", unknown, "--turn", dir.file("none/alpha15.txt")}, 2, "", "?"},
-        {{"check", move}, 2, "", "?"},
-        {{"convert", move, "--to", "latin"}, 2, "", "?"},
-        {{"fly"}, 2, "", "?"},
+        {{"check", unknown, "--turn", dir.file("none/alpha15.txt")}, 2, "", "?"}, {{"check", move}, 2, "", "?"},
+        {{"convert", move, "--to", "latin"}, 2, "", "?"}, {{"fly"}, 2, "", "?"},
     };
-    for (const auto& run : runs) {
-        if (!haveTurn && std::count(run.arguments.begin(), run.arguments.end(), turn)) continue;
-        test::Strings arguments = {"move"};
-        arguments.insert(arguments.end(), run.arguments.begin(), run.arguments.end());
-        SCOPED_TRACE(arguments[1] + " " + arguments.back());
-        const test::ProgramRun done = test::runProgram(ORRERY_CLI, arguments);
-        EXPECT_EQ(done.status, run.status);
-        EXPECT_EQ(done.out, run.out);
-        if (run.err != "?") EXPECT_EQ(done.err, run.err);
+    for (const auto& [arguments, status, out, err] : runs) {
+        if (!haveTurn && std::count(arguments.begin(), arguments.end(), turn)) continue;
+        SCOPED_TRACE(arguments[0] + " " + arguments.back());
+        test::Strings all = {"move"};
+        all.insert(all.end(), arguments.begin(), arguments.end());
+        const test::ProgramRun done = test::runProgram(ORRERY_CLI, all);
+        EXPECT_EQ(done.status, status);
+        EXPECT_EQ(done.out, out);
+        if (err != "?") EXPECT_EQ(done.err, err);
         else EXPECT_TRUE(done.err.size() > 12 && done.err.find('\n') == done.err.size() - 1) << done.err;
     }
 }

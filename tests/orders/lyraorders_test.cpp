@@ -70,10 +70,9 @@ TEST(LyraOrders, EveryRaceMoveReadsConvertsAndChecksAgainstItsTurn)
         const RawMove asRead = *readRawMove(text);
         EXPECT_EQ(field(asRead.lines.front(), 5), std::to_string(turn));
 
-        // Through the natural form and back every order line is the line as read (comment cut,
-        // command letter upper-cased); only "D Fleet" gets the converter's "D FLEET". The header
-        // keeps game, race and password, but not the turn number after them: the natural header
-        // has no place for it.
+        // Through the natural form and back every order line is the line as read (comment cut, command
+        // letter upper-cased); only "D Fleet" gets the converter's "D FLEET". The header loses the turn
+        // number after game, race and password: the natural header has no place for it.
         std::vector<std::string> expected = asRead.lines;
         expected.front() = headerLine(MoveForm::Raw, asRead.game, asRead.race, asRead.password);
         for (std::string& line : expected)

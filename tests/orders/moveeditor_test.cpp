@@ -1,7 +1,5 @@
-// The move editor model: new moves and the header, adding orders (superseding in both
-// displays, insertion modes, editing), selecting, deleting and moving lines and blocks, ETAs after
-// each change, reading and display switching that fail without losing the move, option lines,
-// and saving.
+// The move editor model: the header, adding orders (superseding, insertion modes, editing), moving
+// and deleting lines and blocks, ETAs after each change, failures that keep the move, option lines, files.
 
 #include "fileio.h"
 #include "moveeditor.h"
@@ -15,6 +13,7 @@
 #include <filesystem>
 #include <functional>
 #include <set>
+#include <tuple>
 
 namespace orrery {
 namespace {
@@ -85,7 +84,6 @@ struct AddCase {
     const char* failure = ""; // the message when the order cannot be built
 };
 
-void PrintTo(const AddCase& c, std::ostream* os) { *os << c.name; }
 
 class AddOrderTest : public MoveEditorTest, public testing::WithParamInterface<AddCase> {};
 
@@ -110,75 +108,75 @@ using K = OrderKind;
 constexpr InsertMode below = InsertMode::Below, above = InsertMode::Above, replace = InsertMode::Replace;
 
 const AddCase addCases[] = {
-    {"SendReplacesWholeGroupSend", {"S 1 Venus", "S 1 Venus 5", "S 2 Venus"}, -1, below, K::SendGroup,
-     f({"1", "Earth"}), {"S 1 Venus 5", "S 2 Venus", "S 1 Earth"}, "S 1 Earth"},
-    {"PartialSendReplacesNothing", {"S 1 Venus"}, -1, below, K::SendGroup, f({"1", "Earth", "2"}),
+    {"SendReplacesWholeGroupSend", {"S 1 Venus", "S 1 Venus 5", "S 2 Venus"}, -1, below, K::SendGroup, {"1", "Earth"},
+     {"S 1 Venus 5", "S 2 Venus", "S 1 Earth"}, "S 1 Earth"},
+    {"PartialSendReplacesNothing", {"S 1 Venus"}, -1, below, K::SendGroup, {"1", "Earth", "2"},
      {"S 1 Venus", "S 1 Earth 2"}, "S 1 Earth 2"},
-    {"MaxNeverReplaces", {"L 2 CAP 3", "S MAX Venus"}, -1, below, K::SendGroup, f({"MAX", "Earth"}),
+    {"MaxNeverReplaces", {"L 2 CAP 3", "S MAX Venus"}, -1, below, K::SendGroup, {"MAX", "Earth"},
      {"L 2 CAP 3", "S MAX Venus", "S MAX Earth"}, "S MAX Earth"},
-    {"MaxLoadNeverReplaces", {"L MAX CAP"}, -1, below, K::Load, f({"COL", "MAX"}), {"L MAX CAP", "L MAX COL"},
+    {"MaxLoadNeverReplaces", {"L MAX CAP"}, -1, below, K::Load, {"COL", "MAX"}, {"L MAX CAP", "L MAX COL"},
      "L MAX COL"},
-    {"PeaceWarAndGuardReplaceEachOther", {"A Zorgons", "H Zorgons", "W Klingons"}, -1, below, K::War, f({"Zorgons"}),
+    {"PeaceWarAndGuardReplaceEachOther", {"A Zorgons", "H Zorgons", "W Klingons"}, -1, below, K::War, {"Zorgons"},
      {"W Klingons", "W Zorgons"}, "W Zorgons"},
-    {"RaceNameRawOnlySameName", {"C Vulcans", "C Romulans"}, -1, below, K::RaceName, f({"Vulcans"}),
+    {"RaceNameRawOnlySameName", {"C Vulcans", "C Romulans"}, -1, below, K::RaceName, {"Vulcans"},
      {"C Romulans", "C Vulcans"}, "C Vulcans", {"C Vulcans"}},
-    {"PasswordRawOnlySamePassword", {"Y one", "Y two", "Y"}, -1, below, K::SetPassword, f({"two"}),
+    {"PasswordRawOnlySamePassword", {"Y one", "Y two", "Y"}, -1, below, K::SetPassword, {"two"},
      {"Y one", "Y", "Y two"}, "Y two", {"Y", "Y two"}},
-    {"AddressRawOnlySameAddress", {"Z a@b", "Z c@d"}, -1, below, K::Address, f({"c@d"}), {"Z a@b", "Z c@d"}, "Z c@d",
+    {"AddressRawOnlySameAddress", {"Z a@b", "Z c@d"}, -1, below, K::Address, {"c@d"}, {"Z a@b", "Z c@d"}, "Z c@d",
      {"Z c@d"}},
     {"XCenterRawOnlyIdenticalLine", {"O XCENTER 5.00", "O XCENTER 7.00", "O YCENTER 5.00"}, -1, below, K::XCenter,
-     f({"7.00"}), {"O XCENTER 5.00", "O YCENTER 5.00", "O XCENTER 7.00"}, "O XCENTER 7.00",
+     {"7.00"}, {"O XCENTER 5.00", "O YCENTER 5.00", "O XCENTER 7.00"}, "O XCENTER 7.00",
      {"O YCENTER 5.00", "O XCENTER 7.00"}},
     {"RouteRawAnyOfPlanetAndCargo", {"R Mars CAP Earth", "R Mars CAP", "R Mars COL Earth"}, -1, below, K::SetRoute,
-     f({"Mars", "CAP", "Venus"}), {"R Mars COL Earth", "R Mars CAP Venus"}, "R Mars CAP Venus",
+     {"Mars", "CAP", "Venus"}, {"R Mars COL Earth", "R Mars CAP Venus"}, "R Mars CAP Venus",
      {"R Mars CAP", "R Mars COL Earth", "R Mars CAP Venus"}},
-    {"DeleteRouteNaturalOnlyDeletes", {"R Mars CAP Earth", "R Mars CAP"}, -1, below, K::SetRoute,
-     f({"Mars", "CAP", ""}), {"R Mars CAP"}, "R Mars CAP", {"R Mars CAP Earth", "R Mars CAP"}},
+    {"DeleteRouteNaturalOnlyDeletes", {"R Mars CAP Earth", "R Mars CAP"}, -1, below, K::SetRoute, {"Mars", "CAP", ""},
+     {"R Mars CAP"}, "R Mars CAP", {"R Mars CAP Earth", "R Mars CAP"}},
     // Outside Blind Galaxy the whole group leaves its fleet; in the natural display that replaces
     // every "Break off group" line of the group that names no ships.
-    {"LeaveTheFleet", {"B 6 FLEET", "B 6 Alpha", "B 6 Alpha 1", "B 7 FLEET"}, -1, below, K::BreakFleet, f({"6"}),
+    {"LeaveTheFleet", {"B 6 FLEET", "B 6 Alpha", "B 6 Alpha 1", "B 7 FLEET"}, -1, below, K::BreakFleet, {"6"},
      {"B 6 Alpha", "B 6 Alpha 1", "B 7 FLEET", "B 6 FLEET"}, "B 6 FLEET", {"B 6 Alpha 1", "B 7 FLEET", "B 6 FLEET"}},
     {"BreakFromFleetBlind", {"B 6 FLEET", "B 6 Alpha", "B 6 Alpha 1", "B 7 FLEET"}, -1, below, K::BreakFleet,
-     f({"6", "Beta"}), {"B 6 Alpha", "B 6 Alpha 1", "B 7 FLEET", "B 6 Beta"}, "B 6 Beta",
+     {"6", "Beta"}, {"B 6 Alpha", "B 6 Alpha 1", "B 7 FLEET", "B 6 Beta"}, "B 6 Beta",
      {"B 6 Alpha 1", "B 7 FLEET", "B 6 Beta"}, gtBlind},
-    {"BreakShipsReplacesNothing", {"B 1 2", "B 1 FLEET"}, -1, below, K::BreakShips, f({"1", "3"}),
+    {"BreakShipsReplacesNothing", {"B 1 2", "B 1 FLEET"}, -1, below, K::BreakShips, {"1", "3"},
      {"B 1 2", "B 1 FLEET", "B 1 3"}, "B 1 3"},
-    {"OptionByNameInEitherPlace", {"O NO TWOCOL", "O TWOCOL", "O SORTGROUPS"}, -1, below, K::Option,
-     f({"on", "TWOCOL"}), {"O SORTGROUPS", "O TWOCOL"}, "O TWOCOL"},
-    {"EraseFleetOrTypeSameName", {"E Alpha", "E Cruiser"}, -1, below, K::EraseType, f({"Cruiser"}),
+    {"OptionByNameInEitherPlace", {"O NO TWOCOL", "O TWOCOL", "O SORTGROUPS"}, -1, below, K::Option, {"on", "TWOCOL"},
+     {"O SORTGROUPS", "O TWOCOL"}, "O TWOCOL"},
+    {"EraseFleetOrTypeSameName", {"E Alpha", "E Cruiser"}, -1, below, K::EraseType, {"Cruiser"},
      {"E Alpha", "E Cruiser"}, "E Cruiser"},
     {"StatusSamePlanetAndRace", {"K Mars war Zorgons", "K Mars peace Klingons", "K Mars"}, -1, below, K::Status,
-     f({"Mars", "peace", "Zorgons"}), {"K Mars peace Klingons", "K Mars", "K Mars peace Zorgons"},
+     {"Mars", "peace", "Zorgons"}, {"K Mars peace Klingons", "K Mars", "K Mars peace Zorgons"},
      "K Mars peace Zorgons"},
-    {"MapAreaReplacesEveryMapArea", {"M 1 2 3", "M 4 5 6"}, -1, below, K::MapArea, f({"7", "8", "9"}), {"M 7 8 9"},
+    {"MapAreaReplacesEveryMapArea", {"M 1 2 3", "M 4 5 6"}, -1, below, K::MapArea, {"7", "8", "9"}, {"M 7 8 9"},
      "M 7 8 9"},
-    {"MessagesAreNeverReplaced", {"@", "S 1 Venus", "@"}, -1, below, K::SendGroup, f({"1", "Earth"}),
+    {"MessagesAreNeverReplaced", {"@", "S 1 Venus", "@"}, -1, below, K::SendGroup, {"1", "Earth"},
      {"@", "S 1 Venus", "@", "S 1 Earth"}, "S 1 Earth"},
-    {"NoAmountWithoutShips", {"A Zorgons"}, 1, below, K::Load, f({"CAP", "2", "", "20"}), {"A Zorgons"}, "A Zorgons",
-     {}, gtBlind, "If you specify \"Ammount of cargo\", you have to specify \"Number of ships\" also!"},
+    {"NoAmountWithoutShips", {"A Zorgons"}, 1, below, K::Load, {"CAP", "2", "", "20"}, {"A Zorgons"}, "A Zorgons", {},
+     gtBlind, "If you specify \"Ammount of cargo\", you have to specify \"Number of ships\" also!"},
     {"BelowABlockAfterItsClosingLine", {"A Zorgons", "@ Klingons", "Hello", "@", "W Klingons"}, 3, below, K::Claim,
-     f({"Venus"}), {"A Zorgons", "@ Klingons", "Hello", "@", "V Venus", "W Klingons"}, "V Venus"},
-    {"AboveALine", {"A Zorgons", "@ Klingons", "Hello", "@", "W Klingons"}, 5, above, K::Claim, f({"Venus"}),
+     {"Venus"}, {"A Zorgons", "@ Klingons", "Hello", "@", "V Venus", "W Klingons"}, "V Venus"},
+    {"AboveALine", {"A Zorgons", "@ Klingons", "Hello", "@", "W Klingons"}, 5, above, K::Claim, {"Venus"},
      {"A Zorgons", "@ Klingons", "Hello", "@", "V Venus", "W Klingons"}, "V Venus"},
-    {"AboveABlock", {"A Zorgons", "@ Klingons", "Hello", "@"}, 2, above, K::Claim, f({"Venus"}),
+    {"AboveABlock", {"A Zorgons", "@ Klingons", "Hello", "@"}, 2, above, K::Claim, {"Venus"},
      {"A Zorgons", "V Venus", "@ Klingons", "Hello", "@"}, "V Venus"},
-    {"BelowALineItSupersedesTakesItsPlace", {"S 1 Venus", "A Zorgons"}, 1, below, K::SendGroup, f({"1", "Earth"}),
+    {"BelowALineItSupersedesTakesItsPlace", {"S 1 Venus", "A Zorgons"}, 1, below, K::SendGroup, {"1", "Earth"},
      {"S 1 Earth", "A Zorgons"}, "S 1 Earth"},
     {"ReplaceSupersedesTheEditedLineOnly", {"S 1 Venus", "A Zorgons", "U 2"}, 1, replace, K::SendGroup,
-     f({"1", "Earth"}), {"S 1 Earth", "A Zorgons", "U 2"}, "S 1 Earth"},
+     {"1", "Earth"}, {"S 1 Earth", "A Zorgons", "U 2"}, "S 1 Earth"},
     {"ReplaceBelowASupersededLine", {"S 1 Venus", "A Zorgons", "S 1 Earth", "U 2"}, 3, replace, K::SendGroup,
-     f({"1", "Mars"}), {"A Zorgons", "S 1 Mars", "U 2"}, "S 1 Mars"},
-    {"ReplaceByAnotherKind", {"A Zorgons", "S 1 Mars", "U 2"}, 3, replace, K::Claim, f({"Venus"}),
+     {"1", "Mars"}, {"A Zorgons", "S 1 Mars", "U 2"}, "S 1 Mars"},
+    {"ReplaceByAnotherKind", {"A Zorgons", "S 1 Mars", "U 2"}, 3, replace, K::Claim, {"Venus"},
      {"A Zorgons", "S 1 Mars", "V Venus"}, "V Venus"},
     {"ReplaceABlock", {"A Zorgons", "@ Zorgons", "one", "two", "@", "W Klingons"}, 3, replace, K::Message,
-     f({"Klingons", "hi"}), {"A Zorgons", "@ Klingons", "hi", "@", "W Klingons"}, "@ Klingons"},
+     {"Klingons", "hi"}, {"A Zorgons", "@ Klingons", "hi", "@", "W Klingons"}, "@ Klingons"},
     // No recipients make a message to all; the text's lines however they were broken.
-    {"MessageToAll", {"A Zorgons"}, 1, above, K::Message, f({" ", "one\ntwo\r\nthree"}),
+    {"MessageToAll", {"A Zorgons"}, 1, above, K::Message, {" ", "one\ntwo\r\nthree"},
      {"@", "one", "two", "three", "@", "A Zorgons"}, "@"},
     // Load and send: the send goes below the load, and moves the part the load splits off.
-    {"LoadAndSendAbove", {"A Zorgons"}, 1, above, K::LoadAndSend, f({"CAP", "2 (10 Hauler at Mars)", "Venus", "4"}),
+    {"LoadAndSendAbove", {"A Zorgons"}, 1, above, K::LoadAndSend, {"CAP", "2 (10 Hauler at Mars)", "Venus", "4"},
      {"L 2 CAP 4", "S MAX Venus", "A Zorgons"}, "S MAX Venus"},
-    {"LoadAndSendBelow", {"A Zorgons", "S 9 Mars"}, 1, below, K::LoadAndSend, f({"COL", "9", "Venus", ""}),
+    {"LoadAndSendBelow", {"A Zorgons", "S 9 Mars"}, 1, below, K::LoadAndSend, {"COL", "9", "Venus", ""},
      {"A Zorgons", "L 9 COL", "S 9 Venus"}, "S 9 Venus"},
 };
 
@@ -194,14 +192,8 @@ TEST_F(MoveEditorTest, SelectingAndEditingLines)
     using A = CommandRequest::Action;
     const char* cannot = "You can't edit this command!";
     const char* none = "Please select a command in the 'Your Move'-section first";
-    const struct {
-        int line;
-        int selected;
-        A action;
-        std::string message;
-        OrderKind kind;
-        OrderFields fields;
-    } expects[] = {
+    // The line clicked, the line selected, and what editing it asks for.
+    const std::tuple<int, int, A, std::string, OrderKind, OrderFields> expects[] = {
         {1, 1, A::OpenCommand, "", OrderKind::Load, f({"CAP", "2", "4"})},
         {2, 2, A::ShowMessage, cannot, OrderKind::None, {}}, {3, 3, A::ShowMessage, cannot, OrderKind::None, {}},
         {4, 4, A::ShowMessage, "You can't edit this command, just use or delete it!", OrderKind::None, {}},
@@ -212,17 +204,17 @@ TEST_F(MoveEditorTest, SelectingAndEditingLines)
         {11, 11, A::OpenCommand, "", OrderKind::BreakCurrent, f({"6"})},
         {0, -1, A::ShowMessage, none, OrderKind::None, {}}, {12, -1, A::ShowMessage, none, OrderKind::None, {}},
     };
-    for (const auto& e : expects) {
-        SCOPED_TRACE(e.line);
-        editor.selectLine(e.line);
-        EXPECT_EQ(editor.selected(), e.selected);
+    for (const auto& [line, selected, action, message, kind, fields] : expects) {
+        SCOPED_TRACE(line);
+        editor.selectLine(line);
+        EXPECT_EQ(editor.selected(), selected);
         editor.setInsertMode(InsertMode::Below);
         const CommandRequest request = editor.editSelected();
-        EXPECT_EQ(request.action, e.action);
-        EXPECT_EQ(request.message, e.message);
-        EXPECT_EQ(request.opening.kind, e.kind);
-        EXPECT_EQ(request.opening.start, e.fields);
-        EXPECT_EQ(editor.insertMode(), e.action == A::OpenCommand ? InsertMode::Replace : InsertMode::Below);
+        EXPECT_EQ(request.action, action);
+        EXPECT_EQ(request.message, message);
+        EXPECT_EQ(request.opening.kind, kind);
+        EXPECT_EQ(request.opening.start, fields);
+        EXPECT_EQ(editor.insertMode(), action == A::OpenCommand ? InsertMode::Replace : InsertMode::Below);
     }
 
     // A message left open at the end of the move is all text.
@@ -240,14 +232,8 @@ TEST_F(MoveEditorTest, CommandsListAndAddingACommand)
     load({});
     EXPECT_EQ(editor.addCommand(-1, InsertMode::Below).message, "Please select a command from the 'Commands'-list first");
     using A = CommandRequest::Action;
-    const struct {
-        std::int32_t gametype;
-        MoveForm form;
-        std::size_t count;
-        int index;
-        const char* text;
-        A action;
-    } rows[] = {
+    // Game type, display, number of entries, an entry and what choosing it does.
+    const std::tuple<std::int32_t, MoveForm, std::size_t, int, const char*, A> rows[] = {
         {gtGalaxyNG, MoveForm::Natural, 41, 23, "Quit the game", A::Done},
         {gtGalaxyNG, MoveForm::Raw, 40, 16, "L + S (Load cargo and send group to planet)", A::OpenCommand},
         {gtStandard, MoveForm::Natural, 41, 10, "Delete password", A::Done},
@@ -256,17 +242,17 @@ TEST_F(MoveEditorTest, CommandsListAndAddingACommand)
         {gtBlind, MoveForm::Raw, 34, 10, "H (Adopt a defensive (guarding) posture)", A::OpenCommand},
         {gtBlind, MoveForm::Natural, 34, 31, "Toggle between full and standard reports", A::Done},
     };
-    for (const auto& r : rows) {
-        SCOPED_TRACE(r.text);
-        game.gametype = r.gametype;
-        editor.setCommandsForm(r.form);
+    for (const auto& [gametype, form, count, index, text, action] : rows) {
+        SCOPED_TRACE(text);
+        game.gametype = gametype;
+        editor.setCommandsForm(form);
         const Lines texts = editor.commandTexts();
-        ASSERT_EQ(texts.size(), r.count);
-        EXPECT_EQ(texts[static_cast<std::size_t>(r.index)], r.text);
-        EXPECT_EQ(editor.addCommand(r.index, InsertMode::Below).action, r.action);
-        const std::set<OrderKind> absent = r.gametype == gtBlind ? std::set{K::Message, K::Option, K::Claim}
-                                                                  : std::set{K::SetOptions, K::Guard};
-        for (int i = 0; i < static_cast<int>(r.count); ++i)
+        ASSERT_EQ(texts.size(), count);
+        EXPECT_EQ(texts[static_cast<std::size_t>(index)], text);
+        EXPECT_EQ(editor.addCommand(index, InsertMode::Below).action, action);
+        const std::set<OrderKind> absent = gametype == gtBlind ? std::set{K::Message, K::Option, K::Claim}
+                                                                : std::set{K::SetOptions, K::Guard};
+        for (int i = 0; i < static_cast<int>(count); ++i)
             EXPECT_FALSE(absent.count(commandEntry(editor.commandsList(), editor.commandNumberAt(i))->kind)) << i;
     }
     // A command's window builds its order by the list and number it was opened with.
@@ -296,7 +282,6 @@ struct MoveCase {
     const char* failure = "";
 };
 
-void PrintTo(const MoveCase& c, std::ostream* os) { *os << c.name; }
 
 class MoveLinesTest : public MoveEditorTest, public testing::WithParamInterface<MoveCase> {};
 
@@ -323,14 +308,16 @@ const MoveCase moveCases[] = {
     {"UpOnePlace", {"A Zorgons", "W Klingons", "V Mars"}, 3, up, {"A Zorgons", "V Mars", "W Klingons"}, 2},
     {"DownOnePlace", {"A Zorgons", "W Klingons", "V Mars"}, 1, down, {"W Klingons", "A Zorgons", "V Mars"}, 2},
     {"FirstUpGoesToTheEnd", {"A Zorgons", "W Klingons", "V Mars"}, 1, up, {"W Klingons", "V Mars", "A Zorgons"}, 3},
-    {"LastDownGoesToTheTop", {"A Zorgons", "W Klingons", "V Mars"}, 3, down, {"V Mars", "A Zorgons", "W Klingons"}, 1},
+    {"LastDownGoesToTheTop", {"A Zorgons", "W Klingons", "V Mars"}, 3, down, {"V Mars", "A Zorgons", "W Klingons"},
+     1},
     {"BlockMovesAsAWhole", {"A Zorgons", "@ Zorgons", "hi", "@", "V Mars"}, 3, up,
      {"@ Zorgons", "hi", "@", "A Zorgons", "V Mars"}, 1},
     {"LinePassesABlock", {"A Zorgons", "@", "a", "b", "@", "V Mars"}, 6, up,
      {"A Zorgons", "V Mars", "@", "a", "b", "@"}, 2},
     {"LinePassesABlockDownwards", {"A Zorgons", "@", "a", "@", "V Mars"}, 1, down,
      {"@", "a", "@", "A Zorgons", "V Mars"}, 4},
-    {"BlockDownPastABlock", {"@ Zorgons", "x", "@", "@", "y", "@"}, 1, down, {"@", "y", "@", "@ Zorgons", "x", "@"}, 4},
+    {"BlockDownPastABlock", {"@ Zorgons", "x", "@", "@", "y", "@"}, 1, down, {"@", "y", "@", "@ Zorgons", "x", "@"},
+     4},
     {"LastBlockDownGoesToTheTop", {"A Zorgons", "@", "a", "@"}, 2, down, {"@", "a", "@", "A Zorgons"}, 1},
     {"DeleteABlock", {"A Zorgons", "@", "text", "@", "W Klingons"}, 3, del, {"A Zorgons", "W Klingons"}, -1},
     {"DeleteALine", {"A Zorgons", "@", "text", "@"}, 1, del, {"@", "text", "@"}, -1},
@@ -421,7 +408,7 @@ TEST_F(MoveEditorTest, ChangedOptionsBecomeOptionLinesThatReplaceNothing)
     EXPECT_EQ(orders(), (Lines{"O MAP", "O no MAP", "O FORECAST 5", "O XCENTER  5.50"}));
 }
 
-TEST_F(MoveEditorTest, SavingWritesRawLinesWithCrLfAndKeepsTheDisplay)
+TEST_F(MoveEditorTest, SavingAndLoadingFiles)
 {
     test::TempDir dir;
     load({"S 1 Venus"}, MoveForm::Natural);
@@ -443,24 +430,22 @@ TEST_F(MoveEditorTest, SavingWritesRawLinesWithCrLfAndKeepsTheDisplay)
     editor.setGameName("");
     EXPECT_EQ(said(editor.saveAs(dir.file("other.txt"))),
               "You have to enter text in the fields\r\n\"Name of Galaxy game\" and \"Name of your race\"!");
-}
 
-TEST_F(MoveEditorTest, LoadingFilesAndTheMostRecentFile)
-{
-    test::TempDir dir;
-    dir.write("old.txt", "#GALAXY Lyra Orion\r\nA Zorgons\r\n#END\r\n");
-    std::filesystem::last_write_time(dir.file("old.txt"),
+    // Loading a file, the newest file of the folder (not a folder), and reloading.
+    const test::TempDir moves;
+    moves.write("old.txt", "#GALAXY Lyra Orion\r\nA Zorgons\r\n#END\r\n");
+    std::filesystem::last_write_time(moves.file("old.txt"),
                                      std::filesystem::file_time_type::clock::now() - std::chrono::hours(1));
-    dir.write("new.mov", "#GALAXY Lyra Orion\nW Zorgons\n#END\n");
-    std::filesystem::create_directory(dir.file("sub"));
-    editor.setInitialDir(dir.path());
+    moves.write("new.mov", "#GALAXY Lyra Orion\nW Zorgons\n#END\n");
+    std::filesystem::create_directory(moves.file("sub"));
+    editor.setInitialDir(moves.path());
     ASSERT_EQ(said(editor.loadMostRecentFile()), "");
     EXPECT_EQ(editor.lines()[1], "Declare war on race Zorgons");
     EXPECT_EQ(editor.moveLabel(), "Your Move (new.mov):");
 
-    ASSERT_EQ(said(editor.loadFile(dir.file("old.txt"))), "");
+    ASSERT_EQ(said(editor.loadFile(moves.file("old.txt"))), "");
     EXPECT_EQ(editor.lines()[1], "Declare peace on race Zorgons");
-    dir.write("old.txt", "#GALAXY Lyra Orion\r\nV Mars\r\n#END\r\n");
+    moves.write("old.txt", "#GALAXY Lyra Orion\r\nV Mars\r\n#END\r\n");
     ASSERT_EQ(said(editor.reload()), "");
     EXPECT_EQ(editor.lines()[1], "Claim ownership of planet Mars");
 

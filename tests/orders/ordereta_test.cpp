@@ -1,6 +1,5 @@
-// ETAs of send and intercept orders: groups at a planet, in hyperspace and in battle, MAX after a
-// load, an unload or a break-off, cargo loaded above the line from the planet's stock, fleets
-// with the groups that join them, fleets without groups, and unknown planets.
+// ETAs of send and intercept orders: groups at a planet, in hyperspace and in battle, MAX after a load,
+// an unload or a break-off, cargo loaded above the line, fleets and the groups that join them, unknown planets.
 
 #include "movegame.h"
 #include "ordereta.h"
@@ -20,7 +19,6 @@ struct EtaCase {
     int eta; // turns; 0: arrives within one turn (no comment), -1: cannot be computed ("?")
 };
 
-void PrintTo(const EtaCase& c, std::ostream* os) { *os << c.name; }
 
 
 // Speeds in the test turn: a cruiser 10, an empty hauler 10 (7.5 cargo per ship at most), so
@@ -31,15 +29,13 @@ const EtaCase etaCases[] = {
     {"GroupInHyperspace", {}, "S 3 Mars", -1}, {"UnknownPosition", {}, "S 1 Pluto", -1},
     {"UnknownPlanet", {}, "S 1 Nowhere", -1}, {"MissingPlanet", {}, "S 1", -1},
     {"UnknownGroup", {}, "S 99 Venus", -1}, {"BattleEntry", {}, "S 11 Venus", -1},
-    {"NoDriveTakesOneTurn", {}, "S 5 Venus", 0},
-    {"RawFleetSendGetsNone", {}, "S Alpha Venus ; ETA 4 turns", 0},
+    {"NoDriveTakesOneTurn", {}, "S 5 Venus", 0}, {"RawFleetSendGetsNone", {}, "S Alpha Venus ; ETA 4 turns", 0},
     {"RawInterceptGetsNone", {}, "I 1 Venus", 0}, {"OtherLinesAreCut", {}, "A Zorgons ; note", 0},
-    {"LoadOfTheWholeGroup", {"L 2 COL"}, "S 2 Venus", 6},
-    {"LoadOfOtherShipsDoesNotCount", {"L 2 CAP 4"}, "S 2 Venus", 5},
+    {"LoadOfTheWholeGroup", {"L 2 COL"}, "S 2 Venus", 6}, {"LoadOfOtherShips", {"L 2 CAP 4"}, "S 2 Venus", 5},
+    {"PartOfAGroupAfterALoadOfOthers", {"L 2 CAP 4"}, "S 2 Venus 3", 5},
     {"MaxAfterALoad", {"L 2 CAP 4"}, "S MAX Venus", 9},
-    {"MaxAfterASecondLoadFindsLessStock", {"L 2 COL 4", "S MAX Earth", "L 2 COL 4"}, "S MAX Venus", 5},
-    {"MaxAfterTheFirstLoad", {"L 2 COL 4"}, "S MAX Venus", 8},
-    {"LoadCountZeroIsTheWholeGroup", {"L 2 CAP 0"}, "S 2 Venus", 9},
+    {"MaxAfterASecondLoadLessStock", {"L 2 COL 4", "S MAX Earth", "L 2 COL 4"}, "S MAX Venus", 5},
+    {"MaxAfterTheFirstLoad", {"L 2 COL 4"}, "S MAX Venus", 8}, {"LoadCountZeroIsAll", {"L 2 CAP 0"}, "S 2 Venus", 9},
     {"LoadCountZeroThenMax", {"L 2 CAP 0"}, "S MAX Venus", -1},
     {"LoadWithoutCountThenMax", {"L 2 CAP"}, "S MAX Venus", -1}, {"FullGroup", {}, "S 9 Venus", 9},
     {"UnloadedFirst", {"U 9"}, "S 9 Venus", 5}, {"NearestOrderWins", {"U 9", "L 9 COL"}, "S 9 Venus", 9},
@@ -65,13 +61,12 @@ const EtaCase etaCases[] = {
 
 class EtaTest : public testing::TestWithParam<EtaCase> {
 protected:
-    // Group 11: a battle entry, which cannot move.
-    void SetUp() override
-    {
-        game.turn.racegroups[0].groups.push_back(test::moveGroup(11, "Cruiser", 3, "Mars"));
-        game.turn.racegroups[0].groups.back().inbattle = 1;
-    }
-    Game game = test::moveGame();
+    Game game = [] {
+        Game g = test::moveGame();
+        g.turn.racegroups[0].groups.push_back(test::moveGroup(11, "Cruiser", 3, "Mars"));
+        g.turn.racegroups[0].groups.back().inbattle = 1; // group 11: a battle entry, which cannot move
+        return g;
+    }();
 };
 
 TEST_P(EtaTest, Line)
@@ -97,14 +92,12 @@ INSTANTIATE_TEST_SUITE_P(Cases, EtaTest, testing::ValuesIn(etaCases),
 TEST(RecalculateEtas, LeavesMessagesAloneAndStartsAtTheGivenLine)
 {
     const Game game = test::moveGame();
-    std::vector<std::string> lines = {"#GALAXY Lyra Orion", "S 1 Venus ; ETA 1 turns", "@", "S 1 Venus ; x", "@",
-                                      "S 3 Venus", "#END"};
+    test::Strings lines = {"#GALAXY Lyra Orion", "S 1 Venus ; ETA 1 turns", "@", "S 1 Venus ; x", "@", "S 3 Venus", "#END"};
     RecalculateEtas(lines, MoveForm::Raw, 2, game);
-    EXPECT_EQ(lines, (std::vector<std::string>{"#GALAXY Lyra Orion", "S 1 Venus ; ETA 1 turns", "@", "S 1 Venus ; x",
-                                               "@", "S 3 Venus ; ETA ? turns", "#END"}));
+    EXPECT_EQ(lines, (test::Strings{"#GALAXY Lyra Orion", "S 1 Venus ; ETA 1 turns", "@", "S 1 Venus ; x", "@",
+                                    "S 3 Venus ; ETA ? turns", "#END"}));
     RecalculateEtas(lines, MoveForm::Raw, 0, game);
-    EXPECT_EQ(lines[0], "#GALAXY Lyra Orion");
-    EXPECT_EQ(lines[1], "S 1 Venus ; ETA 5 turns");
+    EXPECT_EQ(lines[0] + "|" + lines[1], "#GALAXY Lyra Orion|S 1 Venus ; ETA 5 turns");
 }
 
 // A real turn: Alpha's groups at Alcyone (33.81,35.70) and planet 56 (61.11,33.65), 27.38 apart.

@@ -1,6 +1,5 @@
-// The order forms: for every form of Standard Galaxy and Blind Galaxy the messages of OK in the
-// order the fields are checked, the orders the fields make and the fields an order gives back for
-// editing; the numbers of text fields; the choice lists from a turn and a move.
+// The order forms of Standard and Blind Galaxy: the messages of OK in the order the fields are checked,
+// the orders the fields make and the fields an order gives back; the choice lists of a turn and a move.
 
 #include "movegame.h"
 #include "orderformat.h"
@@ -53,10 +52,11 @@ struct FormRow {
 
 const char* const ships = "Number of ships is no number!";
 const char* const number = "Please enter a number!";
+const char* const atLeastOne = "The number has to be 0 or at least 1!";
 
 const FormRow formRows[] = {
     {K::SendGroup, Both, "You have to select a group and a planet!", {"", "", "3a"}, {{1}, {2}, {3, ships}},
-     {"5", "Venus", "2"}, {"S 5 Venus 2"}},
+     {"5", "Venus", " 2 "}, {"S 5 Venus 2"}},
     {K::InterceptGroup, Both, "You have to select a planet and a group!", {"", "", "two"}, {{1}, {2}, {3, ships}},
      {"Venus", "1", "2"}, {"I 1 Venus 2"}},
     {K::AddToFleet, Both, "You have to select a group and a fleet!", {"", "", "x"}, {{1}, {2}, {3, ships}},
@@ -65,33 +65,30 @@ const FormRow formRows[] = {
      {"CAP", "2", "4"}, {"L 2 CAP 4"}},
     // Blind Galaxy loads an amount of cargo, which needs a number of ships.
     {K::Load, BlindOnly, "You have to select a cargo type and a group!", {"", "", "x", "y"},
-     {{1}, {2}, {3, ships}, {4, "Ammount of cargo is no number!"}}, {"CAP", "2", "4", "20"}, {"L 2 CAP 4 20"}},
+     {{1}, {2}, {3, ships}, {4, "Ammount of cargo is no number!"}}, {"CAP", "2", "4", "2.5"}, {"L 2 CAP 4 2.5"}},
     {K::Load, BlindOnly, nullptr, {"CAP", "2", "", "y"},
-     {{4, "Ammount of cargo is no number!"},
-      {0, "If you specify \"Ammount of cargo\", you have to specify \"Number of ships\" also!"}},
-     {"CAP", "2", "4", "20"}, {"L 2 CAP 4 20"}},
+     {{4, "Ammount of cargo is no number!"}, {0, "If you specify \"Ammount of cargo\", you have to specify \"Number of ships\" also!"}},
+     {"CAP", "2", "4", "2.5"}, {"L 2 CAP 4 2.5"}},
     // A group leaves its fleet as a whole, or in Blind Galaxy some of its ships leave a fleet.
     {K::BreakFleet, NotBlind, "You have to select a group!", {""}, {{1}}, {"6"}, {"B 6 FLEET"}},
     {K::BreakFleet, BlindOnly, "In blind galaxy, you have to select a group and a fleet!", {"", "", "x"},
      {{1}, {2}, {3, ships}}, {"6", "Alpha", "1"}, {"B 6 Alpha 1"}},
     {K::SendFleet, Both, "You have to select a fleet and a planet!", {"", ""}, {{1}, {2}}, {"Alpha", "Venus"},
      {"S Alpha Venus"}},
-    {K::InterceptFleet, Both, "You have to select a planet and a fleet!", {"", ""}, {{1}, {2}},
-     {"Venus", "Alpha"}, {"I Alpha Venus"}},
+    {K::InterceptFleet, Both, "You have to select a planet and a fleet!", {"", ""}, {{1}, {2}}, {"Venus", "Alpha"},
+     {"I Alpha Venus"}},
     {K::MergeFleets, Both, "You have to select the two fleets to merge!", {"", " Alpha"},
      {{1}, {0, "You have to select two different fleets!"}}, {"Alpha", "Beta"}, {"J Alpha Beta"}},
     {K::Production, NotBlind, "You have to select a planet and something to produce!", {"", ""}, {{1}, {2}},
      {"Mars", "Cruiser"}, {"P Mars Cruiser"}},
-    {K::Production, BlindOnly, "You have to select a planet and something to produce!",
-     {"", "", "1", "2", "3", "4"}, {{1}, {2}}, {"Mars", "Cruiser", "1", "2", "3", "4"},
-     {"P Mars Cruiser 1 2 3 4"}},
+    {K::Production, BlindOnly, "You have to select a planet and something to produce!", {"", "", "1", "2", "3", "4"},
+     {{1}, {2}}, {"Mars", "Cruiser", "1", "2", "3", "4"}, {"P Mars Cruiser 1 2 3 4"}},
     // Peace or war on oneself, except in Blind Galaxy, where the own race ends the list.
     {K::Peace, Both, "You have to select a race!", {""}, {{1}}, {"Zorgons"}, {"A Zorgons"}},
     {K::Peace, NotBlind, nullptr, {"Orion"}, {{0, "You can't declare peace on yourself!"}}, {"Zorgons"},
      {"A Zorgons"}},
     {K::Peace, BlindOnly, nullptr, {"Orion"}, {}, {"Orion"}, {"A Orion"}},
-    {K::War, NotBlind, nullptr, {"Orion"}, {{0, "You can't declare war on yourself!"}}, {"Klingons"},
-     {"W Klingons"}},
+    {K::War, NotBlind, nullptr, {"Orion"}, {{0, "You can't declare war on yourself!"}}, {"Klingons"}, {"W Klingons"}},
     {K::War, BlindOnly, nullptr, {"Orion"}, {}, {"Orion"}, {"W Orion"}},
     {K::Guard, Both, "You have to select a race!", {""}, {{1}}, {"Zorgons"}, {"H Zorgons"}},
     {K::EraseFleet, Both, "You have to select a fleet!", {""}, {{1}}, {"Alpha"}, {"E Alpha"}},
@@ -101,8 +98,8 @@ const FormRow formRows[] = {
     // A planet's new name must be no planet's name, alternative names included.
     {K::RenamePlanet, Both, "You have to select a planet and to enter a new name for it!", {"", "Ares"},
      {{1}, {0, "There exists a planet with this name already!"}}, {"Mars", "Phobos"}, {"N Mars Phobos"}},
-    {K::BreakShips, Both, "You have to select a group and to enter a number of ships!", {"", "3a"},
-     {{1}, {2, ships}}, {"1", "3"}, {"B 1 3"}},
+    {K::BreakShips, Both, "You have to select a group and to enter a number of ships!", {"", "3a"}, {{1}, {2, ships}},
+     {"1", "3"}, {"B 1 3"}},
     {K::Scrap, Both, "You have to select a group!", {"", "all"}, {{1}, {2, ships}}, {"1", "2"}, {"X 1 2"}},
     {K::Upgrade, Both, "You have to select a group!", {"", "1.5"}, {{1}, {2, ships}}, {"1", ""}, {"G 1"}},
     {K::Unload, Both, "You have to select a group!", {"", "2"}, {{1}}, {"1", "2"}, {"U 1 2"}},
@@ -124,29 +121,29 @@ const FormRow formRows[] = {
      {"D FLEET Omega"}},
     {K::SetPassword, Both, "You have to enter a new password!", {""}, {{1}}, {"secret"}, {"Y secret"}},
     {K::Address, Both, "You have to enter a new address!", {""}, {{1}}, {"o@x.org"}, {"Z o@x.org"}},
-    {K::XCenter, Both, "The new value is no valid number!", {"12,5"}, {{1}}, {"-12.5"}, {"O XCENTER -12.5"}},
+    {K::XCenter, Both, "The new value is no valid number!", {"12,5"}, {{1}}, {" -12.5 "}, {"O XCENTER -12.5"}},
     {K::YCenter, Both, "The new value is no valid number!", {""}, {{1}}, {"7"}, {"O YCENTER 7"}},
     // A design: every field filled first, then each value a number, whole attacks, parts 0 or >= 1.
     {K::Design, Both, "You have to fill out the form completely!", {"", "x", "1.5", "0.5", "", "a"},
-     {{1}, {5}, {2, number}, {3, "The attack number has to be a whole number"},
-      {4, "The number has to be 0 or at least 1!"}, {6, number}},
+     {{1}, {5}, {2, number}, {3, "The attack number has to be a whole number"}, {4, atLeastOne}, {6, number}},
      {"Scout", "1", "0", "0", "0", "0"}, {"D Scout 1 0 0 0 0"}},
-    {K::MapArea, Both, "You have to fill out the form completely!", {"", "", "30"}, {{1}, {2}},
-     {"10", "20", "30"}, {"M 10 20 30"}},
+    {K::Design, Both, nullptr, {"Scout", "2,5", "3.0", "-2", "0.99", "12.75"},
+     {{2, number}, {4, atLeastOne}, {5, atLeastOne}}, {"Scout", "1", "3.0", "1", "0", "12.75"},
+     {"D Scout 1 3.0 1 0 12.75"}},
+    {K::MapArea, Both, "You have to fill out the form completely!", {"", "", "30"}, {{1}, {2}}, {"10", "20", "30"},
+     {"M 10 20 30"}},
     {K::SetRoute, Both, "You have to select a planet and a cargo type!", {"", "", "Earth"}, {{1}, {2}},
      {"Mars", "CAP", "Earth"}, {"R Mars CAP Earth"}},
     {K::Status, Both, "You have to select a planet!", {"", "war", ""},
-     {{1},
-      {0, "It's not allowed to left only one of the fields \"Status\" and \"Race\" blank!\r\n"
-          "Left both of them blank to erase the status."}},
+     {{1}, {0, "It's not allowed to left only one of the fields \"Status\" and \"Race\" blank!\r\n" "Left both of them blank to erase the status."}},
      {"Mars", "war", "Zorgons"}, {"K Mars war Zorgons"}},
     {K::Option, Both, nullptr, {"off", "TWOCOL"}, {}, {"off", "TWOCOL"}, {"O NO TWOCOL"}},
     {K::Forecast, Both, nullptr, {"off", "5x"},
      {{2, number}, {0, "A turn number is only allowed, if the option is switched on!"}}, {"on", "5"},
      {"O FORECAST 5"}},
     // Fields as chosen from lists or typed: a group entry with its description, blanks.
-    {K::SendGroup, Both, nullptr, {"  5 ( 12 Cruiser at Mars)", " Venus "}, {}, {"  5 ( 12 Cruiser at Mars)", " Venus "},
-     {"S 5 Venus"}},
+    {K::SendGroup, Both, nullptr, {"  5 ( 12 Cruiser at Mars)", " Venus "}, {},
+     {"  5 ( 12 Cruiser at Mars)", " Venus "}, {"S 5 Venus"}},
     {K::RenamePlanet, Both, nullptr, {"Mars", " New  Mars "}, {}, {"Mars", " New  Mars "}, {"N Mars New__Mars"}},
     // Tech levels are written all four (0 for none given) or not at all.
     {K::Production, BlindOnly, nullptr, {"Mars", "Cruiser", "1.5"}, {}, {"Mars", "Cruiser", "1.5"},
@@ -155,6 +152,7 @@ const FormRow formRows[] = {
     // Fields left empty: the status erased, the forecast option without a turn.
     {K::Status, Both, nullptr, {"Mars", "", ""}, {}, {"Mars", "", ""}, {"K Mars"}},
     {K::Forecast, Both, nullptr, {"off", ""}, {}, {"off", ""}, {"O NO FORECAST"}},
+    {K::Forecast, Both, nullptr, {"on", "1.5"}, {{2, number}}, {"on", "12"}, {"O FORECAST 12"}},
     {K::LoadAndSend, Both, "You have to select a cargo type, a group and a planet!", {"", "", "", "3a"},
      {{1}, {2}, {3}, {4, ships}}, {"COL", "2", "Venus", "4"}, {"L 2 COL 4", "S MAX Venus"}},
 };
@@ -204,26 +202,6 @@ TEST(OrderForms, OrdersFromFieldsTheWindowRefuses)
     EXPECT_EQ(ordersOf(*orderForm(K::BreakFleet, gtBlind), {"6", ""}), Lines{"B 6 FLEET"});
 }
 
-// The numbers of text fields beyond those of the forms above: a design part weighs 0 or at least
-// 1, attacks are whole, a turn is a whole number; blanks around a number do not count.
-TEST(OrderForms, NumbersOfTextFields)
-{
-    using N = NumberRule;
-    const char* atLeastOne = "The number has to be 0 or at least 1!";
-    const struct {
-        NumberRule rule;
-        const char* text;
-        const char* message;
-    } rows[] = {
-        {N::DesignPart, "12.75", ""}, {N::DesignPart, "0.99", atLeastOne}, {N::DesignPart, "-2", atLeastOne},
-        {N::DesignPart, "2,5", number}, {N::AttackCount, "3.0", ""}, {N::AttackCount, "0", ""},
-        {N::TurnNumber, "", ""}, {N::TurnNumber, "1.5", number}, {N::Ships, " 3 ", ""}, {N::Amount, "2.5", ""},
-        {N::Value, " -7 ", ""}, {N::None, "x", ""},
-    };
-    for (const auto& row : rows)
-        EXPECT_EQ(test::said(checkFieldNumber(row.rule, row.text)), row.message) << row.text;
-}
-
 TEST(CommandChoices, ComeFromTheTurnAndTheMove)
 {
     Game game = test::moveGame();
@@ -250,9 +228,8 @@ TEST(CommandChoices, ComeFromTheTurnAndTheMove)
     EXPECT_EQ(c.list(ChoiceList::RouteCargo), (Lines{"CAP", "MAT", "COL"}));
 
     // The same move shown as sentences gives the same lists.
-    const Lines natural = {"#Galaxy game: Lyra, racename: Orion", "Create fleet Delta",
-                           "Design the new shiptype Scout drive: 1 attacks: 0 weapons: 0 shields: 0 cargo: 0", "#End"};
-    const CommandChoices n = CommandChoices::of(game, natural, MoveForm::Natural);
+    const CommandChoices n = CommandChoices::of(game, {"#Galaxy game: Lyra, racename: Orion", "Create fleet Delta",
+        "Design the new shiptype Scout drive: 1 attacks: 0 weapons: 0 shields: 0 cargo: 0", "#End"}, MoveForm::Natural);
     EXPECT_EQ(n.fleets, c.fleets);
     EXPECT_EQ(n.shipTypes, c.shipTypes);
 
