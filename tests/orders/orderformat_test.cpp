@@ -120,10 +120,7 @@ TEST(ConvertOrderLine, OneWayOtherWordingsAndUnrecognisedLines)
     EXPECT_EQ(ConvertOrderLine("Quit the game", zorgons), "Q Zorgons");
 }
 
-Result<RawMove> read(std::string_view text, MoveForm form)
-{
-    return readMove(text, form, OrderContext(test::moveGame()));
-}
+Result<RawMove> read(std::string_view text, MoveForm form) { return readMove(text, form, OrderContext(test::moveGame())); }
 
 TEST(ReadMove, DropsCommentsShortensCommandWordsAndStopsAtTheEnd)
 {
