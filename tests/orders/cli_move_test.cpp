@@ -32,9 +32,11 @@ TEST(CliMove, OutputMessagesAndExitStatus)
          "Load cargo CAP onto 2 ships of group 3\nSend group MAX to planet 56 ; ETA ? turns\nMessage to Beta:\n"
          "   Hello\nEnd of message\n#End\n", ""},
         {{"convert", move, "--to", "raw"}, 0,
-         "#GALAXY Lyra Alpha pw\nS 1 56 ; ETA ? turns\nL 3 CAP 2\nS MAX 56 ; ETA ? turns\n@ Beta\nHello\n@\n#END\n", ""},
+         "#GALAXY Lyra Alpha pw\nS 1 56 ; ETA ? turns\nL 3 CAP 2\nS MAX 56 ; ETA ? turns\n@ Beta\nHello\n@\n#END\n",
+         ""},
         {{"eta", move, "--turn", turn}, 0,
-         "#GALAXY Lyra Alpha pw\nS 1 56 ; ETA 4 turns\nL 3 CAP 2\nS MAX 56 ; ETA 5 turns\n@ Beta\nHello\n@\n#END\n", ""},
+         "#GALAXY Lyra Alpha pw\nS 1 56 ; ETA 4 turns\nL 3 CAP 2\nS MAX 56 ; ETA 5 turns\n@ Beta\nHello\n@\n#END\n",
+         ""},
         {{"check", move, "--turn", turn}, 0, "Move seems to be correct.\n", ""},
         {{"check", wrong, "--turn", turn}, 0,
          "Error in line \"S 1 Nowhere ; ETA ? turns\": Planet does not exists.\n"

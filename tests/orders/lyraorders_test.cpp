@@ -27,9 +27,9 @@ const char* const raceFolders[] = {"alpha", "beta", "gamma", "delta", "epsilon_e
 const char* const unknownFile = "race_1.1";
 const std::string unknownLine = "= Alice_Alpha";
 
-std::string report(const std::string& folder, int turn)
+std::string report(const std::string& race, int turn)
 {
-    return test::corpusDir() + "gng-game1/" + folder + "/" + folder + std::to_string(turn) + ".txt";
+    return test::corpusDir() + "gng-game1/" + race + "/" + race + std::to_string(turn) + ".txt";
 }
 
 // The game's two orders that the server refused, as its reports echo them with an error line
@@ -57,7 +57,8 @@ TEST(LyraOrders, EveryRaceMoveReadsConvertsAndChecksAgainstItsTurn)
             const std::size_t at = text.find(unknownLine + "\n");
             ASSERT_NE(at, std::string::npos);
             const int line = 1 + static_cast<int>(std::count(text.begin(), text.begin() + static_cast<long>(at), '\n'));
-            EXPECT_EQ(readMove(text, MoveForm::Raw, {}).error(), Failure(unrecognizedMessage(unknownLine), "", line));
+            EXPECT_EQ(readMove(text, MoveForm::Raw, {}).error().text(), "line " + std::to_string(line) + ": " +
+                                                                           unrecognizedMessage(unknownLine));
             text.erase(at, unknownLine.size() + 1);
         }
         // The header's last word is the turn the orders are for (the file's T). The server carries

@@ -230,7 +230,8 @@ TEST_F(MoveEditorTest, SelectingAndEditingLines)
 TEST_F(MoveEditorTest, CommandsListAndAddingACommand)
 {
     load({});
-    EXPECT_EQ(editor.addCommand(-1, InsertMode::Below).message, "Please select a command from the 'Commands'-list first");
+    EXPECT_EQ(editor.addCommand(-1, InsertMode::Below).message,
+              "Please select a command from the 'Commands'-list first");
     using A = CommandRequest::Action;
     // Game type, display, number of entries, an entry and what choosing it does.
     const std::tuple<std::int32_t, MoveForm, std::size_t, int, const char*, A> rows[] = {
@@ -373,10 +374,13 @@ TEST_F(MoveEditorTest, FailuresLeaveTheMoveAsItWas)
         {[&] { return editor.readText("#GALAXY Lyra Orion\r\n= Alice\r\n"); },
          Failure(unrecognizedMessage("= Alice"), "", 2)},
         {[&] { return editor.getFromClipboard(std::nullopt); }, Failure("Clipboard contains no plain text!")},
-        {[&] { return editor.loadFile(missing); }, Failure("Could not read " + missing + ": No such file or directory", missing)},
-        {[&] { return editor.loadFile(dir.file("bad.txt")); }, Failure(unrecognizedMessage("= Alice"), dir.file("bad.txt"), 5)},
+        {[&] { return editor.loadFile(missing); },
+         Failure("Could not read " + missing + ": No such file or directory", missing)},
+        {[&] { return editor.loadFile(dir.file("bad.txt")); },
+         Failure(unrecognizedMessage("= Alice"), dir.file("bad.txt"), 5)},
         {[&] { return editor.setMoveForm(MoveForm::Raw); }, Failure(noRawForm, "", 3)},
-        {[&] { return editor.clipboardText() ? Status() : Status(editor.clipboardText().error()); }, Failure(noRawForm, "", 3)},
+        {[&] { return editor.clipboardText() ? Status() : Status(editor.clipboardText().error()); },
+         Failure(noRawForm, "", 3)},
         {[&] { return editor.saveAs(dir.file("move.txt")); }, Failure(noRawForm, "", 3)},
     };
     for (const auto& [operation, failure] : failures) {

@@ -92,7 +92,8 @@ INSTANTIATE_TEST_SUITE_P(Cases, EtaTest, testing::ValuesIn(etaCases),
 TEST(RecalculateEtas, LeavesMessagesAloneAndStartsAtTheGivenLine)
 {
     const Game game = test::moveGame();
-    test::Strings lines = {"#GALAXY Lyra Orion", "S 1 Venus ; ETA 1 turns", "@", "S 1 Venus ; x", "@", "S 3 Venus", "#END"};
+    test::Strings lines = {"#GALAXY Lyra Orion", "S 1 Venus ; ETA 1 turns", "@", "S 1 Venus ; x", "@", "S 3 Venus",
+                           "#END"};
     RecalculateEtas(lines, MoveForm::Raw, 2, game);
     EXPECT_EQ(lines, (test::Strings{"#GALAXY Lyra Orion", "S 1 Venus ; ETA 1 turns", "@", "S 1 Venus ; x", "@",
                                     "S 3 Venus ; ETA ? turns", "#END"}));
@@ -100,29 +101,22 @@ TEST(RecalculateEtas, LeavesMessagesAloneAndStartsAtTheGivenLine)
     EXPECT_EQ(lines[0] + "|" + lines[1], "#GALAXY Lyra Orion|S 1 Venus ; ETA 5 turns");
 }
 
-// A real turn: Alpha's groups at Alcyone (33.81,35.70) and planet 56 (61.11,33.65), 27.38 apart.
+// A real turn: Alpha's groups at Alcyone (33.81,35.70) and planet 56 (61.11,33.65), 27.38 apart. A Lancer
+// (speed 8.89) takes 3.08 turns, an empty Freighter (10) 2.74, one with 7.5 CAP (5.71) 4.79, with 20 COL
+// over 9 ships (8.18) 3.35; group 19 is in hyperspace, Gemma 26.64 away from Alcyone, Atlantis no planet.
 TEST(RecalculateEtas, RealTurn)
 {
     ORRERY_REQUIRE_CORPUS();
     test::TempDir dir;
     ASSERT_TRUE(test::copyCorpus("gng-game1/alpha", dir.path()));
-    Game game = test::loadTurn(dir.file("alpha15.txt"));
-    std::vector<std::string> lines = {"#GALAXY Lyra Alpha",
-                                      "S 1 56",      // Lancer, speed 8.89: 3.08 turns
-                                      "S 3 56",      // Freighter empty, speed 10: 2.74
-                                      "L 3 CAP 2",   // 7.5 CAP each: speed 5.71
-                                      "S MAX 56",    //   4.79
-                                      "L 3 COL",     // 20 COL over 9 ships: speed 8.18
-                                      "S 3 56",      //   3.35
-                                      "S 19 Alcyone", // in hyperspace
-                                      "S 1 Gemma",   // 26.64 away
-                                      "S 1 Atlantis", // no such planet
-                                      "#END"};
+    const Game game = test::loadTurn(dir.file("alpha15.txt"));
+    test::Strings lines = {"#GALAXY Lyra Alpha", "S 1 56", "S 3 56", "L 3 CAP 2", "S MAX 56", "L 3 COL", "S 3 56",
+                           "S 19 Alcyone", "S 1 Gemma", "S 1 Atlantis", "#END"};
     RecalculateEtas(lines, MoveForm::Raw, 1, game);
-    EXPECT_EQ(lines, (std::vector<std::string>{"#GALAXY Lyra Alpha", "S 1 56 ; ETA 4 turns", "S 3 56 ; ETA 3 turns",
-                                               "L 3 CAP 2", "S MAX 56 ; ETA 5 turns", "L 3 COL",
-                                               "S 3 56 ; ETA 4 turns", "S 19 Alcyone ; ETA ? turns",
-                                               "S 1 Gemma ; ETA 3 turns", "S 1 Atlantis ; ETA ? turns", "#END"}));
+    EXPECT_EQ(lines, (test::Strings{"#GALAXY Lyra Alpha", "S 1 56 ; ETA 4 turns", "S 3 56 ; ETA 3 turns", "L 3 CAP 2",
+                                    "S MAX 56 ; ETA 5 turns", "L 3 COL", "S 3 56 ; ETA 4 turns",
+                                    "S 19 Alcyone ; ETA ? turns", "S 1 Gemma ; ETA 3 turns",
+                                    "S 1 Atlantis ; ETA ? turns", "#END"}));
 }
 
 } // namespace

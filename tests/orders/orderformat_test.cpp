@@ -1,5 +1,5 @@
-// The order format: raw and natural lines of every command, header and end lines, message
-// blocks, reading a move text, and the command lists.
+// The order format: raw and natural lines of every command, header and end lines, message blocks,
+// reading a move text and where it fails, command letters in lower case.
 
 #include "movechecker.h"
 #include "movegame.h"
@@ -72,14 +72,12 @@ const Row commandRows[] = {
     {"N \"Old Town\" \"open", "Rename planet \"Old Town\" to \"open"},
 };
 
-class CommandRowTest : public testing::TestWithParam<Row> {
-protected:
-    Game game = test::moveGame();
-};
+class CommandRowTest : public testing::TestWithParam<Row> {};
 
 TEST_P(CommandRowTest, RawToNaturalAndBack)
 {
     const Row& row = GetParam();
+    const Game game = test::moveGame();
     const std::string natural = ConvertOrderLine(row.raw, game);
     EXPECT_EQ(natural, row.natural);
     EXPECT_EQ(ConvertOrderLine(natural, game), row.raw);
@@ -110,8 +108,9 @@ TEST(ConvertOrderLine, OneWayOtherWordingsAndUnrecognisedLines)
         {"Load 20 cargo CAP onto all ships of group 12", ""},
     };
     for (const Row& row : rows) EXPECT_EQ(ConvertOrderLine(row.raw, game), row.natural) << row.raw;
-    for (const char* line : {"", "A", "S", "Z", "= Alice", "@ Zorgons", "1 2 3", "Fly to Mars", "Declare love on race X",
-                             "Set something", "End of message", "Erase everything", "Set option MAP maybe"})
+    for (const char* line : {"", "A", "S", "Z", "= Alice", "@ Zorgons", "1 2 3", "Fly to Mars",
+                             "Declare love on race X", "Set something", "End of message", "Erase everything",
+                             "Set option MAP maybe"})
         EXPECT_EQ(ConvertOrderLine(line, game), "") << line;
 
     Game zorgons = game;
@@ -120,7 +119,7 @@ TEST(ConvertOrderLine, OneWayOtherWordingsAndUnrecognisedLines)
     EXPECT_EQ(ConvertOrderLine("Quit the game", zorgons), "Q Zorgons");
 }
 
-Result<RawMove> read(std::string_view text, MoveForm form) { return readMove(text, form, OrderContext(test::moveGame())); }
+Result<RawMove> read(std::string_view move, MoveForm as) { return readMove(move, as, OrderContext(test::moveGame())); }
 
 TEST(ReadMove, DropsCommentsShortensCommandWordsAndStopsAtTheEnd)
 {
@@ -133,11 +132,10 @@ TEST(ReadMove, DropsCommentsShortensCommandWordsAndStopsAtTheEnd)
     // The line of the text each kept line was read from.
     EXPECT_EQ(raw->fileLines, (std::vector<int>{1, 3, 7, 8, 9}));
     // "Declare" is cut to its letter, not understood: a design without values.
-    EXPECT_EQ(read(text, MoveForm::Natural).valueOr({}).lines, (Lines{"#Galaxy game: Lyra, racename: Orion, password: secret",
-                                     "Send group 1 to planet Venus",
-                                     "Intercept ships at planet Mars with all ships of group 1",
-                                     "Design the new shiptype Zorgons drive:  attacks:  weapons:  shields:  cargo:",
-                                     "#End"}));
+    EXPECT_EQ(read(text, MoveForm::Natural).valueOr({}).lines,
+              (Lines{"#Galaxy game: Lyra, racename: Orion, password: secret", "Send group 1 to planet Venus",
+                     "Intercept ships at planet Mars with all ships of group 1",
+                     "Design the new shiptype Zorgons drive:  attacks:  weapons:  shields:  cargo:", "#End"}));
     EXPECT_EQ(raw->game + " " + raw->race + " " + raw->password, "Lyra Orion secret");
     EXPECT_EQ(readRawMove(text)->lines[0], "#GALAXY Lyra Orion secret 14");
     // Bare line feeds end lines too, and no end line is added. Lines with missing arguments (the
@@ -182,7 +180,7 @@ TEST(ReadMove, FailuresGiveTheirMessagesAndTheLineOfTheText)
     for (const auto& [text, message, line] : failures) {
         const Result<RawMove> move = read(text, MoveForm::Raw);
         ASSERT_FALSE(move) << text;
-        EXPECT_EQ(move.error(), Failure(message, "", line)) << text;
+        EXPECT_EQ(move.error().text(), Failure(message, "", line).text()) << text;
     }
     EXPECT_EQ(read("#GALAXY Lyra Orion\r\nL 2 CAP all 20\r\n", MoveForm::Natural)->lines.size(), 2u);
 }
@@ -213,7 +211,8 @@ TEST(LowerCaseCommands, ReadConvertAndCheckAsTheUpperCaseLine)
         EXPECT_EQ(read(text, MoveForm::Natural)->lines.at(1), natural);
         EXPECT_EQ(ConvertOrderLine(written, game), natural);
         EXPECT_EQ(ConvertOrderLine(natural, game), kept);
-        EXPECT_EQ(CheckMove({"#GALAXY Lyra Orion", written, "#END"}, game), *finding ? finding + std::string("\r\n") : "");
+        const std::string findings = CheckMove({"#GALAXY Lyra Orion", written, "#END"}, game);
+        EXPECT_EQ(findings, *finding ? finding + std::string("\r\n") : "");
     }
 }
 

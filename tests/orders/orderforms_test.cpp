@@ -66,7 +66,8 @@ const FormRow formRows[] = {
     {K::Load, BlindOnly, "You have to select a cargo type and a group!", {"", "", "x", "y"},
      {{1}, {2}, {3, ships}, {4, "Ammount of cargo is no number!"}}, {"CAP", "2", "4", "2.5"}, {"L 2 CAP 4 2.5"}},
     {K::Load, BlindOnly, nullptr, {"CAP", "2", "", "y"},
-     {{4, "Ammount of cargo is no number!"}, {0, "If you specify \"Ammount of cargo\", you have to specify \"Number of ships\" also!"}},
+     {{4, "Ammount of cargo is no number!"},
+      {0, "If you specify \"Ammount of cargo\", you have to specify \"Number of ships\" also!"}},
      {"CAP", "2", "4", "2.5"}, {"L 2 CAP 4 2.5"}},
     // A group leaves its fleet as a whole, or in Blind Galaxy some of its ships leave a fleet.
     {K::BreakFleet, NotBlind, "You have to select a group!", {""}, {{1}}, {"6"}, {"B 6 FLEET"}},
@@ -134,7 +135,8 @@ const FormRow formRows[] = {
     {K::SetRoute, Both, "You have to select a planet and a cargo type!", {"", "", "Earth"}, {{1}, {2}},
      {"Mars", "CAP", "Earth"}, {"R Mars CAP Earth"}},
     {K::Status, Both, "You have to select a planet!", {"", "war", ""},
-     {{1}, {0, "It's not allowed to left only one of the fields \"Status\" and \"Race\" blank!\r\n" "Left both of them blank to erase the status."}},
+     {{1}, {0, "It's not allowed to left only one of the fields \"Status\" and \"Race\" blank!\r\n"
+               "Left both of them blank to erase the status."}},
      {"Mars", "war", "Zorgons"}, {"K Mars war Zorgons"}},
     {K::Option, Both, nullptr, {"off", "TWOCOL"}, {}, {"off", "TWOCOL"}, {"O NO TWOCOL"}},
     {K::Forecast, Both, nullptr, {"off", "5x"},
@@ -193,12 +195,8 @@ TEST(OrderForms, EveryFormChecksBuildsAndGivesItsFieldsBack)
         }
     }
     for (std::size_t r = 0; r < used.size(); ++r) EXPECT_GT(used[r], 0) << "row " << r << " is no form's";
-}
-
-// Fields that the window would refuse still make orders when an order is edited: none when the first
-// two fields are empty, and in Blind Galaxy a group without a fleet leaves its fleet.
-TEST(OrderForms, OrdersFromFieldsTheWindowRefuses)
-{
+    // Fields the window refuses: the first two empty make no order; in Blind Galaxy a group without a
+    // fleet (an edited "B 6 FLEET") leaves its fleet.
     EXPECT_EQ(ordersOf(*orderForm(K::SendGroup, gtGalaxyNG), {" ", "", "3"}), Lines());
     EXPECT_EQ(ordersOf(*orderForm(K::BreakFleet, gtBlind), {"6", ""}), Lines{"B 6 FLEET"});
 }
