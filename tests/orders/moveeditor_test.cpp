@@ -84,7 +84,6 @@ struct AddCase {
     const char* failure = ""; // the message when the order cannot be built
 };
 
-
 class AddOrderTest : public MoveEditorTest, public testing::WithParamInterface<AddCase> {};
 
 TEST_P(AddOrderTest, InBothDisplays)
@@ -282,7 +281,6 @@ struct MoveCase {
     int selectedAfter;
     const char* failure = "";
 };
-
 
 class MoveLinesTest : public MoveEditorTest, public testing::WithParamInterface<MoveCase> {};
 

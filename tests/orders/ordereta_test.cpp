@@ -19,8 +19,6 @@ struct EtaCase {
     int eta; // turns; 0: arrives within one turn (no comment), -1: cannot be computed ("?")
 };
 
-
-
 // Speeds in the test turn: a cruiser 10, an empty hauler 10 (7.5 cargo per ship at most), so
 // Mars-Venus (50) takes 5 turns empty, 6 with 2 COL per ship, 9 with 7.5 per ship.
 const EtaCase etaCases[] = {

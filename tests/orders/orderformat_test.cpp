@@ -10,7 +10,6 @@
 
 #include <tuple>
 
-
 namespace orrery {
 namespace {
 
@@ -21,7 +20,6 @@ struct Row {
     const char* raw;
     const char* natural;
 };
-
 
 // Every row of the command table, rows that share a letter with each of their variants.
 const Row commandRows[] = {
