@@ -140,9 +140,10 @@ const AddCase addCases[] = {
      {"B 6 Alpha 1", "B 7 FLEET", "B 6 Beta"}, gtBlind},
     {"BreakShipsReplacesNothing", {"B 1 2", "B 1 FLEET"}, -1, below, K::BreakShips, {"1", "3"},
      {"B 1 2", "B 1 FLEET", "B 1 3"}, "B 1 3"},
-    {"OptionByNameInEitherPlace", {"O NO TWOCOL", "O TWOCOL", "O SORTGROUPS"}, -1, below, K::Option, {"on", "TWOCOL"},
-     {"O SORTGROUPS", "O TWOCOL"}, "O TWOCOL"},
-    {"EraseFleetOrTypeSameName", {"E Alpha", "E Cruiser"}, -1, below, K::EraseType, {"Cruiser"},
+    // An option replaces its lines on, off and with a turn; erasing a fleet replaces erasing a type of that name.
+    {"OptionByNameInEitherPlace", {"O FORECAST 5", "O TWOCOL", "O NO FORECAST"}, -1, below, K::Option,
+     {"on", "FORECAST"}, {"O TWOCOL", "O FORECAST"}, "O FORECAST"},
+    {"EraseFleetOrTypeSameName", {"E Alpha", "E Cruiser"}, -1, below, K::EraseFleet, {"Cruiser"},
      {"E Alpha", "E Cruiser"}, "E Cruiser"},
     {"StatusSamePlanetAndRace", {"K Mars war Zorgons", "K Mars peace Klingons", "K Mars"}, -1, below, K::Status,
      {"Mars", "peace", "Zorgons"}, {"K Mars peace Klingons", "K Mars", "K Mars peace Zorgons"},
