@@ -15,30 +15,38 @@
 //   group 9: 2 Hauler at Mars full of COL (7.5)  group 10: 1 Probe at Mars in fleet Gamma
 
 #include "gamedata.h"
+#include "orderforms.h"
+#include "result.h"
+#include "testkit.h"
+
+#include <algorithm>
+#include <array>
+#include <string>
 
 namespace orrery::test {
 
+// The message of a failed step, empty when it succeeded.
+inline std::string said(const Status& status) { return status ? std::string() : status.error().message; }
+// The fields of a form, the first ones given.
+inline OrderFields fields(std::initializer_list<std::string> values)
+{
+    OrderFields out;
+    std::copy(values.begin(), values.end(), out.begin());
+    return out;
+}
+
+// A group of one of Orion's types (the designs of the types below).
 inline grouprecord moveGroup(double number, const char* type, double ships, const char* at, double distance = 0.0,
                              const char* fleet = "", const char* cargo = "", double quantity = 0.0)
 {
-    grouprecord g;
-    g.name = type;
-    g.groupnumber = number;
-    g.shipcount = ships;
-    g.location = at;
-    g.distance = distance;
+    grouprecord g = makeGroup(number, type, ships, at, distance);
     g.fleet = fleet;
     g.cargotype = cargo;
     g.cargoquantity = quantity;
-    g.drivetech = g.weapontech = g.shieldtech = g.cargotech = 1.0;
     const std::string t = type;
-    if (t == "Cruiser") {
-        g.drive = 10, g.attacks = 1, g.weapons = 5, g.shields = 5;
-    } else if (t == "Hauler") {
-        g.drive = 5, g.cargo = 5;
-    } else if (t == "Probe") {
-        g.shields = 1;
-    }
+    if (t == "Cruiser") g.drive = 10, g.attacks = 1, g.weapons = 5, g.shields = 5;
+    if (t == "Hauler") g.drive = 5, g.cargo = 5;
+    if (t == "Probe") g.shields = 1;
     return g;
 }
 
@@ -47,61 +55,29 @@ inline Game moveGame()
     Game game;
     game.gametype = gtGalaxyNG;
     game.ownrace = "Orion";
-    for (const char* race : {"Orion", "Zorgons", "Klingons"}) {
-        playerrecord p;
-        p.name = race;
-        game.turn.players.push_back(p);
-    }
-    auto type = [&game](const char* name, const char* owner, double drive, double attacks, double weapons,
-                        double shields, double cargo) {
-        shiptyperecord t;
-        t.name = name;
-        t.owner = owner;
-        t.drive = drive, t.attacks = attacks, t.weapons = weapons, t.shields = shields, t.cargo = cargo;
-        t.fromreport = 1;
-        game.shiptypes.push_back(t);
-    };
-    type("Cruiser", "Orion", 10, 1, 5, 5, 0);
-    type("Hauler", "Orion", 5, 0, 0, 0, 5);
-    type("Probe", "Orion", 0, 0, 0, 1, 0);
-    type("Raider", "Zorgons", 8, 1, 2, 2, 0);
-
-    auto planet = [&game](const char* name, double x, double y, int owner, double cap = 0, double col = 0,
-                          double mat = 0) -> planetrecord& {
-        planetrecord p;
-        p.name = name;
-        p.x = x, p.y = y;
-        p.ownercode = owner;
-        p.capital = cap, p.colonists = col, p.material = mat;
-        game.turn.planets.push_back(p);
-        return game.turn.planets.back();
-    };
-    planet("Mars", 0, 0, ocOwn, 100, 20, 0).altname = "Ares";
-    planet("Venus", 30, 40, ocUninhabited);
-    planet("Earth", 3, 4, ocOwn).producing = "Cruiser";
-    planet("Zorg", 10, 0, ocOther).owner = "Zorgons";
-    planet("Pluto", unknownvalue, unknownvalue, ocOther);
+    for (const char* race : {"Orion", "Zorgons", "Klingons"}) game.turn.players.push_back(makePlayer(race));
+    game.shiptypes = {makeShipType("Cruiser", "Orion", 10, 1, 5, 5, 0), makeShipType("Hauler", "Orion", 5, 0, 0, 0, 5),
+                      makeShipType("Probe", "Orion", 0, 0, 0, 1, 0), makeShipType("Raider", "Zorgons", 8, 1, 2, 2, 0)};
+    auto& planets = game.turn.planets;
+    planets = {makePlanet("Mars", 0, 0, ocOwn), makePlanet("Venus", 30, 40, ocUninhabited),
+               makePlanet("Earth", 3, 4, ocOwn), makePlanet("Zorg", 10, 0, ocOther),
+               makePlanet("Pluto", unknownvalue, unknownvalue, ocOther)};
+    planets[0].altname = "Ares";
+    planets[0].capital = 100, planets[0].colonists = 20;
+    planets[2].producing = "Cruiser";
+    planets[3].owner = "Zorgons";
 
     racegrouprecord own;
     own.name = "Orion";
-    own.groups = {
-        moveGroup(1, "Cruiser", 5, "Mars"),
-        moveGroup(2, "Hauler", 10, "Mars"),
-        moveGroup(3, "Cruiser", 4, "Venus", 10),
-        moveGroup(4, "Hauler", 2, "Zorg"),
-        moveGroup(5, "Probe", 3, "Mars"),
-        moveGroup(6, "Cruiser", 1, "Mars", 0, "Alpha"),
-        moveGroup(7, "Hauler", 1, "Mars", 0, "Alpha", "COL", 2.5),
-        moveGroup(8, "Cruiser", 2, "Venus", 12, "Beta"),
-        moveGroup(9, "Hauler", 2, "Mars", 0, "", "COL", 7.5),
-        moveGroup(10, "Probe", 1, "Mars", 0, "Gamma"),
-    };
+    own.groups = {moveGroup(1, "Cruiser", 5, "Mars"), moveGroup(2, "Hauler", 10, "Mars"),
+                  moveGroup(3, "Cruiser", 4, "Venus", 10), moveGroup(4, "Hauler", 2, "Zorg"),
+                  moveGroup(5, "Probe", 3, "Mars"), moveGroup(6, "Cruiser", 1, "Mars", 0, "Alpha"),
+                  moveGroup(7, "Hauler", 1, "Mars", 0, "Alpha", "COL", 2.5),
+                  moveGroup(8, "Cruiser", 2, "Venus", 12, "Beta"), moveGroup(9, "Hauler", 2, "Mars", 0, "", "COL", 7.5),
+                  moveGroup(10, "Probe", 1, "Mars", 0, "Gamma")};
     game.turn.racegroups.push_back(own);
-    for (const char* fleet : {"Alpha", "Beta", "Gamma"}) {
-        fleetrecord f;
-        f.name = fleet;
-        game.turn.fleets.push_back(f);
-    }
+    game.turn.fleets.resize(3);
+    for (std::size_t i = 0; i < 3; ++i) game.turn.fleets[i].name = std::array{"Alpha", "Beta", "Gamma"}[i];
     return game;
 }
 
