@@ -218,7 +218,9 @@ TEST(MoveCheck, RealOrderFilesOfAPlayer)
         const std::string findings = editor.checkCurrentMove();
         EXPECT_EQ(findings.find("Syntax error in first line"), std::string::npos);
         clean += findings.empty();
-        if (!findings.empty()) EXPECT_EQ(findings.substr(findings.size() - 2), "\r\n");
+        if (!findings.empty()) {
+            EXPECT_EQ(findings.substr(findings.size() - 2), "\r\n");
+        }
     }
     EXPECT_GE(read, 45);
     EXPECT_GE(clean, 38);

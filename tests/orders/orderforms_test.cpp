@@ -189,7 +189,9 @@ TEST(OrderForms, EveryFormChecksBuildsAndGivesItsFieldsBack)
                 const OrderForm& edited = *orderForm(orders[0].kind, gametype);
                 const OrderFields back = formFieldsOf(edited, orders[0]);
                 EXPECT_EQ(ordersOf(edited, back), row.orders);
-                if (row.fieldsComeBack) EXPECT_EQ(back, fields);
+                if (row.fieldsComeBack) {
+                    EXPECT_EQ(back, fields);
+                }
             }
             EXPECT_GT(rows, 0) << "no row for the form of kind " << static_cast<int>(form->kind);
         }
