@@ -201,6 +201,7 @@ TEST(MapZoom, ZoomAndScrollToSavedPosition)
              Row{"zoom to: stored zoom and scroll", true, 200, 17, 10, 300, 200, 10, 300, 200, 0, 0},
              Row{"zoom to: stored scroll limited to the range", true, 200, 17, 10, 5000, 5000, 10, 1255, 1420, 0, 0},
              Row{"zoom to: stored zoom, no scroll: the middle", true, 200, 17, 10, -1, -1, 10, 627, 710, 0, 0},
+             Row{"zoom to: stored scroll at the top left corner", true, 200, 17, 10, 0, 0, 10, 0, 0, 0, 0},
              Row{"zoom to: small canvas is centred", true, 200, 17, 2, 50, 50, 2, 0, 0, 172, 90},
              Row{"scroll to: the zoom stays, the stored scroll", false, 200, 10, 3, 300, 200, 10, 300, 200, 0, 0},
              Row{"scroll to: the zoom stays, the middle", false, 200, 10, 3, -1, -1, 10, 627, 710, 0, 0},
