@@ -154,7 +154,7 @@ TEST(MoveCheck, FindingsOfMoves)
           "Error in line \"L 9 COL\":\r\n   Group is already fully loaded."}},
         {"ErasingTypes", 0, {orion, "E cruiser", "D Frigate 10 1 5 5 0", "E Frigate", "E Alpha"},
          {"Error in line \"E cruiser\": Ships of this type still exist."}},
-        {"MapArea", 0, {orion, "M 0 10 2x", "M 5 5 5", "M -1"},
+        {"MapArea", 0, {orion, "M 0 10 2x", "M 1 5 1", "M -1"},
          {"Error in line \"M 0 10 2x\": Values has to be at least 1.", "Syntax error in line: M 0 10 2x",
           "Error in line \"M -1\": Values has to be at least 1.", "Syntax error in line: M -1",
           "Syntax error in line: M -1"}},

@@ -55,6 +55,7 @@ const EtaCase etaCases[] = {
     {"NewFleetWithAJoiningGroup", {"Create fleet Delta", "Add all ships of group 1 to fleet Delta"},
      "Send fleet Delta to planet Venus", 5},
     {"FleetOfNoDrive", {}, "Send fleet Gamma to planet Venus", 0},
+    {"DriveTechnologyCounts", {}, "S 12 Venus", 3},
 };
 
 class EtaTest : public testing::TestWithParam<EtaCase> {
@@ -63,6 +64,8 @@ protected:
         Game g = test::moveGame();
         g.turn.racegroups[0].groups.push_back(test::moveGroup(11, "Cruiser", 3, "Mars"));
         g.turn.racegroups[0].groups.back().inbattle = 1; // group 11: a battle entry, which cannot move
+        g.turn.racegroups[0].groups.push_back(test::moveGroup(12, "Cruiser", 1, "Mars"));
+        g.turn.racegroups[0].groups.back().drivetech = 2; // group 12: speed 20
         return g;
     }();
 };
