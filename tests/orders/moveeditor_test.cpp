@@ -314,6 +314,7 @@ const MoveCase moveCases[] = {
      {"@ Zorgons", "hi", "@", "A Zorgons", "V Mars"}, 1},
     {"LinePassesABlock", {"A Zorgons", "@", "a", "b", "@", "V Mars"}, 6, up,
      {"A Zorgons", "V Mars", "@", "a", "b", "@"}, 2},
+    {"LinePassesABlockAtTheTop", {"@", "a", "@", "V Mars"}, 4, up, {"V Mars", "@", "a", "@"}, 1},
     {"LinePassesABlockDownwards", {"A Zorgons", "@", "a", "@", "V Mars"}, 1, down,
      {"@", "a", "@", "A Zorgons", "V Mars"}, 4},
     {"BlockDownPastABlock", {"@ Zorgons", "x", "@", "@", "y", "@"}, 1, down, {"@", "y", "@", "@ Zorgons", "x", "@"},
