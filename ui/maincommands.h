@@ -100,7 +100,7 @@ struct MainCommandEntry {
     int barRow = -1;           // 0 first row, 1 second row, -1 not in the bar
     int barLeft = 0;           // left edge in the bar's design (pixels)
     const char* glyph = nullptr;
-    std::optional<ToggleIndex> toggle; // the display toggle it switches
+    std::optional<ToggleIndex> toggle = std::nullopt; // the display toggle it switches
     HelpTopic help = HelpTopic::None;  // the help page it opens
 };
 
