@@ -28,5 +28,9 @@ int commandOpen(const std::vector<std::string>& args);
 // orrery-cli move eta FILE --turn PATH/NAME<n>EXT
 // A check that finds something is a result, not a failure: it exits 0 too.
 int commandMove(const std::vector<std::string>& args);
+// orrery-cli design D A W S C [--tech dT wT sT cT] [--planet POP IND RES MAT] [--json]
+int commandDesign(const std::vector<std::string>& args);
+// orrery-cli forecast SIZE POP IND RES [--json]
+int commandForecast(const std::vector<std::string>& args);
 
 } // namespace orrery::cli

@@ -3,6 +3,7 @@
 //   orrery-cli turn PATH/NAME<n>EXT [--json]   read turn n as the program shows it
 //   orrery-cli open PATH/NAME0EXT [--gametype N] [--json]   create and start a configuration
 //   orrery-cli move convert|check|eta FILE ...   the orders editor
+//   orrery-cli design D A W S C [...] / forecast SIZE POP IND RES   the calculators
 
 #include "commands.h"
 #include "gamedata.h"
@@ -31,6 +32,12 @@ const char* const helpText =
     "  orrery-cli move check FILE --turn PATH/NAME<n>EXT\n"
     "  orrery-cli move eta FILE --turn PATH/NAME<n>EXT\n"
     "      converts, checks or recalculates the arrival times of an order file\n"
+    "  orrery-cli design D A W S C [--tech dT wT sT cT] [--planet POP IND RES MAT] [--json]\n"
+    "      the ship designer: mass, speed, kill probability, weapon strengths needed, cost and\n"
+    "      capacity of a design (technologies 1 unless given), ships per turn at a planet\n"
+    "  orrery-cli forecast SIZE POP IND RES [--json]\n"
+    "      the planet forecast: production, ship mass and technology now and at full population\n"
+    "      (-1 for a value that is not known)\n"
     "\n"
     "Bad input gives a one-line message and exit status 2.\n";
 
@@ -119,5 +126,7 @@ int main(int argc, char** argv)
     if (command == "turn") return commandTurn(args);
     if (command == "open") return commandOpen(args);
     if (command == "move") return commandMove(args);
+    if (command == "design") return commandDesign(args);
+    if (command == "forecast") return commandForecast(args);
     return badArguments("unknown command " + command);
 }

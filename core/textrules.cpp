@@ -136,6 +136,11 @@ double readNumberOrUnknown(std::string_view text) { return text.empty() ? -1.0 :
 
 bool isNumber(std::string_view text) { return !text.empty() && numberPrefix(text) == text.size(); }
 
+bool isNumberInProgress(std::string_view text)
+{
+    return text.size() >= 2 && text.back() == '.' && text[text.size() - 2] != '.';
+}
+
 std::int32_t truncToInt(double value)
 {
     if (std::isnan(value)) return 0;

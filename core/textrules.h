@@ -53,6 +53,9 @@ double readNumber(std::string_view text);
 double readNumberOrUnknown(std::string_view text);
 // True when the whole field is a number.
 bool isNumber(std::string_view text);
+// A number being typed: at least two characters, the last a point and the one before not
+// ("12." on the way to "12.5"). Input fields accept it silently while the user types.
+bool isNumberInProgress(std::string_view text);
 // A real number converted to a 32-bit integer by dropping the fraction; out-of-range values and
 // NaN are clamped so that broken input never gives undefined behaviour.
 std::int32_t truncToInt(double value);

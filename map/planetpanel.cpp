@@ -1,5 +1,6 @@
 #include "planetpanel.h"
 
+#include "forecast.h"
 #include "mapinteraction.h"
 #include "textrules.h"
 
@@ -26,9 +27,6 @@ std::string fieldText(const char* prefix, const shortname& value)
 {
     return value.empty() ? std::string() : prefix + value.str();
 }
-
-// Mass of ship that production builds at a planet of these resources.
-double shipMass(double production, double resources) { return production * resources / (10 * resources + 1); }
 
 // Cargo one ship carries: (cargo^2 / 10 + cargo) x cargo tech.
 double cargoCapacity(const grouprecord& g) { return (g.cargo * g.cargo / 10 + g.cargo) * g.cargotech; }
@@ -64,27 +62,13 @@ const std::array<PanelLabel, 15>& planetPanelLabels()
     return labels;
 }
 
-ProductionFigures productionFigures(const planetrecord& p)
-{
-    ProductionFigures f;
-    f.maxProduction = p.size;
-    if (known(p.population) && known(p.industry) && known(p.resources)) {
-        f.currentProduction = p.population >= p.industry ? p.industry + (p.population - p.industry) / 4 : p.population;
-    }
-    if (known(p.size) && known(p.resources)) f.maxMass = shipMass(f.maxProduction, p.resources);
-    if (known(f.currentProduction) && known(p.resources)) f.currentMass = shipMass(f.currentProduction, p.resources);
-    if (known(p.size)) f.maxTech = p.size / 5000;
-    if (known(f.currentProduction)) f.currentTech = f.currentProduction / 5000;
-    return f;
-}
-
 PlanetPanelTexts planetPanelTexts(const Game& game, PanelShows what, const planetrecord* planet,
                                   std::string_view name, double x, double y)
 {
     PlanetPanelTexts t;
     t.panelobject = std::string(name);
     if (what == PanelShows::Planet && planet) {
-        const ProductionFigures f = productionFigures(*planet);
+        const PlanetForecast f = planetForecast(*planet);
         const std::string label = PlanetLabel(game, name);
         t.selection = label == name ? "Name: " + label : "Name: " + label + " (" + std::string(name) + ")";
         if (x != unknownposition) t.xpos = "X: " + formatFixed(x, 3, 2);

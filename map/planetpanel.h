@@ -46,20 +46,6 @@ struct PlanetPanelTexts {
     std::optional<std::string> maxShip;
 };
 
-// What a planet can produce: each figure -1 when it cannot be worked out. Production is the
-// industry plus a quarter of the population beyond it; ship mass is production x resources /
-// (10 x resources + 1); technology is production / 5000. "Max." is at full population (the
-// planet's size).
-struct ProductionFigures {
-    double maxProduction = -1;
-    double currentProduction = -1;
-    double maxMass = -1;
-    double currentMass = -1;
-    double maxTech = -1;
-    double currentTech = -1;
-};
-ProductionFigures productionFigures(const planetrecord& planet);
-
 // What the panel shows: a planet (which must be given), a ship mark of the text map (named "Your
 // ship" or "Enemy ship"), or nothing (the name and the position are cleared).
 enum class PanelShows { Nothing, Planet, MapMark };
