@@ -67,6 +67,20 @@ TEST(Cli, BadInputAndFailedWritesGiveOneLineAndStatusTwo)
         {ORRERY_CLI, {"open", dir.file("game3.txt")}, "Illegal format of report filename! Filename has to be"},
         {ORRERY_CLI, {"open", dir.file("nothing0.txt")}, "No reports in turndirectory! Please create a new configuration."},
         {ORRERY_CLI, {"open", dir.file("blocked/g0.txt")}, dir.file("blocked/g0.ori")},
+        {ORRERY_CLI, {"design", "1", "1", "1", "1"}, "design needs five numbers"},
+        {ORRERY_CLI, {"design", "1", "1", "1", "1", "1", "6"}, "unexpected argument 6"},
+        {ORRERY_CLI, {"design", "1", "x", "1", "1", "1"}, "x is not a number"},
+        {ORRERY_CLI, {"design", "1", "1.5", "1", "1", "1"}, "attacks: The attack number has to be a whole number"},
+        {ORRERY_CLI, {"design", "1", "1", "1", "0.5", "1"}, "shields: The number has to be 0 or at least 1!"},
+        {ORRERY_CLI, {"design", "1", "1", "1", "1", "1", "--tech", "2", "2", "2"}, "--tech needs four numbers"},
+        {ORRERY_CLI, {"design", "1", "1", "1", "1", "1", "--tech", "1", "1", "0.5", "1"},
+         "shields tech: The number has to be at least 1!"},
+        {ORRERY_CLI, {"design", "1", "1", "1", "1", "1", "--planet", "1", "2", "3", "--json"},
+         "--planet needs four numbers"},
+        {ORRERY_CLI, {"forecast", "1000", "1000", "500"}, "forecast needs four numbers"},
+        {ORRERY_CLI, {"forecast", "1000", "1000", "500", "10", "--tech", "1", "1", "1", "1"},
+         "unexpected argument --tech"},
+        {ORRERY_CLI, {"forecast", "1000", "a", "500", "10"}, "a is not a number"},
         {ORRERY_GEN, {}, "no command given"},
         {ORRERY_GEN, {"frobnicate", game}, "unknown command frobnicate"},
         {ORRERY_GEN, {"demo"}, "no output folder given"},
@@ -213,4 +227,51 @@ TEST(Cli, OpenCreatesAndStartsAConfiguration)
     ASSERT_EQ(typed.status, 0) << typed.err;
     EXPECT_EQ(parsed(typed.out)["gametype"].toInt(), gtStandard);
     EXPECT_EQ(parsed(typed.out)["turnstats"][0][0]["name"].toString(), "race_1") << "keyed by name";
+}
+
+// The calculators: the JSON carries the unrounded values, the text the designer's captions.
+TEST(Cli, DesignAndForecast)
+{
+    // Drive 1, one gun of 1, shields 1, cargo 10 at cargo technology 2: mass 13, the hold loads 20
+    // and carries 40; a planet of industry 1000 and resources 10 without stockpile.
+    const ProgramRun r = cli({"design", "1", "1", "1", "1", "10", "--tech", "1", "1", "1", "2", "--planet", "1000",
+                              "1000", "10", "0", "--json"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    const QJsonObject design = parsed(r.out);
+    EXPECT_EQ(design.keys(), (QStringList{"capacity", "cost", "loadedmass", "loadedpkill", "loadedspeed",
+                                          "loadedsurekill", "loadedweakestkill", "mass", "numberperturn", "pkill",
+                                          "speed", "surekill", "weakestkill"}));
+    const std::pair<const char*, double> values[] = {
+        {"mass", 13},          {"loadedmass", 33},  {"capacity", 40},
+        {"cost", 130},         {"speed", 20.0 / 13}, {"loadedspeed", 20.0 / 53},
+        {"numberperturn", 1000 / (1.3 + 130)}};
+    for (const auto& [key, value] : values) EXPECT_DOUBLE_EQ(design[key].toDouble(), value) << key;
+    // The weakest killing shot a quarter of the surest, both lower for the heavier loaded ship.
+    EXPECT_DOUBLE_EQ(design["surekill"].toDouble(), 16 * design["weakestkill"].toDouble());
+    EXPECT_LT(design["loadedsurekill"].toDouble(), design["surekill"].toDouble());
+
+    EXPECT_EQ(parsed(cli({"design", "0", "0", "5", "0", "0", "--planet", "1", "1", "1", "1", "--json"}).out),
+              (QJsonObject{{"mass", 0}}));
+    const QJsonObject unknown =
+        parsed(cli({"design", "1", "0", "0", "1", "1", "--planet", "1000", "-1", "10", "0", "--json"}).out);
+    EXPECT_EQ(std::tuple(unknown["numberperturn"].toDouble(), unknown["pkill"].toDouble()), std::tuple(-1.0, 0.0));
+
+    const ProgramRun text = cli({"design", "1", "1", "1", "1", "1"});
+    ASSERT_EQ(text.status, 0) << text.err;
+    const Strings lines = linesOf(text.out);
+    ASSERT_EQ(lines.size(), 5u) << text.out;
+    EXPECT_NE(lines[0].find("w. 100%"), std::string::npos);
+    EXPECT_EQ(lines[2].substr(0, 6), "loaded");
+    EXPECT_NE(lines[2].find("3.922"), std::string::npos);
+    EXPECT_EQ((Strings{lines[3], lines[4]}), (Strings{"Costs: 40.000", "Cargo capacity: 1.100"}));
+
+    const QJsonObject forecast = parsed(cli({"forecast", "1000", "1000", "500", "10", "--json"}).out);
+    EXPECT_EQ(forecast["production"].toDouble(), 625);
+    EXPECT_DOUBLE_EQ(forecast["maxmass"].toDouble(), 10000.0 / 101);
+    EXPECT_EQ(parsed(cli({"forecast", "1000", "1000", "500", "-1", "--json"}).out),
+              (QJsonObject{{"maxproduction", 1000}, {"production", -1}, {"maxmass", -1}, {"mass", -1},
+                           {"maxtech", 0.2}, {"tech", -1}}));
+    EXPECT_EQ(linesOf(cli({"forecast", "1000", "400", "500", "-1"}).out),
+              (Strings{"max./cur. production: 1000.000 / -1.000", "max./cur. mass: cannot be computed",
+                       "max./cur. tech: 0.200 / -1.000"}));
 }
