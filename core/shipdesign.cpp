@@ -144,6 +144,34 @@ std::array<std::string, 5> designFieldTexts(const shiptyperecord& type)
             formatFixed(type.shields, 0, 2), formatFixed(type.cargo, 0, 2)};
 }
 
+std::vector<std::string> designRaces(const std::vector<shiptyperecord>& types)
+{
+    std::vector<std::string> races;
+    for (const shiptyperecord& t : types)
+        if (std::find(races.begin(), races.end(), t.owner.view()) == races.end()) races.push_back(t.owner.str());
+    return races;
+}
+
+std::vector<std::string> designNames(const std::vector<shiptyperecord>& types, std::string_view race,
+                                     bool onlyFromReport)
+{
+    std::vector<std::string> names;
+    for (const shiptyperecord& t : types)
+        if (t.owner == race && !(onlyFromReport && t.fromreport == 0)) names.push_back(t.name.str());
+    return names;
+}
+
+std::optional<std::array<std::string, 4>> designTechTexts(const std::vector<playerrecord>& players,
+                                                           std::string_view race)
+{
+    if (players.empty()) return std::nullopt;
+    for (const playerrecord& p : players)
+        if (p.name == race)
+            return std::array<std::string, 4>{formatFixed(p.drivetech, 0, 2), formatFixed(p.weapontech, 0, 2),
+                                              formatFixed(p.shieldtech, 0, 2), formatFixed(p.cargotech, 0, 2)};
+    return std::array<std::string, 4>{"1.00", "1.00", "1.00", "1.00"};
+}
+
 namespace {
 
 shiptyperecord* findOwn(std::vector<shiptyperecord>& types, std::string_view ownrace, std::string_view name)

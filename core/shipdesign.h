@@ -116,6 +116,19 @@ bool recomputeAfterTyping(std::string_view cargoTechText);
 // Leaving a field: "Please enter a number!" unless its text is a number.
 std::optional<std::string> checkDesignFieldLeaving(std::string_view text);
 
+// The races offered in the race box: the owner of every design, each once, in list order (the
+// box sorts them).
+std::vector<std::string> designRaces(const std::vector<shiptyperecord>& types);
+// The designs of a race for the list (in list order; the list sorts them); with onlyFromReport
+// those the player added (fromreport 0) are left out.
+std::vector<std::string> designNames(const std::vector<shiptyperecord>& types, std::string_view race,
+                                     bool onlyFromReport);
+// The four technology field texts for a race: drive, weapons, shields, cargo of its player with
+// two decimals, "1.00" each for a race that is not among the players; nothing when there are no
+// players at all (the fields keep their texts).
+std::optional<std::array<std::string, 4>> designTechTexts(const std::vector<playerrecord>& players,
+                                                           std::string_view race);
+
 // The field texts of a ship type clicked in the list: drive, attacks, weapons, shields, cargo;
 // attacks as a whole number (fraction dropped), the others with two decimals.
 std::array<std::string, 5> designFieldTexts(const shiptyperecord& type);

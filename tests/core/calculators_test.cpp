@@ -233,6 +233,25 @@ TEST(ShipDesign, AddChangeAndDeleteOwnDesigns)
     EXPECT_EQ(names(), (Strings{"Them:Scout", "Me:ABCDEFGHIJKLMNOPQRST", "Me:Battleship of the fi"}));
 }
 
+// What the race box, the design list and the technology fields are filled with.
+TEST(ShipDesign, RacesDesignsAndTechnologies)
+{
+    std::vector<shiptyperecord> types = {makeShipType("Scout", "Me", 1, 0, 0, 0, 0),
+                                         makeShipType("Drone", "Them", 1, 0, 0, 0, 0),
+                                         makeShipType("Hauler", "Me", 1, 0, 0, 0, 0)};
+    std::tie(types[0].fromreport, types[2].fromreport) = std::tuple{1, 0};
+    EXPECT_EQ(designRaces(types), (Strings{"Me", "Them"}));
+    EXPECT_EQ(designNames(types, "Me", false), (Strings{"Scout", "Hauler"}));
+    EXPECT_EQ(designNames(types, "Me", true), (Strings{"Scout"})) << "the player's own additions left out";
+
+    playerrecord me = test::makePlayer("Me", 3, 2.5);
+    std::tie(me.weapontech, me.shieldtech, me.cargotech) = std::tuple{1.125, 1.0, 3.0};
+    const std::vector<playerrecord> players = {test::makePlayer("Them"), me};
+    EXPECT_EQ(designTechTexts(players, "Me"), (std::array<std::string, 4>{"2.50", "1.12", "1.00", "3.00"}));
+    EXPECT_EQ(designTechTexts(players, "Ghost"), (std::array<std::string, 4>{"1.00", "1.00", "1.00", "1.00"}));
+    EXPECT_EQ(designTechTexts({}, "Me"), std::nullopt);
+}
+
 // The worked forecasts and the unknown inputs: a figure that needs an unknown value is -1, a
 // label both of whose values are unknown is empty.
 TEST(PlanetForecast, FiguresAndLabels)
