@@ -28,5 +28,7 @@ int commandOpen(const std::vector<std::string>& args);
 // orrery-cli move eta FILE --turn PATH/NAME<n>EXT
 // A check that finds something is a result, not a failure: it exits 0 too.
 int commandMove(const std::vector<std::string>& args);
+// orrery-cli battle FILE [--runs N]
+int commandBattle(const std::vector<std::string>& args);
 
 } // namespace orrery::cli

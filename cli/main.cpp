@@ -3,6 +3,7 @@
 //   orrery-cli turn PATH/NAME<n>EXT [--json]   read turn n as the program shows it
 //   orrery-cli open PATH/NAME0EXT [--gametype N] [--json]   create and start a configuration
 //   orrery-cli move convert|check|eta FILE ...   the orders editor
+//   orrery-cli battle FILE [--runs N]   the battle simulator
 
 #include "commands.h"
 #include "gamedata.h"
@@ -31,6 +32,8 @@ const char* const helpText =
     "  orrery-cli move check FILE --turn PATH/NAME<n>EXT\n"
     "  orrery-cli move eta FILE --turn PATH/NAME<n>EXT\n"
     "      converts, checks or recalculates the arrival times of an order file\n"
+    "  orrery-cli battle FILE [--runs N]\n"
+    "      fights the battle of a battle data file N times (default 100) and prints the result\n"
     "\n"
     "Bad input gives a one-line message and exit status 2.\n";
 
@@ -119,5 +122,6 @@ int main(int argc, char** argv)
     if (command == "turn") return commandTurn(args);
     if (command == "open") return commandOpen(args);
     if (command == "move") return commandMove(args);
+    if (command == "battle") return commandBattle(args);
     return badArguments("unknown command " + command);
 }
