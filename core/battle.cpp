@@ -1,5 +1,6 @@
 #include "battle.h"
 
+#include "gamedata.h"
 #include "shortname.h"
 #include "textrules.h"
 
@@ -56,17 +57,20 @@ public:
             }
         }
         fired_.assign(flags, 0);
-        // Whether a shooter of group a can hurt, and can kill at all, a ship of group t never
-        // changes during the battle.
-        hurts_.assign(n * n, 0);
-        kills_.assign(n * n, 0);
-        for (std::size_t a = 0; a < n; ++a)
+        // For every armed group, how many groups of the other side it can hurt, and can kill at
+        // all; these only change when a group dies out.
+        hurtable_.assign(n, 0);
+        killable_.assign(n, 0);
+        for (std::size_t a = 0; a < n; ++a) {
+            if (armed_[a] == 0) continue;
             for (std::size_t t = 0; t < n; ++t) {
-                if (groups[a].aggressor == groups[t].aggressor || !(groups[a].attacks > 0)) continue;
-                hurts_[a * n + t] = canHurt(groups[a], defence_[t]);
-                // r = 0 gives the smallest power of 4 a shot must beat.
-                kills_[a * n + t] = shots_[a] > 0 && (defence_[t] == 0 || shotKills(groups[a], defence_[t], 0));
+                if (groups[a].aggressor == groups[t].aggressor || ships_[t] == 0) continue;
+                hurtable_[a] += hurts(a, t);
+                killable_[a] += kills(a, t);
             }
+            hurting_ += hurtable_[a] > 0;
+            killing_ += killable_[a] > 0;
+        }
     }
 
     // Fights the battle to its end; the outcome is 1 for the aggressor, -1 for the defender, 0 for
@@ -100,24 +104,28 @@ private:
     // The battle goes on while an armed ship can hurt a ship of the other side. A battle in which
     // no shot can kill any more would go on for ever (ships with attacks below 1 are armed but
     // fire nothing, and a ratio just above 0.25 kills but does not hurt); it ends there, as a
-    // battle that no side wins. Only when a group dies out can the answer change.
-    bool continues()
+    // battle that no side wins.
+    bool continues() const { return hurting_ > 0 && killing_ > 0; }
+
+    bool hurts(std::size_t a, std::size_t t) const { return canHurt(groups_[a], defence_[t]); }
+    // r = 0 gives the smallest power of 4 a shot must beat.
+    bool kills(std::size_t a, std::size_t t) const
     {
-        if (!known_) {
-            const std::size_t n = groups_.size();
-            bool hurt = false, kill = false;
-            for (std::size_t a = 0; a < n && !(hurt && kill); ++a) {
-                if (armed_[a] == 0) continue;
-                for (std::size_t t = 0; t < n; ++t) {
-                    if (ships_[t] == 0) continue;
-                    hurt = hurt || hurts_[a * n + t];
-                    kill = kill || kills_[a * n + t];
-                }
-            }
-            continues_ = hurt && kill;
-            known_ = true;
+        return shots_[a] > 0 && (defence_[t] == 0 || shotKills(groups_[a], defence_[t], 0));
+    }
+
+    // Group g has lost its last ship: it neither shoots nor is shot at any more.
+    void diedOut(std::size_t g)
+    {
+        if (groups_[g].attacks > 0) {
+            hurting_ -= hurtable_[g] > 0;
+            killing_ -= killable_[g] > 0;
         }
-        return continues_;
+        for (std::size_t a = 0; a < groups_.size(); ++a) {
+            if (armed_[a] == 0 || groups_[a].aggressor == groups_[g].aggressor) continue;
+            if (hurts(a, g) && --hurtable_[a] == 0) --hurting_;
+            if (kills(a, g) && --killable_[a] == 0) --killing_;
+        }
     }
 
     // The group of the k-th ship (from 0) of a list of per-group counts, and the place in it.
@@ -166,7 +174,7 @@ private:
         --ships_[g];
         --shipTotal_;
         --(groups_[g].aggressor ? aggressors_ : defenders_);
-        if (ships_[g] == 0) known_ = false;
+        if (ships_[g] == 0) diedOut(g);
     }
 
     void listRemaining(bool aggressor)
@@ -199,10 +207,9 @@ private:
     std::vector<std::size_t> armedStart_;  // first fired flag of each group's armed ships
     std::vector<std::int64_t> armed_;      // armed ships left per group (the armed list)
     std::vector<unsigned char> fired_;
-    std::vector<unsigned char> hurts_, kills_;
+    std::vector<std::int64_t> hurtable_, killable_;
     std::int64_t shipTotal_ = 0, armedTotal_ = 0, aggressors_ = 0, defenders_ = 0;
-    bool known_ = false;
-    bool continues_ = false;
+    std::int64_t hurting_ = 0, killing_ = 0; // armed groups with something left to hurt / kill
 };
 
 } // namespace
@@ -236,10 +243,13 @@ std::vector<BattleGroup> battleGroups(const BattleSetup& setup)
     std::int64_t budget = maxBattleShips;
     for (const bool aggressor : {true, false})
         for (const BattleRow& row : aggressor ? setup.aggressor : setup.defender) {
-            if (row[bcNumber].empty()) continue;
+            if (row[bcNumber].empty() || groups.size() >= maxBattleGroups) continue;
             BattleGroup g;
             g.aggressor = aggressor;
             g.ships = std::clamp<std::int64_t>(battleWholeCell(row[bcNumber], 0), 0, budget);
+            // A row without ships takes no part: it is neither shooter nor target, and adds
+            // nothing to the ships a type started with.
+            if (g.ships == 0) continue;
             budget -= g.ships;
             g.name = shortname(row[bcType]).str();
             double* design[] = {&g.drive, &g.attacks, &g.weapons, &g.shields, &g.cargo, &g.quantity};
@@ -278,6 +288,21 @@ bool shotKills(const BattleGroup& shooter, double targetDefence, std::uint32_t r
     if (targetDefence == 0) return true;
     const double x = static_cast<double>(static_cast<std::int64_t>(r) - 10000) * 0.0001;
     return shooter.weapons * shooter.weapontech / targetDefence > std::pow(4.0, x);
+}
+
+std::string battleGroupId(const grouprecord& group)
+{
+    return group.groupnumber == -1 ? std::string() : formatFixed(group.groupnumber, 4, 0);
+}
+
+BattleRow battleRowOf(const grouprecord& g)
+{
+    const auto whole = [](double v) { return v > 0 ? formatFixed(v, 3, 0) : std::string("  0"); };
+    const auto decimals = [](double v) { return v > 0 ? formatFixed(v, 0, 2) : std::string("  0"); };
+    const auto tech = [](double v) { return v > 0 ? formatFixed(v, 0, 2) : std::string("1.00"); };
+    return {formatFixed(g.shipcount, 3, 0), g.name.str(), whole(g.drive), whole(g.attacks),
+            decimals(g.weapons), decimals(g.shields), whole(g.cargo), decimals(g.cargoquantity),
+            tech(g.drivetech), tech(g.weapontech), tech(g.shieldtech), tech(g.cargotech)};
 }
 
 Result<int> simulationCount(std::string_view text)

@@ -34,6 +34,8 @@
 
 namespace orrery {
 
+struct grouprecord;
+
 // The program-wide random source of the battle simulator: the linear congruential generator
 // seed <- seed * 134775813 + 1 (mod 2^32); a draw below n is the upper 32 bits of n * seed, taken
 // after the step.
@@ -77,16 +79,18 @@ struct BattleGroup {
     double drivetech = 1, weapontech = 1, shieldtech = 1, cargotech = 1;
 };
 
-// At most this many ships take part in one battle; rows beyond give fewer ships (or none). A cell
-// of "No." can hold any number, and a battle keeps every ship in memory and draws numbers below
-// the ship count (which must stay below 2^32).
+// At most this many ships, from at most this many rows, take part in one battle; rows beyond give
+// fewer ships (or none). A cell of "No." can hold any number and a file any number of rows, but a
+// battle keeps every ship in memory, draws numbers below the ship count (which must stay below
+// 2^32) and weighs every pair of rows against each other.
 constexpr std::int64_t maxBattleShips = 1'000'000;
+constexpr std::size_t maxBattleGroups = 10'000;
 // A ship fires at most this many shots per round, whatever its attacks cell says.
 constexpr std::int64_t maxShotsPerShip = 1'000'000;
 
-// The used rows of the setup (aggressor rows first; a row with an empty "No." cell is skipped)
-// read as numbers: "No." as a whole number (0 when it is none), the six design cells as numbers
-// (0 when a cell is none), the four technologies likewise (1 when a cell is none).
+// The rows of the setup that give ships (aggressor rows first) read as numbers: "No." as a whole
+// number (a row whose cell is empty, not a whole number or below 1 gives none), the six design
+// cells as numbers (0 when a cell is none), the four technologies likewise (1 when a cell is none).
 std::vector<BattleGroup> battleGroups(const BattleSetup& setup);
 
 // A cell read as a whole number / as a number, or the fallback when it is not one. Blanks around
@@ -103,6 +107,13 @@ double shipDefence(const BattleGroup& ship);
 bool canHurt(const BattleGroup& shooter, double targetDefence);
 // Whether one shot with the random number r (0 to 19999) kills.
 bool shotKills(const BattleGroup& shooter, double targetDefence, std::uint32_t r);
+
+// A group of the shown turn as the battle window lists it: "ID" (the group's number right-aligned
+// in 4, empty for groups without one) and the 12 cells of a side's row. Counts of drives, attacks
+// and cargo are whole numbers right-aligned in 3, weapons, shields and quantity have two decimals,
+// and any of these six that is not above 0 is "  0"; a technology not above 0 is "1.00".
+std::string battleGroupId(const grouprecord& group);
+BattleRow battleRowOf(const grouprecord& group);
 
 // The "Number of simulations:" text as a count: a whole number of at least 1, else the failure
 // "Number of simulations has to be at least 1!".

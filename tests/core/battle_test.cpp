@@ -4,6 +4,7 @@
 
 #include "battle.h"
 #include "battlefile.h"
+#include "gamedata.h"
 #include "shortname.h"
 #include "testfiles.h"
 #include "textrules.h"
@@ -481,6 +482,35 @@ TEST(BattleEngine, StoppedRunsAndRepeatedRuns)
     EXPECT_EQ(run.resultText(), refRun(setup, 10, continued));
 }
 
+// Groups of the turn as rows of the tables, and such rows fought: the padded cells read as the
+// numbers they show.
+TEST(BattleEngine, GroupsAsTableRows)
+{
+    grouprecord cruiser;
+    cruiser.groupnumber = 12;
+    cruiser.shipcount = 3;
+    cruiser.name = "Cruiser";
+    cruiser.drive = 10, cruiser.attacks = 2, cruiser.weapons = 5.125, cruiser.shields = 8, cruiser.cargo = 1;
+    cruiser.cargoquantity = 2.5, cruiser.drivetech = 1.5, cruiser.weapontech = 2, cruiser.shieldtech = 0;
+    cruiser.cargotech = -1;
+    EXPECT_EQ(battleGroupId(cruiser), "  12");
+    EXPECT_EQ(battleRowOf(cruiser),
+              (BattleRow{"  3", "Cruiser", " 10", "  2", "5.12", "8.00", "  1", "2.50", "1.50", "2.00", "1.00", "1.00"}));
+    grouprecord alien;
+    alien.shipcount = 140;
+    alien.name = "Drone";
+    alien.drive = 1;
+    EXPECT_EQ(battleGroupId(alien), "");
+    EXPECT_EQ(battleRowOf(alien),
+              (BattleRow{"140", "Drone", "  1", "  0", "  0", "  0", "  0", "  0", "1.00", "1.00", "1.00", "1.00"}));
+    const std::vector<BattleGroup> read = battleGroups({{battleRowOf(cruiser)}, {battleRowOf(alien)}});
+    ASSERT_EQ(read.size(), 2u);
+    EXPECT_EQ(read[0].ships, 3);
+    EXPECT_EQ(read[0].weapons, 5.12);
+    EXPECT_EQ(read[1].ships, 140);
+    EXPECT_EQ(read[1].attacks, 0);
+}
+
 TEST(BattleEngine, SimulationCount)
 {
     for (const char* bad : {"0", "", "-3", "x", "2.5", "99999999999"}) {
@@ -509,9 +539,11 @@ TEST(BattleEngine, CellsAsNumbers)
     // A huge count is still a count, and a battle takes no more ships than it can hold.
     const BattleSetup huge{{row("99999999999999999999999", "", "1", "0", "0", "1")}, {row("5", "", "", "", "", "")}};
     const std::vector<BattleGroup> capped = battleGroups(huge);
-    ASSERT_EQ(capped.size(), 2u);
+    ASSERT_EQ(capped.size(), 1u);
     EXPECT_EQ(capped[0].ships, maxBattleShips);
-    EXPECT_EQ(capped[1].ships, 0);
+    BattleSetup many;
+    many.defender.assign(maxBattleGroups + 5, row("1", "", "", "", "", ""));
+    EXPECT_EQ(battleGroups(many).size(), maxBattleGroups);
 }
 
 // ---------------------------------------------------------------------------------------------
