@@ -35,6 +35,7 @@ int commandBattle(const std::vector<std::string>& args)
     if (!count) return badArguments(count.error().text());
     const Result<BattleSetup> setup = loadBattleFile(path);
     if (!setup) return fail(setup.error().text());
+    if (const Status fits = checkBattleSize(*setup); !fits) return fail(path + ": " + fits.error().text());
 
     BattleRandom random;
     BattleSimulation run;

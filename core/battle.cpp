@@ -237,6 +237,24 @@ double battleNumberCell(std::string_view cell, double fallback)
     return isNumber(text) ? readNumber(text) : fallback;
 }
 
+Status checkBattleSize(const BattleSetup& setup)
+{
+    std::int64_t ships = 0;
+    std::size_t groups = 0;
+    for (const auto* table : {&setup.aggressor, &setup.defender})
+        for (const BattleRow& row : *table) {
+            const std::int64_t n = row[bcNumber].empty() ? 0 : battleWholeCell(row[bcNumber], 0);
+            if (n < 1) continue;
+            ships = n > maxBattleShips - ships ? maxBattleShips + 1 : ships + n;
+            ++groups;
+        }
+    if (ships > maxBattleShips)
+        return Failure("A battle takes at most " + std::to_string(maxBattleShips) + " ships!");
+    if (groups > maxBattleGroups)
+        return Failure("A battle takes at most " + std::to_string(maxBattleGroups) + " groups!");
+    return {};
+}
+
 std::vector<BattleGroup> battleGroups(const BattleSetup& setup)
 {
     std::vector<BattleGroup> groups;

@@ -8,6 +8,7 @@
 // "Drive tech", "Weapon tech", "Shield tech", "Cargo tech"). The window's timer, the command-line
 // tool and the tests drive one BattleSimulation the same way:
 //
+//     if (!checkBattleSize(setup)) ...          // refuse setups too large for one battle
 //     BattleSimulation run;
 //     run.start(100);
 //     while (run.fightNext(setup, random)) {}   // the window: one call per timer tick
@@ -87,6 +88,11 @@ constexpr std::int64_t maxBattleShips = 1'000'000;
 constexpr std::size_t maxBattleGroups = 10'000;
 // A ship fires at most this many shots per round, whatever its attacks cell says.
 constexpr std::int64_t maxShotsPerShip = 1'000'000;
+
+// Whether the setup fits into one battle; a setup beyond the limits above would lose ships, so
+// the simulator refuses it before it starts ("A battle takes at most 1000000 ships!", "A battle
+// takes at most 10000 groups!").
+Status checkBattleSize(const BattleSetup& setup);
 
 // The rows of the setup that give ships (aggressor rows first) read as numbers: "No." as a whole
 // number (a row whose cell is empty, not a whole number or below 1 gives none), the six design

@@ -544,6 +544,21 @@ TEST(BattleEngine, CellsAsNumbers)
     BattleSetup many;
     many.defender.assign(maxBattleGroups + 5, row("1", "", "", "", "", ""));
     EXPECT_EQ(battleGroups(many).size(), maxBattleGroups);
+    // Such setups are refused before a battle starts; up to the limits they are fine.
+    const struct {
+        BattleSetup setup;
+        std::string refused; // empty: accepted
+    } sizes[] = {
+        {huge, "A battle takes at most 1000000 ships!"},
+        {many, "A battle takes at most 10000 groups!"},
+        {{{row("600000", "", "", "", "", "")}, {row("400000", "", "", "", "", ""), row("-5", "", "", "", "", "")}}, ""},
+        {{{row("600000", "", "", "", "", "")}, {row("400001", "", "", "", "", "")}}, "A battle takes at most 1000000 ships!"},
+        {{std::vector<BattleRow>(maxBattleGroups, row("1", "", "", "", "", "")), {row("0", "", "", "", "", "")}}, ""},
+    };
+    for (const auto& size : sizes) {
+        const Status fits = checkBattleSize(size.setup);
+        EXPECT_EQ(fits ? std::string() : fits.error().message, size.refused);
+    }
 }
 
 // ---------------------------------------------------------------------------------------------

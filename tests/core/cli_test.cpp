@@ -52,6 +52,7 @@ TEST(Cli, BadInputAndFailedWritesGiveOneLineAndStatusTwo)
     dir.write("file", "");
     dir.write("notbattle.txt", "2 3 Cruiser 10 2 5 8 0 0 2 2 2 1 \r\n");
     dir.write("battle.txt", "1 1 Drone 1 1 16 0 0 0 1 1 1 1 \r\n");
+    dir.write("armada.txt", "1 1 Drone 1 1 16 0 0 0 1 1 1 1 \r\n0 1000000 Rock \r\n");
     const std::string game = dir.file("game");
     const struct {
         const char* program;
@@ -74,6 +75,7 @@ TEST(Cli, BadInputAndFailedWritesGiveOneLineAndStatusTwo)
         {ORRERY_CLI, {"battle"}, "battle needs a battle data file"},
         {ORRERY_CLI, {"battle", dir.file("none.txt")}, dir.file("none.txt")},
         {ORRERY_CLI, {"battle", dir.file("notbattle.txt")}, dir.file("notbattle.txt") + ", line 1: Not a battle data file!"},
+        {ORRERY_CLI, {"battle", dir.file("armada.txt")}, "armada.txt: A battle takes at most 1000000 ships!"},
         {ORRERY_CLI, {"battle", dir.file("battle.txt"), "--runs", "0"}, "Number of simulations has to be at least 1!"},
         {ORRERY_CLI, {"battle", dir.file("battle.txt"), "--runs", "x"}, "Number of simulations has to be at least 1!"},
         {ORRERY_CLI, {"battle", dir.file("battle.txt"), "--runs"}, "--runs needs a number"},
