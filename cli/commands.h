@@ -32,5 +32,7 @@ int commandMove(const std::vector<std::string>& args);
 int commandDesign(const std::vector<std::string>& args);
 // orrery-cli forecast SIZE POP IND RES [--json]
 int commandForecast(const std::vector<std::string>& args);
+// orrery-cli battle FILE [--runs N]
+int commandBattle(const std::vector<std::string>& args);
 
 } // namespace orrery::cli

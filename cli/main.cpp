@@ -4,6 +4,7 @@
 //   orrery-cli open PATH/NAME0EXT [--gametype N] [--json]   create and start a configuration
 //   orrery-cli move convert|check|eta FILE ...   the orders editor
 //   orrery-cli design D A W S C [...] / forecast SIZE POP IND RES   the calculators
+//   orrery-cli battle FILE [--runs N]   the battle simulator
 
 #include "commands.h"
 #include "gamedata.h"
@@ -38,6 +39,8 @@ const char* const helpText =
     "  orrery-cli forecast SIZE POP IND RES [--json]\n"
     "      the planet forecast: production, ship mass and technology now and at full population\n"
     "      (-1 for a value that is not known)\n"
+    "  orrery-cli battle FILE [--runs N]\n"
+    "      fights the battle of a battle data file N times (default 100) and prints the result\n"
     "\n"
     "Bad input gives a one-line message and exit status 2.\n";
 
@@ -128,5 +131,6 @@ int main(int argc, char** argv)
     if (command == "move") return commandMove(args);
     if (command == "design") return commandDesign(args);
     if (command == "forecast") return commandForecast(args);
+    if (command == "battle") return commandBattle(args);
     return badArguments("unknown command " + command);
 }

@@ -1,5 +1,7 @@
 // orrery-cli and orrery-gen as processes: exit codes, messages and output.
 
+#include "battle.h"
+#include "battlefile.h"
 #include "galaxygen.h"
 #include "testfiles.h"
 #include "testkit.h"
@@ -48,6 +50,9 @@ TEST(Cli, BadInputAndFailedWritesGiveOneLineAndStatusTwo)
     // A folder where a report of the demo should go, and a file where the output folder should be.
     std::filesystem::create_directories(dir.file("demo/orion3.txt"));
     dir.write("file", "");
+    dir.write("notbattle.txt", "2 3 Cruiser 10 2 5 8 0 0 2 2 2 1 \r\n");
+    dir.write("battle.txt", "1 1 Drone 1 1 16 0 0 0 1 1 1 1 \r\n");
+    dir.write("armada.txt", "1 1 Drone 1 1 16 0 0 0 1 1 1 1 \r\n0 1000000 Rock \r\n");
     const std::string game = dir.file("game");
     const struct {
         const char* program;
@@ -81,6 +86,14 @@ TEST(Cli, BadInputAndFailedWritesGiveOneLineAndStatusTwo)
         {ORRERY_CLI, {"forecast", "1000", "1000", "500", "10", "--tech", "1", "1", "1", "1"},
          "unexpected argument --tech"},
         {ORRERY_CLI, {"forecast", "1000", "a", "500", "10"}, "a is not a number"},
+        {ORRERY_CLI, {"battle"}, "battle needs a battle data file"},
+        {ORRERY_CLI, {"battle", dir.file("none.txt")}, dir.file("none.txt")},
+        {ORRERY_CLI, {"battle", dir.file("notbattle.txt")}, dir.file("notbattle.txt") + ", line 1: Not a battle data file!"},
+        {ORRERY_CLI, {"battle", dir.file("armada.txt")}, "armada.txt: A battle takes at most 1000000 ships!"},
+        {ORRERY_CLI, {"battle", dir.file("battle.txt"), "--runs", "0"}, "Number of simulations has to be at least 1!"},
+        {ORRERY_CLI, {"battle", dir.file("battle.txt"), "--runs", "x"}, "Number of simulations has to be at least 1!"},
+        {ORRERY_CLI, {"battle", dir.file("battle.txt"), "--runs"}, "--runs needs a number"},
+        {ORRERY_CLI, {"battle", dir.file("battle.txt"), "extra"}, "unexpected argument extra"},
         {ORRERY_GEN, {}, "no command given"},
         {ORRERY_GEN, {"frobnicate", game}, "unknown command frobnicate"},
         {ORRERY_GEN, {"demo"}, "no output folder given"},
@@ -274,4 +287,37 @@ TEST(Cli, DesignAndForecast)
     EXPECT_EQ(linesOf(cli({"forecast", "1000", "400", "500", "-1"}).out),
               (Strings{"max./cur. production: 1000.000 / -1.000", "max./cur. mass: cannot be computed",
                        "max./cur. tech: 0.200 / -1.000"}));
+}
+
+// The battle of a file, fought as after a program start: the same text every time, the engine's
+// result with plain line feeds.
+TEST(Cli, BattleRepeatsTheSimulatorsResult)
+{
+    TempDir dir;
+    const BattleSetup setup{{{"4", "Gunship", "10", "2", "3", "4", "0", "0", "1", "1.5", "1", "1"}},
+                            {{"6", "Guard", "5", "1", "2", "3", "1", "2", "1", "1", "1.2", "1"}}};
+    ASSERT_TRUE(saveBattleFile(dir.file("setup.txt"), setup));
+    const ProgramRun first = cli({"battle", dir.file("setup.txt"), "--runs", "25"});
+    const ProgramRun second = cli({"battle", dir.file("setup.txt"), "--runs", "25"});
+    ASSERT_EQ(first.status, 0) << first.err;
+    EXPECT_EQ(second.out, first.out);
+    BattleRandom random;
+    BattleSimulation run;
+    run.start(25);
+    while (run.fightNext(setup, random)) {
+    }
+    std::string expected;
+    for (const std::string& line : linesOf(run.resultText())) expected += line + "\n";
+    EXPECT_EQ(first.out, expected);
+    // A hundred battles unless told otherwise.
+    const ProgramRun standard = cli({"battle", dir.file("setup.txt")});
+    ASSERT_EQ(standard.status, 0) << standard.err;
+    const std::size_t aggressor = standard.out.find("Aggressor won ");
+    const std::size_t defender = standard.out.find("Defender won ");
+    ASSERT_NE(aggressor, std::string::npos);
+    ASSERT_NE(defender, std::string::npos);
+    const std::size_t standOff = standard.out.find("Stand off in ");
+    const int total = std::stoi(standard.out.substr(aggressor + 14)) + std::stoi(standard.out.substr(defender + 13)) +
+                      (standOff == std::string::npos ? 0 : std::stoi(standard.out.substr(standOff + 13)));
+    EXPECT_EQ(total, 100);
 }
