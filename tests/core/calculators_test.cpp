@@ -16,11 +16,11 @@ namespace {
 using test::makeShipType;
 using test::Strings;
 
-const DesignFigures& figures(const ShipDesign& d)
+// A copy: the design is often a temporary.
+DesignFigures figures(const ShipDesign& d)
 {
-    static const DesignFigures none;
     EXPECT_TRUE(d.figures.has_value());
-    return d.figures ? *d.figures : none;
+    return d.figures.value_or(DesignFigures{});
 }
 
 // The worked examples: one of everything at technology 1, and a big hold of cargo technology 2.
