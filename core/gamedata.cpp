@@ -204,11 +204,16 @@ double speed(const grouprecord& g)
 
 double attackStrength(const grouprecord& g) { return g.shipcount * g.weapons * g.weapontech * g.attacks; }
 
+double shieldDefence(double shields, double shieldtech, double mass)
+{
+    return shieldtech * shields / std::cbrt(mass) * std::cbrt(30.0);
+}
+
 double defence(const grouprecord& g)
 {
     const double mass = fullMass(g);
     if (!(g.shields > 0) || !(mass > 0)) return 0.0;
-    return g.shieldtech * g.shields / std::cbrt(mass) * std::cbrt(30.0);
+    return shieldDefence(g.shields, g.shieldtech, mass);
 }
 
 int planetSymbolSize(double planetSize, bool planetSizesShown)

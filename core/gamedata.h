@@ -365,7 +365,10 @@ double fullMass(const grouprecord& group);
 // Speed = 20 x drive x drive tech / full mass; 0 for a massless or unknown design.
 double speed(const grouprecord& group);
 double attackStrength(const grouprecord& group);
-// Defence of one ship: shield tech x shields / (full mass)^(1/3) x 30^(1/3); 0 without shields.
+// Defence of one ship of that mass: the shields, improved by their technology, spread over the
+// hull; 30^(1/3) makes a ship of mass 30 defend with exactly its shield strength.
+double shieldDefence(double shields, double shieldtech, double mass);
+// Defence of one ship of a group: its shield defence at its full mass; 0 without shields.
 double defence(const grouprecord& group);
 
 // The side in pixels of the map symbol of a planet of that size: with planet sizes shown

@@ -11,11 +11,9 @@ namespace {
 
 std::string three(double value) { return formatFixed(value, 0, 3); }
 
-// Defence of one ship of mass m: the shields, improved by their technology, spread over the
-// hull; 30^(1/3) makes a ship of mass 30 defend with exactly its shield strength.
 double defence(const DesignParts& p, const DesignTech& t, double mass)
 {
-    return p.shields * t.shields / std::cbrt(mass) * std::cbrt(30.0);
+    return shieldDefence(p.shields, t.shields, mass);
 }
 
 // The chance in percent that the combined attack A x W x wT of one ship kills a twin of mass m:
