@@ -5,6 +5,9 @@
 //   orrery --screenshot FILE [--open PATH/NAME0EXT | configuration]
 //                                          start without any question, save the main window
 //                                          as PNG once the turn is shown, and exit
+//   orrery --screenshot FILE --show NAME ...
+//                                          also open the window NAME (shipdesign, planetview,
+//                                          battle, move, ...) and save it as FILE-NAME.png
 //   orrery --quiet ...                     start without any question
 
 #include "TFormMain.h"
@@ -18,6 +21,28 @@
 #include <cstdio>
 
 using namespace orrery;
+
+namespace {
+
+// Written like every file of the player's: a failed write leaves no half picture.
+bool savePicture(QWidget& window, const QString& path)
+{
+    QSaveFile file(path);
+    if (file.open(QIODevice::WriteOnly) && window.grab().save(&file, "PNG") && file.commit()) return true;
+    std::fprintf(stderr, "orrery: cannot write the screenshot %s: %s\n", qPrintable(path), qPrintable(file.errorString()));
+    return false;
+}
+
+// main.png and "battle" give main-battle.png.
+QString besideName(const QString& path, const QString& window)
+{
+    const qsizetype dot = path.lastIndexOf(QLatin1Char('.'));
+    const qsizetype slash = path.lastIndexOf(QLatin1Char('/'));
+    if (dot <= slash) return path + QLatin1Char('-') + window;
+    return path.left(dot) + QLatin1Char('-') + window + path.mid(dot);
+}
+
+} // namespace
 
 int main(int argc, char** argv)
 {
@@ -35,8 +60,12 @@ int main(int argc, char** argv)
     const QCommandLineOption screenshot(QStringLiteral("screenshot"),
                                         QStringLiteral("Save the main window as PNG once the turn is shown, then exit."),
                                         QStringLiteral("file"));
+    const QCommandLineOption show(QStringLiteral("show"),
+                                  QStringLiteral("With --screenshot: also open this window and save it beside the main "
+                                                 "window's picture (FILE-NAME.png)."),
+                                  QStringLiteral("window"));
     const QCommandLineOption quiet(QStringLiteral("quiet"), QStringLiteral("Ask no questions: take every default."));
-    parser.addOptions({open, screenshot, quiet});
+    parser.addOptions({open, screenshot, show, quiet});
     parser.addPositionalArgument(QStringLiteral("configuration"), QStringLiteral("The configuration to load."));
     parser.process(app);
 
@@ -56,15 +85,22 @@ int main(int argc, char** argv)
         else
             main.startUp(configuration);
         if (!shooting) return;
-        // One more turn of the event loop so that the map is painted before the picture is taken.
-        QTimer::singleShot(50, &main, [&] {
-            // Written like every file of the player's: a failed write leaves no half picture.
-            QSaveFile file(parser.value(screenshot));
-            if (!file.open(QIODevice::WriteOnly) || !main.grab().save(&file, "PNG") || !file.commit()) {
-                std::fprintf(stderr, "orrery: cannot write the screenshot %s: %s\n", qPrintable(file.fileName()),
-                             qPrintable(file.errorString()));
+        QWidget* other = nullptr;
+        if (parser.isSet(show)) {
+            other = main.openNamedWindow(parser.value(show));
+            if (other == nullptr) {
+                std::fprintf(stderr, "orrery: no window \"%s\" to show (known: %s)\n", qPrintable(parser.value(show)),
+                             qPrintable(main.windowNames().join(QStringLiteral(", "))));
                 status = 2;
+                main.close();
+                return;
             }
+        }
+        // One more turn of the event loop so that the map is painted before the picture is taken.
+        QTimer::singleShot(50, &main, [&, other] {
+            if (!savePicture(main, parser.value(screenshot))) status = 2;
+            if (other != nullptr && !savePicture(*other, besideName(parser.value(screenshot), parser.value(show))))
+                status = 2;
             main.close();
         });
     });

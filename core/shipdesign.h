@@ -97,6 +97,14 @@ std::string numberPerTurnText(std::optional<double> number);
 // The nine input fields, in their order on screen.
 enum class DesignField { Drive, Attacks, Weapons, Shields, Cargo, DriveTech, WeaponTech, ShieldTech, CargoTech };
 
+// What the designer's fields hold as text, for the windows that take a design from it or hand
+// one to it (the orders editor's design order, the battle simulator): the name field and the
+// nine fields in the order of DesignField.
+struct DesignerFields {
+    std::string name;
+    std::array<std::string, 9> fields;
+};
+
 // A field read for the computation: text that is not a number counts as 0.
 double designFieldValue(std::string_view text);
 

@@ -701,6 +701,24 @@ void TFormMain::enableCommand(MainCommand command, std::function<void()> run)
     connect(a, &QAction::triggered, this, [run = std::move(run)] { run(); });
 }
 
+void TFormMain::registerWindow(const QString& name, std::function<QWidget*()> open)
+{
+    namedWindows_[name] = std::move(open);
+}
+
+QWidget* TFormMain::openNamedWindow(const QString& name)
+{
+    const auto it = namedWindows_.find(name);
+    return it == namedWindows_.end() ? nullptr : it->second();
+}
+
+QStringList TFormMain::windowNames() const
+{
+    QStringList names;
+    for (const auto& entry : namedWindows_) names << entry.first;
+    return names;
+}
+
 void TFormMain::setRefreshHook(OpenView view, std::function<void(const std::string&)> hook)
 {
     refreshHooks_[static_cast<std::size_t>(view)] = std::move(hook);

@@ -122,6 +122,11 @@ public:
     void enableCommand(MainCommand command, std::function<void()> run);
     // What a window does after every press on the map (after the selection, or the zoom).
     void addPressFollowUp(std::function<void()> followUp);
+    // The windows the screenshot mode can open by name ("shipdesign", "battle", ...): `open`
+    // shows the window as its command would and returns it.
+    void registerWindow(const QString& name, std::function<QWidget*()> open);
+    QWidget* openNamedWindow(const QString& name);
+    QStringList windowNames() const;
 
     // The map: its scroll state as the geometry sees it, a press and a move at a canvas pixel.
     MapScroll scrollState() const;
@@ -231,6 +236,7 @@ private:
     std::array<QToolButton*, mainCommandCount> buttons_{};
     std::array<std::function<void(const std::string&)>, static_cast<std::size_t>(OpenView::Chart) + 1> refreshHooks_;
     std::vector<std::function<void()>> pressFollowUps_;
+    std::map<QString, std::function<QWidget*()>> namedWindows_;
 };
 
 } // namespace orrery

@@ -22,6 +22,10 @@ TFormMove& installOrderWindows(TFormMain& main)
         move->raise();
         move->activateWindow();
     });
+    main.registerWindow(QStringLiteral("move"), [&main] {
+        main.action(MainCommand::MoveEditor)->trigger();
+        return installedMoveEditor(main);
+    });
     main.enableCommand(MainCommand::GameOptions,
                        [move, &session] { move->optionsWindow().open(session.game().gameoptions, false); });
     main.setRefreshHook(OpenView::ShowOptions, [move, &session](const std::string&) {
