@@ -82,7 +82,7 @@ TEST(MainWindow, PressesSelectOrZoomThenRunTheFollowUpsAndSelectionsSurviveATurn
     ViewState& view = f.session().view();
     // A follow-up notes the zoom it sees: it runs after the press has done its work.
     std::vector<int> seen;
-    f.main->addPressFollowUp([&] { seen.push_back(view.zoomfactor); });
+    f.main->addPressFollowUp([&](const PressResult*) { seen.push_back(view.zoomfactor); });
     // Where a press is and the first and second selection after it.
     const std::tuple<QPoint, const planetrecord*, const planetrecord*> presses[] = {
         {centreOf(f, *a), a, nullptr}, {centreOf(f, *b), a, b}, {centreOf(f, *a), b, a},
