@@ -111,6 +111,7 @@ Result<AcceptOutcome> acceptPlanetValues(Game& game, const PlanetViewEntry& entr
     const Values values{planetFieldAcceptedValue(entry.fields[0]), planetFieldAcceptedValue(entry.fields[2]),
                         planetFieldAcceptedValue(entry.fields[3]), planetFieldAcceptedValue(entry.fields[1])};
     AcceptOutcome out;
+    bool showAgain = false;
     const std::string& owner = entry.owner;
     const bool unknown = owner == unknownOwner;
     if (!owner.empty()) {
@@ -154,7 +155,7 @@ Result<AcceptOutcome> acceptPlanetValues(Game& game, const PlanetViewEntry& entr
             if (Status written = writeTurnIntelligence(game, game.currentturn); !written) return written.error();
             out.changed = true;
             // The owner takes effect through the turn's intelligence when the turn is read again.
-            if (showTurnAgain) showTurnAgain();
+            showAgain = true;
         }
     }
     if (values.anyKnown()) {
@@ -163,8 +164,15 @@ Result<AcceptOutcome> acceptPlanetValues(Game& game, const PlanetViewEntry& entr
     }
     if (!(unknown && !values.anyKnown())) {
         if (Status written = writePlanetIntelligence(game); !written) return written.error();
-        readPlanetIntelligence(game, true);
+        // Read back, the file only fills values the planet lacks: a planet that already shows
+        // estimates would keep the old ones until the turn changes. New values are shown at once
+        // by reading the turn again, which reads planets.ori too.
+        if (values.anyKnown())
+            showAgain = true;
+        else
+            readPlanetIntelligence(game, true);
     }
+    if (showAgain && showTurnAgain) showTurnAgain();
     return out;
 }
 

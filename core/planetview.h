@@ -60,10 +60,10 @@ struct AcceptOutcome {
     std::optional<std::string> ownerMessage; // "The given owner does not exist!"
     bool changed = false;                    // the map shows it anew and says so
 };
-// Stores the entry. The turn's intelligence file is written when the owner changed it, and then
-// `showTurnAgain` reads the shown turn again so that the owner takes effect; planets.ori is
-// written from the planet intelligence and read back into the turn's planets. A file that cannot
-// be written ends the steps with its failure.
+// Stores the entry. The turn's intelligence file is written when the owner changed it, planets.ori
+// from the planet intelligence; then `showTurnAgain` reads the shown turn again (once), so that a
+// new owner or new values take effect through the files. A file that cannot be written ends the
+// steps with its failure.
 Result<AcceptOutcome> acceptPlanetValues(Game& game, const PlanetViewEntry& entry,
                                          const std::function<void()>& showTurnAgain);
 
