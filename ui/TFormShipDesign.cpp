@@ -79,7 +79,8 @@ TFormShipDesign::TFormShipDesign(Session& session, MessageBoxes& boxes, QWidget*
     QFont small = StringGridDesign->font();
     small.setPointSizeF(small.pointSizeF() * 0.9);
     StringGridDesign->setFont(small);
-    StringGridDesign->setFixedSize(6 * tableColumnWidth + 9 * gridLine, 3 * tableRowHeight + 6 * gridLine);
+    // Six columns and three rows with their grid lines (and the closing line on the right).
+    StringGridDesign->setFixedSize(6 * tableColumnWidth + 9 * gridLine + 1, 3 * tableRowHeight + 6 * gridLine);
     for (int r = 0; r < 3; ++r)
         for (int c = 0; c < 6; ++c) {
             auto* item = new QTableWidgetItem;

@@ -9,13 +9,20 @@
 
 #include <QAction>
 #include <QLineEdit>
+#include <QScreen>
 
 namespace orrery {
 
 namespace {
 
+// Shows a calculator, centred on the screen the first time.
 void bringUp(QWidget* window)
 {
+    if (!window->property("placed").toBool()) {
+        window->setProperty("placed", true);
+        if (const QScreen* screen = window->screen())
+            window->move(screen->availableGeometry().center() - QPoint(window->width() / 2, window->height() / 2));
+    }
     window->show();
     window->raise();
     window->activateWindow();
