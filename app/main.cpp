@@ -6,8 +6,8 @@
 //                                          start without any question, save the main window
 //                                          as PNG once the turn is shown, and exit
 //   orrery --screenshot FILE --show NAME ...
-//                                          also open the window NAME (shipdesign, planetview,
-//                                          battle, move, ...) and save it as FILE-NAME.png
+//                                          open the window NAME (shipdesign, planetview, battle,
+//                                          move, ...) over the started game and save it instead
 //   orrery --quiet ...                     start without any question
 
 #include "TFormMain.h"
@@ -33,15 +33,6 @@ bool savePicture(QWidget& window, const QString& path)
     return false;
 }
 
-// main.png and "battle" give main-battle.png.
-QString besideName(const QString& path, const QString& window)
-{
-    const qsizetype dot = path.lastIndexOf(QLatin1Char('.'));
-    const qsizetype slash = path.lastIndexOf(QLatin1Char('/'));
-    if (dot <= slash) return path + QLatin1Char('-') + window;
-    return path.left(dot) + QLatin1Char('-') + window + path.mid(dot);
-}
-
 } // namespace
 
 int main(int argc, char** argv)
@@ -61,8 +52,8 @@ int main(int argc, char** argv)
                                         QStringLiteral("Save the main window as PNG once the turn is shown, then exit."),
                                         QStringLiteral("file"));
     const QCommandLineOption show(QStringLiteral("show"),
-                                  QStringLiteral("With --screenshot: also open this window and save it beside the main "
-                                                 "window's picture (FILE-NAME.png)."),
+                                  QStringLiteral("With --screenshot: open this window over the started game and save it "
+                                                 "instead of the main window."),
                                   QStringLiteral("window"));
     const QCommandLineOption quiet(QStringLiteral("quiet"), QStringLiteral("Ask no questions: take every default."));
     parser.addOptions({open, screenshot, show, quiet});
@@ -96,10 +87,10 @@ int main(int argc, char** argv)
                 return;
             }
         }
-        // One more turn of the event loop so that the map is painted before the picture is taken.
+        // One more turn of the event loop so that the map (and the window) are painted before the
+        // picture is taken.
         QTimer::singleShot(50, &main, [&, other] {
-            if (!savePicture(main, parser.value(screenshot))) status = 2;
-            if (other != nullptr && !savePicture(*other, besideName(parser.value(screenshot), parser.value(show))))
+            if (!savePicture(other != nullptr ? *other : static_cast<QWidget&>(main), parser.value(screenshot)))
                 status = 2;
             main.close();
         });

@@ -16,12 +16,19 @@ std::string labelled(const char* label, double value) { return value > unknownva
 
 bool samePosition(double x, double y, double px, double py) { return x == px && y == py; }
 
-// The number of a pseudo player's name: the text between "zzz Pseudo player " and the closing
-// " zzz"; 0 when the name is too short to hold one.
-std::int32_t pseudoNumber(std::string_view text)
+// The number N of a pseudo player's name "zzz Pseudo player N zzz": a whole number of at least 1
+// and nothing else around it; nothing for any other text.
+std::optional<std::int32_t> pseudoNumber(std::string_view text)
 {
-    if (text.size() < pseudoPrefix.size() + 4) return 0;
-    return truncToInt(readNumber(text.substr(pseudoPrefix.size(), text.size() - pseudoPrefix.size() - 4)));
+    constexpr std::string_view suffix = " zzz";
+    if (text.size() <= pseudoPrefix.size() + suffix.size() || !text.starts_with(pseudoPrefix) || !text.ends_with(suffix))
+        return std::nullopt;
+    const std::string_view digits = text.substr(pseudoPrefix.size(), text.size() - pseudoPrefix.size() - suffix.size());
+    if (digits.size() > 6 || !std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; }))
+        return std::nullopt;
+    const std::int32_t n = std::stoi(std::string(digits));
+    if (n < 1) return std::nullopt;
+    return n;
 }
 
 // The planet intelligence entry at the position, made when there is none.
@@ -117,12 +124,17 @@ Result<AcceptOutcome> acceptPlanetValues(Game& game, const PlanetViewEntry& entr
     if (!owner.empty()) {
         const auto& players = game.turn.players;
         const auto player = std::find_if(players.begin(), players.end(), [&](const playerrecord& p) { return p.name == owner; });
-        const bool pseudo = owner.find("zzz Pseudo player") != std::string::npos;
+        // Only the exact form names a pseudo player: any other text would be read as a number
+        // that is none and give the planet an owner nobody can name again.
+        const std::optional<std::int32_t> pseudo = pseudoNumber(owner);
         if (player == players.end() && !unknown && !pseudo) {
             out.ownerMessage = "The given owner does not exist!";
         } else if (unknown) {
-            // The owner is open again: the turn forgets it, the values stay with the game.
-            if (planetrecord* p = planetAt(game.turn, entry.x, entry.y)) p->ownercode = 2;
+            // The owner is open again: the turn forgets it, the values stay with the game. The
+            // planet may be gone (another turn shown meanwhile): then nothing changes.
+            planetrecord* p = planetAt(game.turn, entry.x, entry.y);
+            if (p == nullptr) return out;
+            p->ownercode = 2;
             store(planetIntelAt(game.turn.planetintel, entry.x, entry.y), values);
             auto& intel = game.turn.turnintel;
             const auto removed = std::remove_if(intel.begin(), intel.end(), [&](const turnintelrecord& r) {
@@ -137,7 +149,7 @@ Result<AcceptOutcome> acceptPlanetValues(Game& game, const PlanetViewEntry& entr
             p->owner = pseudo ? shortname() : shortname(owner.substr(0, shortname::capacity));
             std::int32_t index = -1;
             if (pseudo)
-                index = pseudoNumber(owner) + pseudoplayerbase;
+                index = *pseudo + pseudoplayerbase;
             else if (player->name != game.ownrace)
                 index = static_cast<std::int32_t>(player - players.begin());
             auto& intel = game.turn.turnintel;

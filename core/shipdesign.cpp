@@ -183,6 +183,9 @@ std::optional<std::array<std::string, 4>> designTechTexts(const std::vector<play
 
 namespace {
 
+const char* const duplicateDesign = "There exists a ship type with this name already!\n\r"
+                                    "Use the button \"Change\" to change an existing ship type";
+
 shiptyperecord* findOwn(std::vector<shiptyperecord>& types, std::string_view ownrace, std::string_view name)
 {
     for (shiptyperecord& t : types)
@@ -201,16 +204,21 @@ void setParts(shiptyperecord& t, const DesignParts& p)
 
 } // namespace
 
+std::string storedDesignName(std::string_view typed)
+{
+    std::string name(shortname(typed).view());
+    std::replace(name.begin(), name.end(), ' ', '_');
+    return name;
+}
+
 Status addDesign(std::vector<shiptyperecord>& types, std::string_view ownrace, std::string_view name,
                  const DesignParts& parts)
 {
     if (name.empty()) return Failure("You have to type in a name for the ship type or select one from the list, first!");
     // Compared as it would be stored: a long name cut to 20 characters must not slip past a
     // design of the same first 20 and give two designs of one name.
-    const shortname stored(name);
-    if (findOwn(types, ownrace, stored))
-        return Failure("There exists a ship type with this name already!\n\r"
-                       "Use the button \"Change\" to change an existing ship type");
+    const shortname stored = storedDesignName(name);
+    if (findOwn(types, ownrace, stored)) return Failure(duplicateDesign);
     shiptyperecord t;
     t.name = stored;
     t.owner = ownrace;
@@ -228,7 +236,10 @@ Result<bool> changeDesign(std::vector<shiptyperecord>& types, std::string_view o
     if (!selected) return Failure("You have to select a list entry first!");
     shiptyperecord* t = findOwn(types, ownrace, *selected);
     if (!t) return false;
-    t->name = newName;
+    // A new name must not be another design's: ships.ori keeps one design per name.
+    const shortname stored = storedDesignName(newName);
+    if (const shiptyperecord* other = findOwn(types, ownrace, stored); other && other != t) return Failure(duplicateDesign);
+    t->name = stored;
     setParts(*t, parts);
     return true;
 }

@@ -146,12 +146,15 @@ std::optional<std::array<std::string, 4>> designTechTexts(const std::vector<play
 // attacks as a whole number (fraction dropped), the others with two decimals.
 std::array<std::string, 5> designFieldTexts(const shiptyperecord& type);
 
-// The own race's designs. Names are cut to 20 characters like every name of the game.
-// "Add": a new design of ownrace, appended with fromreport 0.
+// The own race's designs. Names are cut to 20 characters like every name of the game, and a
+// blank becomes "_" (a blank would split the name in ships.ori and in the orders).
+std::string storedDesignName(std::string_view typed);
+// "Add": a new design of ownrace, appended with fromreport 0; refused when ownrace has a design
+// of the name already.
 Status addDesign(std::vector<shiptyperecord>& types, std::string_view ownrace, std::string_view name,
                  const DesignParts& parts);
 // "Change": the ownrace design selected in the list (nullopt: none) gets the new name and values;
-// the new name is not checked against the other designs. False when no such design exists.
+// refused when another ownrace design has the new name. False when no such design exists.
 Result<bool> changeDesign(std::vector<shiptyperecord>& types, std::string_view ownrace,
                           std::optional<std::string_view> selected, std::string_view newName,
                           const DesignParts& parts);

@@ -281,7 +281,7 @@ void TFormShipDesign::ButtonChangeClick()
     }
     if (!*changed) return;
     designsChanged_ = true;
-    ListBoxShipTypes->selectedItems().front()->setText(EditName->text().left(20));
+    ListBoxShipTypes->selectedItems().front()->setText(fromGame(storedDesignName(toGame(EditName->text()))));
 }
 
 void TFormShipDesign::ButtonDeleteClick()

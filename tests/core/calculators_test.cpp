@@ -231,14 +231,19 @@ TEST(ShipDesign, AddChangeAndDeleteOwnDesigns)
         ASSERT_FALSE(s.ok()) << r.name;
         EXPECT_EQ(s.error().message, r.message);
     }
+    // Cut to 20 characters, blanks as "_" (a blank would split the name in ships.ori).
     ASSERT_TRUE(addDesign(types, "Me", "Battleship of the first rank", parts).ok());
-    EXPECT_EQ(names(), (Strings{"Them:Scout", "Me:Scout", "Me:ABCDEFGHIJKLMNOPQRST", "Me:Battleship of the fi"}));
-    EXPECT_EQ(toJson(types.back()), toJson(shiptyperecord{"Battleship of the fi", "Me", 3, 2, 4, 5, 6, 0}));
+    EXPECT_EQ(names(), (Strings{"Them:Scout", "Me:Scout", "Me:ABCDEFGHIJKLMNOPQRST", "Me:Battleship_of_the_fi"}));
+    EXPECT_EQ(toJson(types.back()), toJson(shiptyperecord{"Battleship_of_the_fi", "Me", 3, 2, 4, 5, 6, 0}));
+    EXPECT_EQ(addDesign(types, "Me", "Battleship of the first", parts).error().message, duplicate);
 
     EXPECT_EQ(changeDesign(types, "Me", "Scout", "", parts).error().message, "You have to type in a new name first!");
     EXPECT_EQ(changeDesign(types, "Me", std::nullopt, "Probe", parts).error().message,
               "You have to select a list entry first!");
     EXPECT_EQ(changeDesign(types, "Me", "Nothing", "Probe", parts).value(), false);
+    // Another own design's name is refused, cut or not; the design's own name is not a clash.
+    EXPECT_EQ(changeDesign(types, "Me", "Scout", "ABCDEFGHIJKLMNOPQRSTUV", parts).error().message, duplicate);
+    EXPECT_EQ(changeDesign(types, "Me", "Scout", "Scout", parts).value(), true);
     EXPECT_EQ(changeDesign(types, "Me", "Scout", "Probe", parts).value(), true);
     EXPECT_EQ(toJson(types[1]), toJson(shiptyperecord{"Probe", "Me", 3, 2, 4, 5, 6, 1}));
     EXPECT_EQ(toJson(types[0]), toJson(makeShipType("Scout", "Them", 1, 0, 0, 0, 0)));
@@ -246,7 +251,7 @@ TEST(ShipDesign, AddChangeAndDeleteOwnDesigns)
     EXPECT_EQ(deleteDesign(types, "Me", std::nullopt).error().message, "You have to select a list entry first!");
     EXPECT_EQ(deleteDesign(types, "Me", "Scout").value(), false) << "only the own race's designs";
     EXPECT_EQ(deleteDesign(types, "Me", "Probe").value(), true);
-    EXPECT_EQ(names(), (Strings{"Them:Scout", "Me:ABCDEFGHIJKLMNOPQRST", "Me:Battleship of the fi"}));
+    EXPECT_EQ(names(), (Strings{"Them:Scout", "Me:ABCDEFGHIJKLMNOPQRST", "Me:Battleship_of_the_fi"}));
 }
 
 // What the race box, the design list and the technology fields are filled with.

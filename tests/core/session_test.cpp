@@ -438,6 +438,20 @@ TEST(Session, PlanetViewIntelligenceTakesEffectThroughTheFiles)
     const auto planetIntel = parsePlanetIntel(readText(g.planetIntelFile()));
     EXPECT_EQ(std::find_if(planetIntel.begin(), planetIntel.end(), [](const planetintelrecord& r) { return r.x == 40; })->size, 500);
 
+    // Only the exact name with a whole number of at least 1 is a pseudo player.
+    for (const char* bad : {"zzz Pseudo player 0 zzz", "zzz Pseudo player 2.5 zzz", "a zzz Pseudo player 7 zzz",
+                            "zzz Pseudo player zzz"}) {
+        auto [refused, refusedReread] = accept(bad, {"", "", "", ""});
+        EXPECT_EQ(refused.ownerMessage.value_or(""), "The given owner does not exist!") << bad;
+        EXPECT_EQ(planetViewTexts(planetAt40()).owner, "zzz Pseudo player 7 zzz");
+    }
+    // "*UNKNOWN*" where no planet is (another turn shown meanwhile) changes nothing.
+    const std::string planetsOri = readText(g.planetIntelFile());
+    const Result<AcceptOutcome> nowhere = acceptPlanetValues(g, {41, 41, "*UNKNOWN*", {"900", "", "", ""}}, {});
+    ASSERT_TRUE(nowhere);
+    EXPECT_FALSE(nowhere->changed);
+    EXPECT_EQ(readText(g.planetIntelFile()), planetsOri);
+
     // A race of the players: its index in the status table.
     accept("B2", {"", "", "", ""});
     EXPECT_EQ(planetAt40().owner, "B2");
