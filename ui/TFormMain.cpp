@@ -15,6 +15,7 @@
 #include "mapinteraction.h"
 #include "messages.h"
 #include "orderwindows.h"
+#include "battlewindow.h"
 
 #include <QAction>
 #include <QApplication>
@@ -119,6 +120,8 @@ TFormMain::TFormMain(QSettings& settings, MessageBoxes* boxes, QWidget* parent)
     FormDebug = new TFormDebug(this);
     // The orders editor with its command windows and the game options window.
     installOrderWindows(*this);
+    // The battle simulator, sharing the move editor's result window.
+    installBattleWindow(*this);
     connect(Splitter, &QSplitter::splitterMoved, this, [this] {
         // A planet panel dragged away keeps one pixel, so it can be dragged back.
         const QList<int> sizes = Splitter->sizes();
