@@ -35,7 +35,7 @@ const QString toGoText = QStringLiteral("Simulations to go: ");
 
 const QStringList sideHeadings = {"No.",   "Ship type",  "Drive",       "Attacks",     "Weapons",   "Defence",
                                   "Cargo", "Quan.",      "Drive tech",  "Weapon tech", "Shield tech", "Cargo tech"};
-const std::vector<int> sideWidths = {40, 100, 42, 50, 58, 58, 44, 50, 64, 76, 72, 66};
+const std::vector<int> sideWidths = {40, 100, 42, 54, 62, 58, 46, 50, 72, 86, 82, 76};
 
 // Every column but "Ship type" (shifted by the "ID" column in the groups table) sorts as numbers.
 std::vector<int> numericColumns(int typeColumn, int count)
