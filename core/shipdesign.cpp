@@ -95,6 +95,17 @@ std::string numberPerTurnText(std::optional<double> number)
     return number ? "Number per turn: " + three(*number) : std::string("Number per turn:");
 }
 
+std::optional<double> numberPerTurnAtSelection(const turnrecord& turn, const ViewState& view, double mass)
+{
+    const mapselection* selected = view.recentSelection();
+    if (selected == nullptr || selected->name.empty()) return std::nullopt;
+    for (const planetrecord& p : turn.planets) {
+        if (p.name != selected->name && p.altname != selected->name) continue;
+        return numberPerTurn(mass, p.population, p.industry, p.resources, p.material);
+    }
+    return std::nullopt;
+}
+
 double designFieldValue(std::string_view text)
 {
     const std::string_view t = trimmed(text);

@@ -19,6 +19,7 @@
 
 #include "gamedata.h"
 #include "result.h"
+#include "viewstate.h"
 
 #include <array>
 #include <optional>
@@ -93,6 +94,10 @@ struct DesignTexts {
 DesignTexts designTexts(const ShipDesign& design);
 // "Number per turn: " + N, or "Number per turn:" when it cannot be computed.
 std::string numberPerTurnText(std::optional<double> number);
+// The ships of this mass the planet last selected on the map builds per turn: the planet of the
+// second selection when it is set, else of the first, found by name or alternative name; none
+// without a selection, without such a planet or with one of its values unknown.
+std::optional<double> numberPerTurnAtSelection(const turnrecord& turn, const ViewState& view, double mass);
 
 // The nine input fields, in their order on screen.
 enum class DesignField { Drive, Attacks, Weapons, Shields, Cargo, DriveTech, WeaponTech, ShieldTech, CargoTech };

@@ -10,12 +10,13 @@
 #include "TFormOptions.h"
 #include "TFormSaveConfiguration.h"
 #include "TStringGridOR.h"
+#include "battlewindow.h"
+#include "calculatorwindows.h"
 #include "configstore.h"
 #include "mapcanvas.h"
 #include "mapinteraction.h"
 #include "messages.h"
 #include "orderwindows.h"
-#include "battlewindow.h"
 
 #include <QAction>
 #include <QApplication>
@@ -37,6 +38,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <optional>
 
 namespace orrery {
 
@@ -120,6 +122,8 @@ TFormMain::TFormMain(QSettings& settings, MessageBoxes* boxes, QWidget* parent)
     FormDebug = new TFormDebug(this);
     // The orders editor with its command windows and the game options window.
     installOrderWindows(*this);
+    // The ship designer and the planet view.
+    installCalculatorWindows(*this);
     // The battle simulator, sharing the move editor's result window.
     installBattleWindow(*this);
     connect(Splitter, &QSplitter::splitterMoved, this, [this] {
@@ -522,6 +526,7 @@ void TFormMain::mapPressed(QPoint pixel)
     Game& g = session_.game();
     ViewState& view = session_.view();
     QAction* zoomMode = action(MainCommand::ZoomOnMouse);
+    std::optional<PressResult> pressed;
     if (zoomMode->isChecked() && zoomMode->isEnabled()) {
         // Zoom mode zooms instead of selecting; what follows a selection still follows.
         MapScroll scroll = scrollState();
@@ -532,16 +537,22 @@ void TFormMain::mapPressed(QPoint pixel)
         }
     } else {
         const bool black = !canvas_ || !canvas_->area().contains(pixel) || canvas_->isBlack(pixel.x(), pixel.y());
-        const PressResult result = mapPress(g, view, session_.planetSizesShown(), pixel.x(), pixel.y(), black);
-        for (const PanelRequest& r : result.panels) ShowPlanetPanel(r.what, r.planet, r.name, r.x, r.y);
+        pressed = mapPress(g, view, session_.planetSizesShown(), pixel.x(), pixel.y(), black);
+        for (const PanelRequest& r : pressed->panels) ShowPlanetPanel(r.what, r.planet, r.name, r.x, r.y);
         repaintMap();
+        if (!pressed->panels.empty() && shipDesignRecompute) shipDesignRecompute();
     }
     // The windows that take a map position from a press (the scan area, the planet view waiting
     // for a planet) see every press, also one that zoomed.
-    for (const auto& followUp : pressFollowUps_) followUp();
+    for (const auto& followUp : pressFollowUps_) followUp(pressed ? &*pressed : nullptr);
 }
 
-void TFormMain::addPressFollowUp(std::function<void()> followUp) { pressFollowUps_.push_back(std::move(followUp)); }
+void TFormMain::addPressFollowUp(PressFollowUp followUp) { pressFollowUps_.push_back(std::move(followUp)); }
+
+void TFormMain::shipDesignerRefresh()
+{
+    if (shipDesignTechnologies) shipDesignTechnologies();
+}
 
 void TFormMain::mapMoved(QPoint pixel)
 {
@@ -607,6 +618,7 @@ void TFormMain::SelectPlanet(const QString& text)
     if (!p) return;
     repaintMap();
     ShowPlanetPanel(PanelShows::Planet, p, p->name.str(), p->x, p->y);
+    if (shipDesignRecompute) shipDesignRecompute();
 }
 
 // ------------------------------------------------------------------------------------------

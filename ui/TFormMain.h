@@ -9,6 +9,7 @@
 #include "maincommands.h"
 #include "messages.h"
 #include "mapgeometry.h"
+#include "mapinteraction.h"
 #include "maprenderer.h"
 #include "planetpanel.h"
 #include "session.h"
@@ -112,6 +113,7 @@ public:
     void reportLabelChanged(int turn) override;
     void turnButtonsVisible(bool visible) override;
     void turnRead() override;
+    void shipDesignerRefresh() override;
 
     // The windows that show the shown turn register how they are refreshed after a change of
     // turn; the open ones are refreshed in the order of OpenView (a visible window rebuilds its
@@ -120,8 +122,14 @@ public:
     // Makes a command of a later window usable: enables its action (bar button and menu entry)
     // and runs `run` when it is chosen.
     void enableCommand(MainCommand command, std::function<void()> run);
-    // What a window does after every press on the map (after the selection, or the zoom).
-    void addPressFollowUp(std::function<void()> followUp);
+    // What a window does after every press on the map (after the selection, or the zoom): it is
+    // handed what the press selected, nullptr for a press that zoomed.
+    using PressFollowUp = std::function<void(const PressResult* press)>;
+    void addPressFollowUp(PressFollowUp followUp);
+    // The ship designer, once installed: recompute after the selected planet changed, and the
+    // technology fields again after a configuration started.
+    std::function<void()> shipDesignRecompute;
+    std::function<void()> shipDesignTechnologies;
     // The windows the screenshot mode can open by name ("shipdesign", "battle", ...): `open`
     // shows the window as its command would and returns it.
     void registerWindow(const QString& name, std::function<QWidget*()> open);
@@ -235,7 +243,7 @@ private:
     std::array<QAction*, mainCommandCount> actions_{};
     std::array<QToolButton*, mainCommandCount> buttons_{};
     std::array<std::function<void(const std::string&)>, static_cast<std::size_t>(OpenView::Chart) + 1> refreshHooks_;
-    std::vector<std::function<void()>> pressFollowUps_;
+    std::vector<PressFollowUp> pressFollowUps_;
     std::map<QString, std::function<QWidget*()>> namedWindows_;
 };
 

@@ -139,6 +139,22 @@ TEST(ShipDesign, NumberPerTurn)
     EXPECT_NEAR(10 * mass * n + (mass * n - 50) / 10, 1000, 1e-9);
     EXPECT_EQ(numberPerTurnText(12.5), "Number per turn: 12.500");
     EXPECT_EQ(numberPerTurnText(std::nullopt), "Number per turn:");
+
+    // The planet of the most recent selection, found by its name or its alternative name.
+    turnrecord turn;
+    for (const char* name : {"Alpha", "Beta"}) {
+        planetrecord& p = turn.planets.emplace_back();
+        p.name = name, p.population = 1000, p.industry = 1000, p.resources = 10, p.material = 0;
+    }
+    turn.planets[1].altname = "Home", turn.planets[1].material = 101;
+    ViewState view;
+    EXPECT_FALSE(numberPerTurnAtSelection(turn, view, mass));
+    view.firstselection.x = 1, view.firstselection.name = "Alpha";
+    EXPECT_NEAR(numberPerTurnAtSelection(turn, view, mass).value_or(0), 1000 / (mass / 10 + 10 * mass), 1e-9);
+    view.secondselection.x = 2, view.secondselection.name = "Home";
+    EXPECT_NEAR(numberPerTurnAtSelection(turn, view, mass).value_or(0), 1000 / (10 * mass), 1e-9);
+    view.secondselection.name = "ship"; // a mark of the text map
+    EXPECT_FALSE(numberPerTurnAtSelection(turn, view, mass));
 }
 
 // The fields as the user types: an empty field is left alone; "12." is a number in progress;

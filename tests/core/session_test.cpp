@@ -2,7 +2,9 @@
 // steps with their enabled states, the selection across turns and the film.
 
 #include "fileio.h"
+#include "intelligence.h"
 #include "minireport.h"
+#include "planetview.h"
 #include "session.h"
 #include "testfiles.h"
 #include "testkit.h"
@@ -380,4 +382,70 @@ TEST(Session, FailedWritesAreShown)
     ASSERT_FALSE(closed);
     EXPECT_EQ(closed.error().file, b.file("ships.ori"));
     EXPECT_EQ(ui.messages, std::vector<std::string>{closed.error().text()});
+}
+
+// The planet view's "Accept values" on a started game: the owner goes into the shown turn's
+// intelligence file and takes effect when the turn is read again, the values into planets.ori.
+TEST(Session, PlanetViewIntelligenceTakesEffectThroughTheFiles)
+{
+    Opened o(3);
+    Session& s = o.s;
+    Game& g = s.game();
+    const std::string turnFile = g.turnIntelFile(g.currentturn);
+    auto accept = [&](const std::string& owner, std::array<std::string, 4> fields) {
+        int rereads = 0;
+        const Result<AcceptOutcome> r = acceptPlanetValues(g, {40, 40, owner, fields}, [&] {
+            ++rereads;
+            s.changeTurn(0);
+        });
+        EXPECT_TRUE(r) << r.error().message;
+        return std::pair{r ? *r : AcceptOutcome{}, rereads};
+    };
+    auto planetAt40 = [&] { return *std::find_if(g.turn.planets.begin(), g.turn.planets.end(), [](const planetrecord& p) { return p.x == 40; }); };
+
+    // Nothing to store: no message, no change.
+    const std::string before = readText(turnFile);
+    auto [nothing, nothingReread] = accept("", {"", "", "", ""});
+    EXPECT_FALSE(nothing.changed);
+    EXPECT_FALSE(nothing.ownerMessage);
+    EXPECT_EQ(nothingReread, 0);
+    EXPECT_EQ(readText(turnFile), before);
+
+    // An owner of no race is reported; the values are stored all the same.
+    auto [wrong, wrongReread] = accept("Nobody", {"600", "", "", ""});
+    EXPECT_EQ(wrong.ownerMessage.value_or(""), "The given owner does not exist!");
+    EXPECT_TRUE(wrong.changed);
+    EXPECT_EQ(wrongReread, 1);
+    EXPECT_EQ(planetAt40().size, 600);
+    // A second estimate shows at once, though the planet knew one already.
+    accept("", {"650", "", "", ""});
+    EXPECT_EQ(planetAt40().size, 650);
+
+    // A pseudo player: index N + 1000 in the turn's file; after the reread the planet belongs to
+    // it and the owner box offers its name.
+    auto [pseudo, pseudoReread] = accept("zzz Pseudo player 7 zzz", {"500", "", "", ""});
+    // Read once, for the owner and the size together.
+    EXPECT_TRUE(pseudo.changed);
+    EXPECT_EQ(pseudoReread, 1);
+    const auto stored = parseTurnIntel(readText(turnFile));
+    ASSERT_EQ(std::count_if(stored.begin(), stored.end(), [](const turnintelrecord& r) { return r.x == 40 && r.y == 40; }), 1);
+    EXPECT_EQ(std::find_if(stored.begin(), stored.end(), [](const turnintelrecord& r) { return r.x == 40; })->ownerindex, 1007);
+    EXPECT_EQ(planetViewTexts(planetAt40()).owner, "zzz Pseudo player 7 zzz");
+    const auto owners = planetViewOwners(g);
+    EXPECT_NE(std::find(owners.begin(), owners.end(), "zzz Pseudo player 7 zzz"), owners.end());
+    // The size went to the game's planet intelligence and back into the planet.
+    EXPECT_EQ(planetAt40().size, 500);
+    const auto planetIntel = parsePlanetIntel(readText(g.planetIntelFile()));
+    EXPECT_EQ(std::find_if(planetIntel.begin(), planetIntel.end(), [](const planetintelrecord& r) { return r.x == 40; })->size, 500);
+
+    // A race of the players: its index in the status table.
+    accept("B2", {"", "", "", ""});
+    EXPECT_EQ(planetAt40().owner, "B2");
+
+    // "*UNKNOWN*" takes the owner out of the turn's file again.
+    auto [unknown, unknownReread] = accept("*UNKNOWN*", {"", "", "", ""});
+    EXPECT_TRUE(unknown.changed);
+    EXPECT_EQ(unknownReread, 0);
+    const auto after = parseTurnIntel(readText(turnFile));
+    EXPECT_TRUE(std::none_of(after.begin(), after.end(), [](const turnintelrecord& r) { return r.x == 40 && r.y == 40; }));
 }

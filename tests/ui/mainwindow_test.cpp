@@ -20,17 +20,6 @@ using C = MainCommand;
 
 namespace {
 
-// Zoom 5: the whole of these small galaxies is in view, and planets 2 units apart do not share a
-// pixel.
-void zoomOut(MainWindowFixture& f) { f.trigger(C::ZoomOut, 40), f.trigger(C::ZoomIn, 4); }
-
-QPoint centreOf(MainWindowFixture& f, const planetrecord& p)
-{
-    const MapGeometry g(f.session().game(), f.session().view().zoomfactor);
-    const int r = SymbolRadius(p, f.session().planetSizesShown());
-    return {g.MapToScreenX(p.x) + r, g.MapToScreenY(p.y) + r};
-}
-
 // Two planets with no other planet within 2 map units: a press on one hits it alone.
 std::pair<const planetrecord*, const planetrecord*> twoPlanets(const Game& g)
 {
@@ -82,7 +71,7 @@ TEST(MainWindow, PressesSelectOrZoomThenRunTheFollowUpsAndSelectionsSurviveATurn
     ViewState& view = f.session().view();
     // A follow-up notes the zoom it sees: it runs after the press has done its work.
     std::vector<int> seen;
-    f.main->addPressFollowUp([&] { seen.push_back(view.zoomfactor); });
+    f.main->addPressFollowUp([&](const PressResult*) { seen.push_back(view.zoomfactor); });
     // Where a press is and the first and second selection after it.
     const std::tuple<QPoint, const planetrecord*, const planetrecord*> presses[] = {
         {centreOf(f, *a), a, nullptr}, {centreOf(f, *b), a, b}, {centreOf(f, *a), b, a},

@@ -50,3 +50,24 @@ TEST(Program, ScreenshotOfANewConfigurationOffscreen)
     EXPECT_NE(own[0].find(dir.file("taken.png")), std::string::npos) << own[0];
     EXPECT_TRUE(std::filesystem::is_directory(dir.file("taken.png")));
 }
+
+// "--show" opens another window as its command does and saves it beside the main window; a name
+// of no window ends the program with status 2.
+TEST(Program, ScreenshotOfAnotherWindow)
+{
+    TempDir dir;
+    ASSERT_TRUE(orrery::gen::writeGame(orrery::gen::demoGame(), dir.path(), "orion"));
+    auto run = [&](const std::string& window) {
+        return runProgram(ORRERY_APP,
+                          {"--screenshot", dir.file("shot.png"), "--show", window, "--open", dir.file("orion0.txt")},
+                          {"XDG_CONFIG_HOME=" + dir.file("config"), "QT_QPA_PLATFORM=offscreen"});
+    };
+    const ProgramRun designer = run("shipdesign");
+    EXPECT_EQ(designer.status, 0) << designer.err;
+    const QImage image(QString::fromStdString(dir.file("shot-shipdesign.png")));
+    EXPECT_GE(image.width(), 330);
+    EXPECT_GE(image.height(), 361);
+    const ProgramRun unknown = run("nosuchwindow");
+    EXPECT_EQ(unknown.status, 2);
+    EXPECT_NE(unknown.err.find("shipdesign"), std::string::npos) << unknown.err;
+}

@@ -108,4 +108,16 @@ struct MainWindowFixture {
     void paint() { main->grab(); }
 };
 
+// Zoom 5: the whole of these small galaxies is in view, and planets 2 units apart do not share a
+// pixel.
+inline void zoomOut(MainWindowFixture& f) { f.trigger(MainCommand::ZoomOut, 40), f.trigger(MainCommand::ZoomIn, 4); }
+
+// The canvas pixel at the centre of a planet's symbol, where a press picks it.
+inline QPoint centreOf(MainWindowFixture& f, const planetrecord& p)
+{
+    const MapGeometry g(f.session().game(), f.session().view().zoomfactor);
+    const int r = SymbolRadius(p, f.session().planetSizesShown());
+    return {g.MapToScreenX(p.x) + r, g.MapToScreenY(p.y) + r};
+}
+
 } // namespace orrery::test
