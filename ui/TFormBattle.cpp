@@ -155,6 +155,8 @@ void TFormBattle::createControls()
         connect(s.ButtonNewEntry, &QPushButton::clicked, this, [this, aggressor] { NewEntryClick(aggressor); });
         connect(s.ButtonDeleteEntry, &QPushButton::clicked, this, [this, aggressor] { DeleteEntryClick(aggressor); });
 
+        // The longest caption gets some room at its ends; the column takes its width.
+        s.ButtonGetPlanet->setMinimumWidth(s.ButtonGetPlanet->sizeHint().width() + 12);
         auto* buttons = new QVBoxLayout;
         buttons->setSpacing(2);
         for (QPushButton* b : {s.ButtonGetGroups, s.ButtonGetPlanet, s.ButtonGetDesign, s.ButtonPutDesign})
