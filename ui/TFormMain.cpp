@@ -10,6 +10,7 @@
 #include "TFormOptions.h"
 #include "TFormSaveConfiguration.h"
 #include "TStringGridOR.h"
+#include "battlewindow.h"
 #include "calculatorwindows.h"
 #include "configstore.h"
 #include "mapcanvas.h"
@@ -123,6 +124,8 @@ TFormMain::TFormMain(QSettings& settings, MessageBoxes* boxes, QWidget* parent)
     installOrderWindows(*this);
     // The ship designer and the planet view.
     installCalculatorWindows(*this);
+    // The battle simulator, sharing the move editor's result window.
+    installBattleWindow(*this);
     connect(Splitter, &QSplitter::splitterMoved, this, [this] {
         // A planet panel dragged away keeps one pixel, so it can be dragged back.
         const QList<int> sizes = Splitter->sizes();

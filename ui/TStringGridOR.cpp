@@ -15,7 +15,8 @@ namespace orrery {
 // The grid's cells as a Qt table: data rows only; row 0 of the grid is the header.
 class StringGridTableModel : public QAbstractTableModel {
 public:
-    explicit StringGridTableModel(const StringGridModel& grid, QObject* parent) : QAbstractTableModel(parent), grid_(grid)
+    StringGridTableModel(const StringGridModel& grid, TStringGridOR& view)
+        : QAbstractTableModel(&view), grid_(grid), view_(view)
     {
         rows_ = grid_.rowCount() - 1;
         columns_ = grid_.columnCount();
@@ -26,8 +27,18 @@ public:
 
     QVariant data(const QModelIndex& index, int role) const override
     {
-        if (!index.isValid() || role != Qt::DisplayRole) return {};
+        if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::EditRole)) return {};
         return fromGame(grid_.cell(index.column(), TStringGridOR::gridRow(index.row())));
+    }
+
+    // An edited cell: the text goes into the grid, then the grid tells its window.
+    bool setData(const QModelIndex& index, const QVariant& value, int role) override
+    {
+        if (!index.isValid() || role != Qt::EditRole || !editable) return false;
+        const int row = TStringGridOR::gridRow(index.row());
+        view_.setGameCell(index.column(), row, toGame(value.toString()));
+        emit view_.cellEdited(index.column(), row);
+        return true;
     }
 
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override
@@ -38,7 +49,8 @@ public:
 
     Qt::ItemFlags flags(const QModelIndex& index) const override
     {
-        return index.isValid() ? Qt::ItemIsEnabled | Qt::ItemIsSelectable : Qt::NoItemFlags;
+        if (!index.isValid()) return Qt::NoItemFlags;
+        return Qt::ItemIsEnabled | Qt::ItemIsSelectable | (editable ? Qt::ItemIsEditable : Qt::NoItemFlags);
     }
 
     // Brings the table's size in line with the grid's (after the grid changed).
@@ -83,8 +95,11 @@ public:
         if (rows_ > 0 && columns_ > 0) emit dataChanged(index(0, 0), index(rows_ - 1, columns_ - 1), {Qt::DisplayRole});
     }
 
+    bool editable = false;
+
 private:
     const StringGridModel& grid_;
+    TStringGridOR& view_;
     int rows_ = 0;
     int columns_ = 0;
 };
@@ -144,7 +159,7 @@ private:
 
 TStringGridOR::TStringGridOR(QWidget* parent) : QTableView(parent)
 {
-    table_ = new StringGridTableModel(grid_, this);
+    table_ = new StringGridTableModel(grid_, *this);
     header_ = new StringGridHeader(*this);
     setHorizontalHeader(header_);
     setModel(table_);
@@ -222,6 +237,16 @@ void TStringGridOR::setColumnWidths(const std::vector<int>& widths)
     for (std::size_t c = 0; c < widths.size() && static_cast<int>(c) < grid_.columnCount(); ++c)
         setColumnWidth(static_cast<int>(c), widths[c]);
 }
+
+void TStringGridOR::setEditable(bool on)
+{
+    table_->editable = on;
+    setEditTriggers(on ? QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
+                             QAbstractItemView::AnyKeyPressed
+                       : QAbstractItemView::NoEditTriggers);
+}
+
+bool TStringGridOR::editable() const { return table_->editable; }
 
 void TStringGridOR::setRowSelect(bool on)
 {

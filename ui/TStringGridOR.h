@@ -52,6 +52,10 @@ public:
     void setRowHeights(int pixels);
     void setDefaultColumnWidth(int pixels);
     void setColumnWidths(const std::vector<int>& widths);
+    // Cells the player may type into (off unless set): a double click, F2 or a key starts editing,
+    // and leaving the cell commits the text and signals cellEdited.
+    void setEditable(bool on);
+    bool editable() const;
     // Whole-row selection (on) or single cells (off).
     void setRowSelect(bool on);
 
@@ -93,6 +97,8 @@ signals:
     void cellContextMenu(int column, int row, const QPoint& globalPos);
     // The rows were sorted (by a heading press or a call).
     void sorted();
+    // The player committed the text of a data cell (grid row from 1); the cell holds it already.
+    void cellEdited(int column, int row);
 
 private:
     void contentsReplaced();

@@ -138,3 +138,21 @@ TEST_F(StringGridWidget, ABulkFillIsShownAndSortedAgain)
     grid.Resort();
     EXPECT_EQ(shownColumn(grid, 0), (QStringList{"Vega", "Mira"}));
 }
+
+// Cells are typed into only when the grid is made editable; a committed text is in the cell (as
+// Latin-1) before the grid reports it, in grid rows.
+TEST_F(StringGridWidget, EditableCellsReportTheirCommit)
+{
+    const QModelIndex deneb = grid.model()->index(2, 0);
+    EXPECT_FALSE(grid.model()->flags(deneb) & Qt::ItemIsEditable);
+    EXPECT_FALSE(grid.model()->setData(deneb, QStringLiteral("Vega")));
+    std::vector<std::pair<int, std::string>> edited;
+    QObject::connect(&grid, &TStringGridOR::cellEdited, [&](int column, int row) {
+        edited.emplace_back(column * 100 + row, grid.gridModel().cell(column, row));
+    });
+    grid.setEditable(true);
+    EXPECT_TRUE(grid.model()->flags(deneb) & Qt::ItemIsEditable);
+    EXPECT_TRUE(grid.model()->setData(deneb, QStringLiteral("Véga")));
+    EXPECT_EQ(edited, (std::vector<std::pair<int, std::string>>{{3, "V\xe9ga"}}));
+    EXPECT_EQ(grid.model()->index(2, 0).data(Qt::EditRole).toString(), QStringLiteral("Véga"));
+}
