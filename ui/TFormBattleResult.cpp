@@ -19,7 +19,8 @@ TFormBattleResult::TFormBattleResult(QWidget* parent) : QWidget(parent, Qt::Wind
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(ListBoxResult);
-    resize(560, 400);
+    // Wide enough for the longest shot lines of the protocol.
+    resize(720, 460);
 }
 
 void TFormBattleResult::showResult(const QString& text, const QString& caption)
