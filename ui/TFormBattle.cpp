@@ -26,7 +26,8 @@ namespace orrery {
 
 namespace {
 
-const QString fileFilters = QStringLiteral("All files (*.*);;Text files (*.txt)");
+// "All files" as this platform writes it: "*.*" would hide every file without an extension.
+const QString fileFilters = QStringLiteral("All files (*);;Text files (*.txt)");
 const QString numberMessage = QStringLiteral("Please enter a number!");
 const QString selectCellMessage = QStringLiteral("Please select a cell first!");
 const QString simulateCaption = QStringLiteral("Simulate Battle");
