@@ -50,7 +50,13 @@ Result<BattleSetup> parseBattleFile(std::string_view text, const std::string& fi
     do {
         const Fields words(line);
         BattleRow row;
-        for (int c = 0; c < battleColumnCount; ++c) row[c] = std::string(words[c + 2]);
+        // An empty ship type is written as nothing: such a line has one word less (the marker
+        // and eleven cells), and its cells after "No." belong one column further on.
+        const bool noName = words.count() == battleColumnCount;
+        for (int c = 0; c < battleColumnCount; ++c) {
+            if (noName && c == bcType) continue;
+            row[c] = std::string(words[noName && c > bcType ? c + 1 : c + 2]);
+        }
         (words[1] == "1" ? setup.aggressor : setup.defender).push_back(std::move(row));
     } while (lines.next(line));
     return setup;

@@ -370,10 +370,12 @@ TEST(BattleFile, WritesTheDocumentedLines)
 
 TEST(BattleFile, RoundTripWithAnyLineEnds)
 {
+    // A ship type without a name is written as nothing and read back as none.
     const BattleSetup setup{
         {{"3", "Cruiser", "10", "2", "5", "8", "0", "0", "2", "2", "2", "1"},
          {"12", "Drone", "1", "1", "1", "0", "0", "0", "1.5", "1", "1", "1"}},
-        {{"1", "Fortress", "0", "20", "3.25", "50", "10", "7.5", "1", "2.5", "3", "1.2"}}};
+        {{"1", "Fortress", "0", "20", "3.25", "50", "10", "7.5", "1", "2.5", "3", "1.2"},
+         {"4", "", "2", "1", "1.5", "1", "0", "0", "1", "1", "1", "1"}}};
     const std::string text = battleFileText(setup);
     for (const std::string& ends : {std::string("\r\n"), std::string("\n"), std::string("\r")}) {
         std::string variant;
