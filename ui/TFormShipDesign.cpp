@@ -311,8 +311,9 @@ DesignerFields TFormShipDesign::designerFields() const
 void TFormShipDesign::setDesignerFields(const DesignerFields& values)
 {
     EditName->setText(fromGame(values.name));
-    // All nine first, then one recompute: no check runs on half-filled input.
-    for (std::size_t i = 0; i < Edits.size(); ++i) checks_->fill(Edits[i], fromGame(values.fields[i]));
+    // Checked like typed text: a value the fields refuse never reaches the computation. The cargo
+    // technology comes last, so the outputs follow once all nine are in.
+    for (std::size_t i = 0; i < Edits.size(); ++i) Edits[i]->setText(fromGame(values.fields[i]));
     Recompute();
 }
 

@@ -42,7 +42,7 @@ public:
     void TechnologySequence();
 
     // The name and the nine fields, as the orders editor and the battle simulator take them, and
-    // set from the battle simulator.
+    // set from the battle simulator (checked as if typed).
     DesignerFields designerFields() const;
     void setDesignerFields(const DesignerFields& values);
 
