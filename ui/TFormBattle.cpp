@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QPointer>
 #include <QPushButton>
 #include <QScreen>
 #include <QTimer>
@@ -66,7 +67,11 @@ TFormBattle::TFormBattle(const Game& game, MessageBoxes& boxes, TFormBattleResul
     connect(TimerBattle, &QTimer::timeout, this, &TFormBattle::TimerBattleTimer);
 
     // A result loaded from a file keeps the simulation off until its window is closed.
-    result_.onClosed = [this] { ButtonSimulate->setEnabled(true); };
+    // The result window is the move editor's and may outlive this window, or go first when the
+    // program ends: the button is enabled only while this window is there.
+    result_.onClosed = [self = QPointer<TFormBattle>(this)] {
+        if (self) self->ButtonSimulate->setEnabled(true);
+    };
 
     chooseLoadFile = [this](const QString& title) {
         return QFileDialog::getOpenFileName(this, title, QString(), fileFilters);
@@ -79,11 +84,7 @@ TFormBattle::TFormBattle(const Game& game, MessageBoxes& boxes, TFormBattleResul
     enableControls();
 }
 
-TFormBattle::~TFormBattle()
-{
-    // The result window lives on with the move editor.
-    result_.onClosed = nullptr;
-}
+TFormBattle::~TFormBattle() = default;
 
 void TFormBattle::createControls()
 {
