@@ -212,7 +212,9 @@ void addValueAxis(ChartPicture& pic, const ChartInput& in, const ChartTextMetric
         if (yd - h / 4.0 >= 0) {
             std::string label = formatFixed(j * perStep, 0, decimals);
             const int lw = metrics.width(label);
-            pic.labels.push_back({30 - lw, px(yd - h / 4.0), std::move(label)});
+            // Right-aligned to x 30; a label wider than that starts at the left edge instead of
+            // losing its first digits.
+            pic.labels.push_back({std::max(0, 30 - lw), px(yd - h / 4.0), std::move(label)});
         }
     }
 }

@@ -218,6 +218,15 @@ TEST(ChartPicture, LinesPensAndAxesOnly)
         EXPECT_LE(std::max(l.x1, l.x2), W + 1);
     }
 
+    // Labels wider than the room left of the axis start at the left edge.
+    Stats big = stats({{123456}, {654321}});
+    big.races[0].display = true;
+    const ChartData bigData(big.turns, big.races, gtStandard, 0);
+    const ChartScene wide = buildChartScene(big.races, bigData, 1, W, H, 1000, -1, fixedMetrics());
+    EXPECT_TRUE(std::all_of(wide.picture.labels.begin(), wide.picture.labels.end(),
+                            [](const ChartText& t) { return t.x >= 0; }));
+    EXPECT_EQ(wide.picture.labels.back().x, 0);
+
     // No race shown: the axes and the turn ticks, no value axis and no line.
     for (chartracerecord& r : s.races) r.display = false;
     const ChartScene empty = buildChartScene(s.races, data, 10, W, H, 1000, -1, fixedMetrics());
