@@ -124,6 +124,12 @@ TFormChart::TFormChart(Session& session, QWidget* parent)
     connect(CheckBoxDelete, &QCheckBox::toggled, this, [this](bool on) {
         if (on) CheckBoxAdd->setChecked(false);
     });
+    // The focus entering the top panel or the chart area ends the highlight, as pointing at the
+    // chart does.
+    for (QWidget* w : std::initializer_list<QWidget*>{ComboBoxType, ComboBoxRace, CheckBoxExclude, CheckBoxAdd,
+                                                      CheckBoxDelete, ButtonZoomIn, ButtonZoomOut, ButtonZoomOnMouse,
+                                                      ScrollBoxChart})
+        w->installEventFilter(this);
     connect(ButtonZoomIn, &QToolButton::clicked, this, &TFormChart::ZoomIn);
     connect(ButtonZoomOut, &QToolButton::clicked, this, &TFormChart::ZoomOut);
     SetZoom(1, nullptr);
@@ -190,18 +196,21 @@ void TFormChart::SetZoom(int zoom, const QPoint* centreOn)
     ButtonZoomOut->setEnabled(zoom_ > 1);
     ButtonZoomIn->setEnabled(zoom_ < chartMaxZoom);
     ButtonZoomOnMouse->setEnabled(zoom_ < chartMaxZoom);
-    const QSize view = ScrollBoxChart->maximumViewportSize();
+    // The chart is the client area times the zoom; the point at the centre of the view (or the
+    // one clicked) comes to the centre of the view again.
+    const QSize client = ScrollBoxChart->maximumViewportSize();
     const QSize before = PaintBoxChart->size();
-    const QSize after(view.width() * zoom_, view.height() * zoom_);
+    const QSize after(client.width() * zoom_, client.height() * zoom_);
     QScrollBar* h = ScrollBoxChart->horizontalScrollBar();
     QScrollBar* v = ScrollBoxChart->verticalScrollBar();
-    const int sx = centreOn ? chartScrollCentring(centreOn->x(), view.width(), before.width(), after.width())
-                            : chartScrollKeepingCentre(h->value(), view.width(), before.width(), after.width());
-    const int sy = centreOn ? chartScrollCentring(centreOn->y(), view.height(), before.height(), after.height())
-                            : chartScrollKeepingCentre(v->value(), view.height(), before.height(), after.height());
+    const QSize view = ScrollBoxChart->viewport()->size();
+    const QPoint centre = centreOn ? *centreOn
+                                   : QPoint(h->value() + view.width() / 2 - chartOffset(view.width(), before.width()),
+                                            v->value() + view.height() / 2 - chartOffset(view.height(), before.height()));
     PaintBoxChart->resize(after);
-    h->setValue(sx);
-    v->setValue(sy);
+    const QSize shown = ScrollBoxChart->viewport()->size();
+    h->setValue(chartScrollCentring(centre.x(), shown.width(), before.width(), after.width()));
+    v->setValue(chartScrollCentring(centre.y(), shown.height(), before.height(), after.height()));
     Rebuild();
 }
 
@@ -234,6 +243,12 @@ void TFormChart::hideEvent(QHideEvent* event)
 {
     QDialog::hideEvent(event);
     if (!event->spontaneous() && onShownChanged) onShownChanged(false);
+}
+
+bool TFormChart::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::FocusIn) ClearHighlight();
+    return QDialog::eventFilter(watched, event);
 }
 
 void TFormChart::resizeEvent(QResizeEvent* event)

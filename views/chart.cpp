@@ -288,13 +288,6 @@ int clampScroll(double scroll, int viewport, int size)
 }
 } // namespace
 
-int chartScrollKeepingCentre(int scroll, int viewport, int oldSize, int newSize)
-{
-    if (oldSize <= 0) return 0;
-    const double centre = scroll + viewport / 2 - chartOffset(viewport, oldSize);
-    return clampScroll(centre * newSize / oldSize - viewport / 2, viewport, newSize);
-}
-
 int chartScrollCentring(int point, int viewport, int oldSize, int newSize)
 {
     if (oldSize <= 0) return 0;

@@ -159,13 +159,12 @@ ChartLegend buildChartLegend(const std::vector<chartracerecord>& races, int stri
 // The race (index into chartraces) in the legend row at height y, -1 for none.
 int chartLegendRaceAt(const std::vector<chartracerecord>& races, std::size_t legendCount, int y);
 
-// Zoom: the chart is the viewport times the zoom factor (1 to 30). The scroll position along one
-// axis after the chart changed size: a chart not larger than the viewport is centred (scroll 0,
-// see chartOffset); else the chart point at the centre of the view stays at the centre, or, for
-// a zoom on the mouse position, the given point comes to the centre.
+// Zoom: the chart is the viewport times the zoom factor (1 to 30). A chart not larger than the
+// viewport is centred in it (chartOffset, scroll 0); a larger one is scrolled so that a point of
+// the chart before the change (the centre of the view, or the point clicked for a zoom on the
+// mouse position) comes to the centre of the view.
 constexpr int chartMaxZoom = 30;
 int chartOffset(int viewport, int size);
-int chartScrollKeepingCentre(int scroll, int viewport, int oldSize, int newSize);
 int chartScrollCentring(int point, int viewport, int oldSize, int newSize);
 
 } // namespace orrery

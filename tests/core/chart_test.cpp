@@ -260,11 +260,10 @@ TEST(ChartLegend, OverflowAndPointing)
     EXPECT_EQ(chartLegendRaceAt(s.races, legend.legendCount, 60), -1);
 }
 
-TEST(ChartZoom, ScrollKeepsTheCentreOrCentresTheClick)
+TEST(ChartZoom, ScrollCentresThePoint)
 {
-    EXPECT_EQ(chartScrollKeepingCentre(0, 400, 400, 800), 200);
-    EXPECT_EQ(chartScrollKeepingCentre(200, 400, 800, 1200), 400);
-    EXPECT_EQ(chartScrollKeepingCentre(400, 400, 1200, 400), 0);
+    EXPECT_EQ(chartScrollCentring(200, 400, 400, 800), 200);
+    EXPECT_EQ(chartScrollCentring(600, 400, 1200, 400), 0);
     EXPECT_EQ(chartScrollCentring(100, 400, 400, 800), 0);
     EXPECT_EQ(chartScrollCentring(300, 400, 400, 800), 400);
     EXPECT_EQ(chartScrollCentring(399, 400, 400, 800), 400);

@@ -82,6 +82,15 @@ TEST(ChartWindow, RaceBoxZoomAndLegend)
     QApplication::sendEvent(w.PaintBoxChart, &move);
     EXPECT_EQ(w.highlighted(), -1);
 
+    // While "zoom in on mouse position" is down, a click zooms in once more.
+    w.ButtonZoomOnMouse->setChecked(true);
+    const QPoint clicked(one.width() * 3 / 2, one.height());
+    click(w.PaintBoxChart, clicked);
+    EXPECT_EQ(w.zoom(), 3);
+    const QSize view = w.ScrollBoxChart->viewport()->size();
+    EXPECT_NEAR(w.ScrollBoxChart->horizontalScrollBar()->value() + view.width() / 2, clicked.x() * 3 / 2, 1);
+    EXPECT_NEAR(w.ScrollBoxChart->verticalScrollBar()->value() + view.height() / 2, clicked.y() * 3 / 2, 1);
+
     // A change of turn shows the chart afresh at zoom 1.
     f.trigger(C::PreviousReport);
     EXPECT_EQ(w.zoom(), 1);
