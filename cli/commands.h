@@ -34,5 +34,8 @@ int commandDesign(const std::vector<std::string>& args);
 int commandForecast(const std::vector<std::string>& args);
 // orrery-cli battle FILE [--runs N]
 int commandBattle(const std::vector<std::string>& args);
+// orrery-cli chart PATH/NAME0EXT [--statistic N] [--races top5|top10|top20|all|NAME...] --png FILE
+//     [--size WxH]
+int commandChart(const std::vector<std::string>& args);
 
 } // namespace orrery::cli

@@ -5,6 +5,7 @@
 //   orrery-cli move convert|check|eta FILE ...   the orders editor
 //   orrery-cli design D A W S C [...] / forecast SIZE POP IND RES   the calculators
 //   orrery-cli battle FILE [--runs N]   the battle simulator
+//   orrery-cli chart PATH/NAME0EXT ... --png FILE   the statistics chart as a picture
 
 #include "commands.h"
 #include "gamedata.h"
@@ -41,6 +42,11 @@ const char* const helpText =
     "      (-1 for a value that is not known)\n"
     "  orrery-cli battle FILE [--runs N]\n"
     "      fights the battle of a battle data file N times (default 100) and prints the result\n"
+    "  orrery-cli chart PATH/NAME0EXT [--statistic N] [--races top5|top10|top20|all|NAME...]\n"
+    "             --png FILE [--size WxH]\n"
+    "      draws the statistics chart of turns 0 to the last report into a PNG (default size\n"
+    "      900x520, all races): N 0 production, 1 industry, 2 population, 3 planets, 4 total\n"
+    "      technology, 5 drive, 6 weapon, 7 shield, 8 cargo technology\n"
     "\n"
     "Bad input gives a one-line message and exit status 2.\n";
 
@@ -132,5 +138,6 @@ int main(int argc, char** argv)
     if (command == "design") return commandDesign(args);
     if (command == "forecast") return commandForecast(args);
     if (command == "battle") return commandBattle(args);
+    if (command == "chart") return commandChart(args);
     return badArguments("unknown command " + command);
 }

@@ -4,6 +4,7 @@
 #include "intelligence.h"
 #include "reportpath.h"
 #include "textrules.h"
+#include "turnstatistics.h"
 
 #include <algorithm>
 
@@ -218,33 +219,39 @@ bool Session::readTurn(int turnNumber)
     return true;
 }
 
-void Session::buildStatistics()
+void buildTurnStatistics(const Game& game, std::vector<turnstatnode>& turnstats,
+                         std::vector<chartracerecord>& chartraces, const std::function<void(int)>& progress)
 {
-    turnstats_.clear();
-    chartraces_.clear();
-    const bool byName = game_.gametype == gtStandard || game_.gametype == gtBlind;
-    for (int t = 0; t <= game_.lastturn; ++t) {
+    turnstats.clear();
+    chartraces.clear();
+    const bool byName = game.gametype == gtStandard || game.gametype == gtBlind;
+    for (int t = 0; t <= game.lastturn; ++t) {
         // Each node is read on its own, so a report that went missing leaves an empty node of
         // its own number instead of shifting the turns after it.
-        ui_.reportLabelChanged(t);
+        if (progress) progress(t);
         turnstatnode node;
         node.turn = t;
-        if (const auto players = readTurnPlayers(game_, t)) {
+        if (const auto players = readTurnPlayers(game, t)) {
             for (std::size_t k = 0; k < players->size(); ++k)
                 node.races.push_back(statisticsOf((*players)[k], k, byName));
         }
-        turnstats_.push_back(std::move(node));
+        turnstats.push_back(std::move(node));
     }
     if (byName) {
-        for (const turnstatnode& node : turnstats_)
+        for (const turnstatnode& node : turnstats)
             for (const racestatrecord& r : node.races)
-                if (std::none_of(chartraces_.begin(), chartraces_.end(),
+                if (std::none_of(chartraces.begin(), chartraces.end(),
                                  [&](const chartracerecord& c) { return c.name == r.name; }))
-                    chartraces_.push_back({r.name, false});
+                    chartraces.push_back({r.name, false});
     } else {
-        for (const playerrecord& p : game_.turn.players) chartraces_.push_back({p.name, false});
+        for (const playerrecord& p : game.turn.players) chartraces.push_back({p.name, false});
     }
-    if (!chartraces_.empty()) chartraces_.front().display = true;
+    if (!chartraces.empty()) chartraces.front().display = true;
+}
+
+void Session::buildStatistics()
+{
+    buildTurnStatistics(game_, turnstats_, chartraces_, [this](int t) { ui_.reportLabelChanged(t); });
 }
 
 bool Session::isUsableTurn() const

@@ -12,6 +12,7 @@
 #include "TStringGridOR.h"
 #include "battlewindow.h"
 #include "calculatorwindows.h"
+#include "chartwindows.h"
 #include "configstore.h"
 #include "mapcanvas.h"
 #include "mapinteraction.h"
@@ -126,6 +127,7 @@ TFormMain::TFormMain(QSettings& settings, MessageBoxes* boxes, QWidget* parent)
     installCalculatorWindows(*this);
     // The battle simulator, sharing the move editor's result window.
     installBattleWindow(*this);
+    installChartWindows(*this);
     connect(Splitter, &QSplitter::splitterMoved, this, [this] {
         // A planet panel dragged away keeps one pixel, so it can be dragged back.
         const QList<int> sizes = Splitter->sizes();

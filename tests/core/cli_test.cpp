@@ -94,6 +94,11 @@ TEST(Cli, BadInputAndFailedWritesGiveOneLineAndStatusTwo)
         {ORRERY_CLI, {"battle", dir.file("battle.txt"), "--runs", "x"}, "Number of simulations has to be at least 1!"},
         {ORRERY_CLI, {"battle", dir.file("battle.txt"), "--runs"}, "--runs needs a number"},
         {ORRERY_CLI, {"battle", dir.file("battle.txt"), "extra"}, "unexpected argument extra"},
+        {ORRERY_CLI, {"chart", dir.file("game0.txt")}, "chart needs --png FILE"},
+        {ORRERY_CLI, {"chart", dir.file("game0.txt"), "--png", "x.png", "--statistic", "9"}, "--statistic takes"},
+        {ORRERY_CLI, {"chart", dir.file("game0.txt"), "--png", "x.png", "--size", "100"}, "--size takes"},
+        {ORRERY_CLI, {"chart", dir.file("game3.txt"), "--png", "x.png"}, "the report of turn 0 is needed"},
+        {ORRERY_CLI, {"chart", dir.file("none0.txt"), "--png", "x.png"}, "no such report"},
         {ORRERY_GEN, {}, "no command given"},
         {ORRERY_GEN, {"frobnicate", game}, "unknown command frobnicate"},
         {ORRERY_GEN, {"demo"}, "no output folder given"},
@@ -240,6 +245,38 @@ TEST(Cli, OpenCreatesAndStartsAConfiguration)
     ASSERT_EQ(typed.status, 0) << typed.err;
     EXPECT_EQ(parsed(typed.out)["gametype"].toInt(), gtStandard);
     EXPECT_EQ(parsed(typed.out)["turnstats"][0][0]["name"].toString(), "race_1") << "keyed by name";
+}
+
+// The chart of a whole game as a PNG of the size asked, written without touching the turn
+// directory; races not in the game and unwritable files are refused.
+TEST(Cli, ChartWritesAPicture)
+{
+    ORRERY_REQUIRE_CORPUS();
+    TempDir dir;
+    const std::string folder = dir.path() + "alpha/";
+    ASSERT_TRUE(copyCorpus("gng-game1/alpha", folder));
+    const auto before = listFiles(folder).size();
+    const std::string png = dir.file("chart.png");
+    const ProgramRun r = cli({"chart", folder + "alpha0.txt", "--statistic", "4", "--races", "top5", "--png", png,
+                              "--size", "640x360"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    const std::string bytes = readText(png);
+    ASSERT_GT(bytes.size(), 24u);
+    EXPECT_EQ(bytes.substr(1, 3), "PNG");
+    const auto be32 = [&](std::size_t at) {
+        std::uint32_t v = 0;
+        for (std::size_t i = 0; i < 4; ++i) v = v << 8 | static_cast<unsigned char>(bytes[at + i]);
+        return v;
+    };
+    EXPECT_EQ(std::pair(be32(16), be32(20)), std::pair(640u, 360u));
+    EXPECT_EQ(listFiles(folder).size(), before);
+
+    const ProgramRun unknown = cli({"chart", folder + "alpha0.txt", "--races", "Nobody", "--png", png});
+    EXPECT_EQ(unknown.status, 2);
+    EXPECT_NE(unknown.err.find("no race Nobody"), std::string::npos);
+    const ProgramRun blocked = cli({"chart", folder + "alpha0.txt", "--png", dir.file("none/chart.png")});
+    EXPECT_EQ(blocked.status, 2);
+    EXPECT_NE(blocked.err.find("cannot write"), std::string::npos);
 }
 
 // The calculators: the JSON carries the unrounded values, the text the designer's captions.

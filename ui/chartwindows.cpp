@@ -1,0 +1,82 @@
+#include "chartwindows.h"
+
+#include "TFormChart.h"
+#include "TFormMain.h"
+#include "TFormYourPlanets.h"
+
+#include <QAction>
+#include <QScreen>
+
+namespace orrery {
+
+namespace {
+
+// Shows a window centred on the screen the first time, on top of the others.
+void bringUp(QWidget* window)
+{
+    if (!window->property("placed").toBool()) {
+        window->setProperty("placed", true);
+        if (const QScreen* screen = window->screen())
+            window->move(screen->availableGeometry().center() - QPoint(window->width() / 2, window->height() / 2));
+    }
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+void installYourPlanets(TFormMain& main)
+{
+    auto* form = new TFormYourPlanets(main.session(), &main);
+    form->hide();
+    form->onShownChanged = [&main](bool shown) { main.action(MainCommand::YourPlanets)->setEnabled(!shown); };
+    form->onPlanetClicked = [&main](const QString& planet) { main.SelectPlanet(planet); };
+    main.enableCommand(MainCommand::YourPlanets, [form] {
+        bringUp(form);
+        form->FormShow();
+    });
+    main.registerWindow(QStringLiteral("yourplanets"), [&main, form] {
+        main.action(MainCommand::YourPlanets)->trigger();
+        return form;
+    });
+    main.setRefreshHook(OpenView::YourPlanets, [form](const std::string&) {
+        if (form->isVisible()) form->FormShow();
+    });
+}
+
+void installChart(TFormMain& main)
+{
+    auto* form = new TFormChart(main.session(), &main);
+    form->hide();
+    form->onShownChanged = [&main](bool shown) { main.action(MainCommand::Chart)->setEnabled(!shown); };
+    main.enableCommand(MainCommand::Chart, [form] {
+        bringUp(form);
+        form->FormShow();
+    });
+    main.registerWindow(QStringLiteral("chart"), [&main, form] {
+        main.action(MainCommand::Chart)->trigger();
+        return form;
+    });
+    main.setRefreshHook(OpenView::Chart, [form](const std::string&) {
+        if (form->isVisible()) form->FormShow();
+    });
+}
+
+} // namespace
+
+void installChartWindows(TFormMain& main)
+{
+    installYourPlanets(main);
+    installChart(main);
+}
+
+TFormYourPlanets* installedYourPlanets(TFormMain& main)
+{
+    return main.findChild<TFormYourPlanets*>(QStringLiteral("FormYourPlanets"), Qt::FindDirectChildrenOnly);
+}
+
+TFormChart* installedChart(TFormMain& main)
+{
+    return main.findChild<TFormChart*>(QStringLiteral("FormChart"), Qt::FindDirectChildrenOnly);
+}
+
+} // namespace orrery
