@@ -34,5 +34,8 @@ int commandDesign(const std::vector<std::string>& args);
 int commandForecast(const std::vector<std::string>& args);
 // orrery-cli battle FILE [--runs N]
 int commandBattle(const std::vector<std::string>& args);
+// orrery-cli text search FILE TEXT [--case]
+// orrery-cli text quote FILE [--out FILE]
+int commandText(const std::vector<std::string>& args);
 
 } // namespace orrery::cli

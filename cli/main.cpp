@@ -5,6 +5,7 @@
 //   orrery-cli move convert|check|eta FILE ...   the orders editor
 //   orrery-cli design D A W S C [...] / forecast SIZE POP IND RES   the calculators
 //   orrery-cli battle FILE [--runs N]   the battle simulator
+//   orrery-cli text search|quote FILE ...   the text tools
 
 #include "commands.h"
 #include "gamedata.h"
@@ -41,6 +42,10 @@ const char* const helpText =
     "      (-1 for a value that is not known)\n"
     "  orrery-cli battle FILE [--runs N]\n"
     "      fights the battle of a battle data file N times (default 100) and prints the result\n"
+    "  orrery-cli text search FILE TEXT [--case]\n"
+    "      every line of a text file that contains the text, with its number\n"
+    "  orrery-cli text quote FILE [--out FILE]\n"
+    "      the file quoted for a reply (\"> \" before every line), its line ends kept\n"
     "\n"
     "Bad input gives a one-line message and exit status 2.\n";
 
@@ -132,5 +137,6 @@ int main(int argc, char** argv)
     if (command == "design") return commandDesign(args);
     if (command == "forecast") return commandForecast(args);
     if (command == "battle") return commandBattle(args);
+    if (command == "text") return commandText(args);
     return badArguments("unknown command " + command);
 }
