@@ -37,5 +37,8 @@ int commandBattle(const std::vector<std::string>& args);
 // orrery-cli chart PATH/NAME0EXT [--statistic N] [--races top5|top10|top20|all|NAME...] --png FILE
 //     [--size WxH]
 int commandChart(const std::vector<std::string>& args);
+// orrery-cli text search FILE TEXT [--case]
+// orrery-cli text quote FILE [--out FILE]
+int commandText(const std::vector<std::string>& args);
 
 } // namespace orrery::cli

@@ -6,6 +6,7 @@
 //   orrery-cli design D A W S C [...] / forecast SIZE POP IND RES   the calculators
 //   orrery-cli battle FILE [--runs N]   the battle simulator
 //   orrery-cli chart PATH/NAME0EXT ... --png FILE   the statistics chart as a picture
+//   orrery-cli text search|quote FILE ...   the text tools
 
 #include "commands.h"
 #include "gamedata.h"
@@ -47,6 +48,10 @@ const char* const helpText =
     "      draws the statistics chart of turns 0 to the last report into a PNG (default size\n"
     "      900x520, all races): N 0 production, 1 industry, 2 population, 3 planets, 4 total\n"
     "      technology, 5 drive, 6 weapon, 7 shield, 8 cargo technology\n"
+    "  orrery-cli text search FILE TEXT [--case]\n"
+    "      every line of a text file that contains the text, with its number\n"
+    "  orrery-cli text quote FILE [--out FILE]\n"
+    "      the file quoted for a reply (\"> \" before every line), its line ends kept\n"
     "\n"
     "Bad input gives a one-line message and exit status 2.\n";
 
@@ -139,5 +144,6 @@ int main(int argc, char** argv)
     if (command == "forecast") return commandForecast(args);
     if (command == "battle") return commandBattle(args);
     if (command == "chart") return commandChart(args);
+    if (command == "text") return commandText(args);
     return badArguments("unknown command " + command);
 }

@@ -18,6 +18,7 @@
 #include "mapinteraction.h"
 #include "messages.h"
 #include "orderwindows.h"
+#include "textwindows.h"
 
 #include <QAction>
 #include <QApplication>
@@ -128,6 +129,7 @@ TFormMain::TFormMain(QSettings& settings, MessageBoxes* boxes, QWidget* parent)
     // The battle simulator, sharing the move editor's result window.
     installBattleWindow(*this);
     installChartWindows(*this);
+    installTextWindows(*this);
     connect(Splitter, &QSplitter::splitterMoved, this, [this] {
         // A planet panel dragged away keeps one pixel, so it can be dragged back.
         const QList<int> sizes = Splitter->sizes();

@@ -99,6 +99,10 @@ TEST(Cli, BadInputAndFailedWritesGiveOneLineAndStatusTwo)
         {ORRERY_CLI, {"chart", dir.file("game0.txt"), "--png", "x.png", "--size", "100"}, "--size takes"},
         {ORRERY_CLI, {"chart", dir.file("game3.txt"), "--png", "x.png"}, "the report of turn 0 is needed"},
         {ORRERY_CLI, {"chart", dir.file("none0.txt"), "--png", "x.png"}, "no such report"},
+        {ORRERY_CLI, {"text", "find"}, "unknown text command find"},
+        {ORRERY_CLI, {"text", "search", dir.file("battle.txt")}, "text search needs a file and a text"},
+        {ORRERY_CLI, {"text", "quote", dir.file("none.txt")}, dir.file("none.txt")},
+        {ORRERY_CLI, {"text", "quote", dir.file("battle.txt"), "--out", dir.file("file/x.txt")}, dir.file("file/x.txt")},
         {ORRERY_GEN, {}, "no command given"},
         {ORRERY_GEN, {"frobnicate", game}, "unknown command frobnicate"},
         {ORRERY_GEN, {"demo"}, "no output folder given"},
@@ -357,4 +361,17 @@ TEST(Cli, BattleRepeatsTheSimulatorsResult)
     const int total = std::stoi(standard.out.substr(aggressor + 14)) + std::stoi(standard.out.substr(defender + 13)) +
                       (standOff == std::string::npos ? 0 : std::stoi(standard.out.substr(standOff + 13)));
     EXPECT_EQ(total, 100);
+}
+
+TEST(Cli, TextSearchAndQuote)
+{
+    TempDir dir;
+    dir.write("mail.txt", "To Beta\r\nPeace?\r\nbeta, please answer\r\n");
+    const ProgramRun found = cli({"text", "search", dir.file("mail.txt"), "BETA"});
+    ASSERT_EQ(found.status, 0) << found.err;
+    EXPECT_EQ(found.out, "1: To Beta\n3: beta, please answer\n");
+    EXPECT_EQ(cli({"text", "search", dir.file("mail.txt"), "BETA", "--case"}).out, "Text not found!\n");
+    const ProgramRun quoted = cli({"text", "quote", dir.file("mail.txt"), "--out", dir.file("reply.txt")});
+    ASSERT_EQ(quoted.status, 0) << quoted.err;
+    EXPECT_EQ(readText(dir.file("reply.txt")), "> To Beta\r\n> Peace?\r\n> beta, please answer\r\n");
 }
