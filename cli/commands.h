@@ -34,5 +34,9 @@ int commandDesign(const std::vector<std::string>& args);
 int commandForecast(const std::vector<std::string>& args);
 // orrery-cli battle FILE [--runs N]
 int commandBattle(const std::vector<std::string>& args);
+// orrery-cli overview PATH/NAME<n>EXT
+int commandOverview(const std::vector<std::string>& args);
+// orrery-cli races PATH/NAME<n>EXT [--json]
+int commandRaces(const std::vector<std::string>& args);
 
 } // namespace orrery::cli

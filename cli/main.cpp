@@ -5,6 +5,7 @@
 //   orrery-cli move convert|check|eta FILE ...   the orders editor
 //   orrery-cli design D A W S C [...] / forecast SIZE POP IND RES   the calculators
 //   orrery-cli battle FILE [--runs N]   the battle simulator
+//   orrery-cli overview / races PATH/NAME<n>EXT   the turn overview and the races table
 
 #include "commands.h"
 #include "gamedata.h"
@@ -41,6 +42,10 @@ const char* const helpText =
     "      (-1 for a value that is not known)\n"
     "  orrery-cli battle FILE [--runs N]\n"
     "      fights the battle of a battle data file N times (default 100) and prints the result\n"
+    "  orrery-cli overview PATH/NAME<n>EXT\n"
+    "      the turn overview of turn n: what changed since the previous turn\n"
+    "  orrery-cli races PATH/NAME<n>EXT [--json]\n"
+    "      the races table of turn n: every race's values and their changes since the previous turn\n"
     "\n"
     "Bad input gives a one-line message and exit status 2.\n";
 
@@ -132,5 +137,6 @@ int main(int argc, char** argv)
     if (command == "design") return commandDesign(args);
     if (command == "forecast") return commandForecast(args);
     if (command == "battle") return commandBattle(args);
+    if (command == "overview" || command == "races") return (command == "races" ? commandRaces : commandOverview)(args);
     return badArguments("unknown command " + command);
 }
