@@ -12,6 +12,7 @@
 #include "TStringGridOR.h"
 #include "battlewindow.h"
 #include "calculatorwindows.h"
+#include "racewindows.h"
 #include "configstore.h"
 #include "mapcanvas.h"
 #include "mapinteraction.h"
@@ -126,6 +127,7 @@ TFormMain::TFormMain(QSettings& settings, MessageBoxes* boxes, QWidget* parent)
     installCalculatorWindows(*this);
     // The battle simulator, sharing the move editor's result window.
     installBattleWindow(*this);
+    installRaceWindows(*this);
     connect(Splitter, &QSplitter::splitterMoved, this, [this] {
         // A planet panel dragged away keeps one pixel, so it can be dragged back.
         const QList<int> sizes = Splitter->sizes();
@@ -507,6 +509,7 @@ MapDisplay TFormMain::mapDisplay() const
 {
     MapDisplay display = MapDisplay::from(session_.settings());
     for (std::size_t i = 0; i < toggleCount; ++i) display.toggles[i] = toggleAction(static_cast<ToggleIndex>(i))->isChecked();
+    if (mapHighlight) display.highlight = mapHighlight();
     return display;
 }
 
