@@ -3,7 +3,11 @@
 #include "TStringGridOR.h"
 #include "messages.h"
 
+#include <algorithm>
+
 #include <QCheckBox>
+#include <QFontMetrics>
+#include <QHeaderView>
 #include <QHideEvent>
 #include <QVBoxLayout>
 
@@ -26,7 +30,7 @@ TFormShowRaces::TFormShowRaces(QWidget* parent) : QWidget(parent, Qt::Window | Q
     layout->setContentsMargins(4, 4, 4, 4);
     layout->addWidget(CheckBoxSortByDifference);
     layout->addWidget(StringGridRaces);
-    resize(100 + 9 * 70 + 30, 360);
+    resize(100 + 9 * 76 + 30, 300);
 
     connect(CheckBoxSortByDifference, &QCheckBox::clicked, this, [this](bool checked) {
         StringGridRaces->SetRecordLayout(true, checked ? 1 : 0);
@@ -47,6 +51,12 @@ void TFormShowRaces::FormShow(const Game& game)
     const bool byDifference = CheckBoxSortByDifference->isChecked();
     StringGridRaces->editCells([&](StringGridModel& grid) { fillRacesGrid(grid, races_, byDifference); });
     StringGridRaces->clearSelection();
+    // Columns of 70 pixels (the first 100), wider where a heading would be cut.
+    const QFontMetrics metrics(StringGridRaces->horizontalHeader()->font());
+    for (int c = 0; c < StringGridRaces->columnCount(); ++c) {
+        const int fit = metrics.horizontalAdvance(StringGridRaces->Cells(c, 0)) + 12;
+        StringGridRaces->setColumnWidth(c, std::max(c == 0 ? 100 : 70, fit));
+    }
 }
 
 void TFormShowRaces::selectRace(const std::string& race)

@@ -6,6 +6,7 @@
 #include "textrules.h"
 
 #include <algorithm>
+#include <cmath>
 #include <unordered_map>
 
 namespace orrery {
@@ -84,7 +85,8 @@ std::vector<RaceEntry> raceEntries(const Game& game)
                                            ? p.population != unknownvalue && p.industry != unknownvalue &&
                                                  before->population != unknownvalue && before->industry != unknownvalue
                                            : a != unknownvalue && b != unknownvalue;
-                change[v] = knownBoth ? a - b : 0.0;
+                // The report gives two decimals; rounding drops the binary noise of the difference.
+                change[v] = knownBoth ? std::round((a - b) * 1e6) / 1e6 : 0.0;
                 any = any || knownBoth;
             }
             if (any) e.change = change;

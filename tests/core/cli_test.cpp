@@ -354,8 +354,8 @@ TEST(Cli, RacesJsonComparesEachRaceWithItsOwnPreviousEntry)
                 EXPECT_TRUE(race["change"].isNull());
                 continue;
             }
-            EXPECT_DOUBLE_EQ(race["change"]["planets"].toDouble(), race["planets"].toDouble() - before["planetcount"].toDouble());
-            EXPECT_DOUBLE_EQ(race["change"]["drive"].toDouble(), race["drive"].toDouble() - before["drivetech"].toDouble());
+            EXPECT_NEAR(race["change"]["planets"].toDouble(), race["planets"].toDouble() - before["planetcount"].toDouble(), 1e-6);
+            EXPECT_NEAR(race["change"]["drive"].toDouble(), race["drive"].toDouble() - before["drivetech"].toDouble(), 1e-6);
         }
     }
     // The overview of a turn with battles tells them.
