@@ -8,6 +8,7 @@
 #include "textrules.h"
 
 #include <algorithm>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -44,11 +45,13 @@ private:
     std::vector<std::string> lines_;
 };
 
-const planetrecord* planetAt(const std::vector<planetrecord>& planets, double x, double y)
+// The first planet at each position of a turn (a planet is the same across turns by its exact
+// position).
+std::map<std::pair<double, double>, const planetrecord*> planetsByPosition(const std::vector<planetrecord>& planets)
 {
-    for (const planetrecord& p : planets)
-        if (p.x == x && p.y == y) return &p;
-    return nullptr;
+    std::map<std::pair<double, double>, const planetrecord*> at;
+    for (const planetrecord& p : planets) at.emplace(std::make_pair(p.x, p.y), &p);
+    return at;
 }
 
 bool known(double value) { return value != unknownvalue; }
@@ -138,9 +141,11 @@ std::vector<std::string> turnOverviewLines(const Game& game)
 
     if (!blind) {
         long colonised = 0, bombed = 0;
+        const auto planetAt = planetsByPosition(turn.planets);
         for (const planetrecord& before : turn.previousplanets) {
-            const planetrecord* now = planetAt(turn.planets, before.x, before.y);
-            if (!now) continue;
+            const auto found = planetAt.find(std::make_pair(before.x, before.y));
+            if (found == planetAt.end()) continue;
+            const planetrecord* now = found->second;
             if (before.ownercode == ocUninhabited)
                 colonised += now->ownercode != ocUninhabited;
             else
