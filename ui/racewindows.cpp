@@ -84,8 +84,12 @@ void installRaceWindows(TFormMain& main)
         races->FormShow(session.game());
         bringUp(races);
     });
-    main.setRefreshHook(OpenView::ShowRaces, [races, &session](const std::string&) {
-        if (races->isVisible()) races->FormShow(session.game());
+    main.setRefreshHook(OpenView::ShowRaces, [&main, races, &session](const std::string&) {
+        if (!races->isVisible()) return;
+        // The new turn's table starts without a selection: the map drops its mark.
+        const bool marked = !races->selectedRace().empty();
+        races->FormShow(session.game());
+        if (marked) main.repaintMap();
     });
 
     auto* findPlanet = new TFormFindPlanet(&main);
