@@ -12,12 +12,12 @@
 #include "TStringGridOR.h"
 #include "battlewindow.h"
 #include "calculatorwindows.h"
-#include "racewindows.h"
 #include "configstore.h"
 #include "mapcanvas.h"
 #include "mapinteraction.h"
 #include "messages.h"
 #include "orderwindows.h"
+#include "racewindows.h"
 
 #include <QAction>
 #include <QApplication>
