@@ -40,5 +40,9 @@ int commandChart(const std::vector<std::string>& args);
 // orrery-cli text search FILE TEXT [--case]
 // orrery-cli text quote FILE [--out FILE]
 int commandText(const std::vector<std::string>& args);
+// orrery-cli overview PATH/NAME<n>EXT
+int commandOverview(const std::vector<std::string>& args);
+// orrery-cli races PATH/NAME<n>EXT [--json]
+int commandRaces(const std::vector<std::string>& args);
 
 } // namespace orrery::cli

@@ -7,6 +7,7 @@
 //   orrery-cli battle FILE [--runs N]   the battle simulator
 //   orrery-cli chart PATH/NAME0EXT ... --png FILE   the statistics chart as a picture
 //   orrery-cli text search|quote FILE ...   the text tools
+//   orrery-cli overview / races PATH/NAME<n>EXT   the turn overview and the races table
 
 #include "commands.h"
 #include "gamedata.h"
@@ -52,6 +53,10 @@ const char* const helpText =
     "      every line of a text file that contains the text, with its number\n"
     "  orrery-cli text quote FILE [--out FILE]\n"
     "      the file quoted for a reply (\"> \" before every line), its line ends kept\n"
+    "  orrery-cli overview PATH/NAME<n>EXT\n"
+    "      the turn overview of turn n: what changed since the previous turn\n"
+    "  orrery-cli races PATH/NAME<n>EXT [--json]\n"
+    "      the races table of turn n: every race's values and their changes since the previous turn\n"
     "\n"
     "Bad input gives a one-line message and exit status 2.\n";
 
@@ -145,5 +150,6 @@ int main(int argc, char** argv)
     if (command == "battle") return commandBattle(args);
     if (command == "chart") return commandChart(args);
     if (command == "text") return commandText(args);
+    if (command == "overview" || command == "races") return (command == "races" ? commandRaces : commandOverview)(args);
     return badArguments("unknown command " + command);
 }

@@ -18,6 +18,7 @@
 #include "mapinteraction.h"
 #include "messages.h"
 #include "orderwindows.h"
+#include "racewindows.h"
 #include "textwindows.h"
 
 #include <QAction>
@@ -130,6 +131,7 @@ TFormMain::TFormMain(QSettings& settings, MessageBoxes* boxes, QWidget* parent)
     installBattleWindow(*this);
     installChartWindows(*this);
     installTextWindows(*this);
+    installRaceWindows(*this);
     connect(Splitter, &QSplitter::splitterMoved, this, [this] {
         // A planet panel dragged away keeps one pixel, so it can be dragged back.
         const QList<int> sizes = Splitter->sizes();
@@ -511,6 +513,7 @@ MapDisplay TFormMain::mapDisplay() const
 {
     MapDisplay display = MapDisplay::from(session_.settings());
     for (std::size_t i = 0; i < toggleCount; ++i) display.toggles[i] = toggleAction(static_cast<ToggleIndex>(i))->isChecked();
+    if (mapHighlight) display.highlight = mapHighlight();
     return display;
 }
 

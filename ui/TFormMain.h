@@ -130,6 +130,9 @@ public:
     // technology fields again after a configuration started.
     std::function<void()> shipDesignRecompute;
     std::function<void()> shipDesignTechnologies;
+    // The windows that make the map highlight a race ("Find Race", the races table), once
+    // installed: what they ask of the map while they are open.
+    std::function<MapHighlight()> mapHighlight;
     // The windows the screenshot mode can open by name ("shipdesign", "battle", ...): `open`
     // shows the window as its command would and returns it.
     void registerWindow(const QString& name, std::function<QWidget*()> open);

@@ -66,6 +66,9 @@ TEST(Cli, BadInputAndFailedWritesGiveOneLineAndStatusTwo)
         {ORRERY_CLI, {"turn", "/nonexistent/folder/game1.txt"}, "cannot read the folder"},
         {ORRERY_CLI, {"turn", dir.file("game.txt")}, "has no turn number"},
         {ORRERY_CLI, {"turn", dir.file("game7.txt")}, "no such report"},
+        {ORRERY_CLI, {"races"}, "races needs the path of a report"},
+        {ORRERY_CLI, {"overview", dir.file("game3.txt"), "--json"}, "unexpected argument --json"},
+        {ORRERY_CLI, {"races", dir.file("game7.txt"), "--json"}, "no such report"},
         {ORRERY_CLI, {"open"}, "open needs the path of the report of turn 0"},
         {ORRERY_CLI, {"open", dir.file("game0.txt"), "B"}, "unexpected argument B"},
         {ORRERY_CLI, {"open", dir.file("game0.txt"), "--gametype", "7"}, "--gametype takes 0, 1, 2 or 3"},
@@ -374,4 +377,41 @@ TEST(Cli, TextSearchAndQuote)
     const ProgramRun quoted = cli({"text", "quote", dir.file("mail.txt"), "--out", dir.file("reply.txt")});
     ASSERT_EQ(quoted.status, 0) << quoted.err;
     EXPECT_EQ(readText(dir.file("reply.txt")), "> To Beta\r\n> Peace?\r\n> beta, please answer\r\n");
+// The races table as JSON agrees with the turn as `turn --json` reads it: every race in order of
+// production points, its change against its own previous entry, null for a race without one.
+TEST(Cli, RacesJsonComparesEachRaceWithItsOwnPreviousEntry)
+{
+    for (const char* report : {"gng-game1/alpha/alpha1.txt", "gng-game1/gamma/gamma9.txt"}) {
+        SCOPED_TRACE(report);
+        const std::string path = corpusDir() + report;
+        const ProgramRun races = cli({"races", path, "--json"});
+        ASSERT_EQ(races.status, 0) << races.err;
+        QJsonParseError error;
+        const QJsonArray rows = QJsonDocument::fromJson(QByteArray::fromStdString(races.out), &error).array();
+        ASSERT_EQ(error.error, QJsonParseError::NoError);
+        const QJsonObject turn = parsed(cli({"turn", path, "--json"}).out);
+        ASSERT_EQ(rows.size(), turn["players"].toArray().size());
+        double last = 1e300;
+        for (const QJsonValue& row : rows) {
+            const QJsonObject race = row.toObject();
+            for (const char* key : {"race", "drive", "weapons", "shields", "cargo", "population", "industry", "planets",
+                                    "relationship", "prodpoints", "change"})
+                EXPECT_TRUE(race.contains(key)) << key;
+            EXPECT_LE(race["prodpoints"].toDouble(), last);
+            last = race["prodpoints"].toDouble();
+            QJsonObject before;
+            for (const QJsonValue& p : turn["previousplayers"].toArray())
+                if (p["name"] == race["race"]) before = p.toObject();
+            if (before.isEmpty()) {
+                EXPECT_TRUE(race["change"].isNull());
+                continue;
+            }
+            EXPECT_NEAR(race["change"]["planets"].toDouble(), race["planets"].toDouble() - before["planetcount"].toDouble(), 1e-6);
+            EXPECT_NEAR(race["change"]["drive"].toDouble(), race["drive"].toDouble() - before["drivetech"].toDouble(), 1e-6);
+        }
+    }
+    // The overview of a turn with battles tells them.
+    const ProgramRun overview = cli({"overview", corpusDir() + "gng-game1/alpha/alpha3.txt"});
+    EXPECT_EQ(overview.status, 0);
+    EXPECT_NE(overview.out.find("Personal information:"), std::string::npos) << overview.out;
 }
