@@ -16,6 +16,7 @@
 #include "mapcanvas.h"
 #include "mapinteraction.h"
 #include "messages.h"
+#include "newswindow.h"
 #include "orderwindows.h"
 
 #include <QAction>
@@ -126,6 +127,7 @@ TFormMain::TFormMain(QSettings& settings, MessageBoxes* boxes, QWidget* parent)
     installCalculatorWindows(*this);
     // The battle simulator, sharing the move editor's result window.
     installBattleWindow(*this);
+    installNewsWindow(*this);
     connect(Splitter, &QSplitter::splitterMoved, this, [this] {
         // A planet panel dragged away keeps one pixel, so it can be dragged back.
         const QList<int> sizes = Splitter->sizes();
