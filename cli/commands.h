@@ -34,5 +34,7 @@ int commandDesign(const std::vector<std::string>& args);
 int commandForecast(const std::vector<std::string>& args);
 // orrery-cli battle FILE [--runs N]
 int commandBattle(const std::vector<std::string>& args);
+// orrery-cli news PATH/NAME<n>EXT --battles [--detail 0|1|2]
+int commandNews(const std::vector<std::string>& args);
 
 } // namespace orrery::cli

@@ -5,6 +5,7 @@
 //   orrery-cli move convert|check|eta FILE ...   the orders editor
 //   orrery-cli design D A W S C [...] / forecast SIZE POP IND RES   the calculators
 //   orrery-cli battle FILE [--runs N]   the battle simulator
+//   orrery-cli news PATH/NAME<n>EXT --battles [--detail 0|1|2]   the battles of the news window
 
 #include "commands.h"
 #include "gamedata.h"
@@ -41,6 +42,8 @@ const char* const helpText =
     "      (-1 for a value that is not known)\n"
     "  orrery-cli battle FILE [--runs N]\n"
     "      fights the battle of a battle data file N times (default 100) and prints the result\n"
+    "  orrery-cli news PATH/NAME<n>EXT --battles [--detail 0|1|2]\n"
+    "      prints the battles of turn n as the news window shows them (detail 0 unless given)\n"
     "\n"
     "Bad input gives a one-line message and exit status 2.\n";
 
@@ -132,5 +135,6 @@ int main(int argc, char** argv)
     if (command == "design") return commandDesign(args);
     if (command == "forecast") return commandForecast(args);
     if (command == "battle") return commandBattle(args);
+    if (command == "news") return commandNews(args);
     return badArguments("unknown command " + command);
 }

@@ -3,6 +3,8 @@
 #include "battle.h"
 #include "battlefile.h"
 #include "galaxygen.h"
+#include "news.h"
+#include "textrules.h"
 #include "testfiles.h"
 #include "testkit.h"
 
@@ -94,6 +96,9 @@ TEST(Cli, BadInputAndFailedWritesGiveOneLineAndStatusTwo)
         {ORRERY_CLI, {"battle", dir.file("battle.txt"), "--runs", "x"}, "Number of simulations has to be at least 1!"},
         {ORRERY_CLI, {"battle", dir.file("battle.txt"), "--runs"}, "--runs needs a number"},
         {ORRERY_CLI, {"battle", dir.file("battle.txt"), "extra"}, "unexpected argument extra"},
+        {ORRERY_CLI, {"news", dir.file("game3.txt")}, "news needs --battles"},
+        {ORRERY_CLI, {"news", dir.file("game3.txt"), "--battles", "--detail", "3"}, "--detail takes 0, 1 or 2"},
+        {ORRERY_CLI, {"news", dir.file("game7.txt"), "--battles"}, "no such report"},
         {ORRERY_GEN, {}, "no command given"},
         {ORRERY_GEN, {"frobnicate", game}, "unknown command frobnicate"},
         {ORRERY_GEN, {"demo"}, "no output folder given"},
@@ -320,4 +325,21 @@ TEST(Cli, BattleRepeatsTheSimulatorsResult)
     const int total = std::stoi(standard.out.substr(aggressor + 14)) + std::stoi(standard.out.substr(defender + 13)) +
                       (standOff == std::string::npos ? 0 : std::stoi(standard.out.substr(standOff + 13)));
     EXPECT_EQ(total, 100);
+}
+
+TEST(Cli, NewsPrintsTheBattleLinesOfTheWindow)
+{
+    TempDir dir;
+    GalaxyDescription turn = smallGalaxy(Dialect::GalaxyNG, 5);
+    turn.turn = 2;
+    dir.write("g2.txt", writeReport(turn));
+    const Game game = loadTurn(dir.file("g2.txt"));
+    ASSERT_FALSE(game.turn.battles.empty());
+    for (const char* detail : {"0", "2"}) {
+        const ProgramRun r = cli({"news", dir.file("g2.txt"), "--battles", "--detail", detail});
+        ASSERT_EQ(r.status, 0) << r.err;
+        std::string expected;
+        for (const BattleLine& line : battleLines(game, detail[0] - '0')) expected += latin1ToUtf8(line.text) + "\n";
+        EXPECT_EQ(r.out, expected);
+    }
 }
