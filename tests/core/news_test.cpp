@@ -58,11 +58,12 @@ TEST(NewsBattles, ResultsAndLossesAtEachDetailLevel)
     EXPECT_EQ(one[7].text, "   3 of 6 enemy ships destroyed (total mass destroyed: 30.00).");
 
     const Strings two = texts(battleLines(g, 2));
-    const Strings vega(two.end() - 7, two.end());
+    const Strings vega(two.end() - 8, two.end());
     EXPECT_EQ(vega[3], "      Mine:");
     EXPECT_EQ(vega[4], "         2 of 4 ships of type Lancer lost (total mass lost: 25.00).");
+    EXPECT_EQ(vega[5], "      Them:");
     EXPECT_EQ(vega[6], "         3 of 5 ships of type Guard lost (total mass lost: 30.00).");
-    EXPECT_EQ(two.back(), "         None of 1 ships of type Probe lost (total mass lost: 0.00).");
+    EXPECT_EQ(vega[7], "         None of 1 ships of type Probe lost (total mass lost: 0.00).");
 }
 
 TEST(NewsBattles, EveryLineLeadsToItsPlanetAndTheDropDownFindsTheResult)
@@ -74,8 +75,9 @@ TEST(NewsBattles, EveryLineLeadsToItsPlanetAndTheDropDownFindsTheResult)
     const int vega = battleLineOf(lines, "Vega");
     ASSERT_GE(vega, 0);
     EXPECT_EQ(lines[static_cast<std::size_t>(vega)].text, "Standoff at planet Vega");
-    for (std::size_t i = static_cast<std::size_t>(vega); i < static_cast<std::size_t>(vega) + 7; ++i)
+    for (std::size_t i = static_cast<std::size_t>(vega); i < static_cast<std::size_t>(vega) + 8; ++i)
         EXPECT_EQ(lines[i].planet, "Vega") << lines[i].text;
+    EXPECT_TRUE(lines.at(static_cast<std::size_t>(vega) + 8).result); // the battle appended at P1
     EXPECT_EQ(battleLineOf(lines, "Nowhere"), -1);
 }
 
@@ -112,7 +114,7 @@ TEST(NewsReport, SectionsOfTheStructuredPart)
                                "ORDERS RECEIVED\r\n> s 1 P1\r\nFleet Alpha (speed 8.0)\r\nG # T\r\n"
                                "Beta Groups\r\nFull Report on System\r\nGLOBAL Messages\r\nlate";
     const ReportPages p = splitReportText(report);
-    EXPECT_EQ(p.report.size(), 14u);
+    EXPECT_EQ(p.report.size(), 13u);
     EXPECT_EQ(p.report.back(), "late");
     EXPECT_EQ(p.globalMessages, Strings{"hello all"});
     EXPECT_EQ(p.personalMessages, Strings{"hi you"});
