@@ -23,6 +23,8 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace orrery {
 
 namespace {
@@ -62,10 +64,19 @@ TStringGridOR* newsGrid(const QString& name, NewsGrid kind)
     return grid;
 }
 
-void fillGrid(TStringGridOR* grid, const StringGridModel& model)
+// The grid's cells, and every column at least as wide as its heading and its texts (the
+// designed widths are the least): figures must not be cut.
+void fillGrid(TStringGridOR* grid, NewsGrid kind, const StringGridModel& model)
 {
     grid->clearSelection();
     grid->editCells([&model](StringGridModel& cells) { cells = model; });
+    const NewsGridLayout& layout = newsGridLayout(kind);
+    for (int c = 0; c < grid->columnCount(); ++c) {
+        const std::size_t i = static_cast<std::size_t>(c);
+        const int designed = i < layout.widths.size() && layout.widths[i] > 0 ? layout.widths[i] : layout.defaultWidth;
+        grid->resizeColumnToContents(c);
+        grid->setColumnWidth(c, std::max(designed, grid->columnWidth(c)));
+    }
 }
 
 } // namespace
@@ -220,13 +231,13 @@ void TFormNews::FormShow()
     for (const BattleLine& line : battles_) ListBoxBattles->addItem(fromGame(line.text));
 
     LabelBombings->setText(fromGame(news.bombingsLabel));
-    fillGrid(StringGridBombings, news.bombings);
-    fillGrid(StringGridIncoming, news.incoming);
-    fillGrid(StringGridStockpiles, news.stockpiles);
+    fillGrid(StringGridBombings, NewsGrid::Bombings, news.bombings);
+    fillGrid(StringGridIncoming, NewsGrid::IncomingGroups, news.incoming);
+    fillGrid(StringGridStockpiles, NewsGrid::Stockpiles, news.stockpiles);
     ComboBoxRace->clear();
     for (const std::string& race : news.races) ComboBoxRace->addItem(fromGame(race));
     ComboBoxRace->setCurrentIndex(news.race);
-    fillGrid(StringGridGroups, news.groups);
+    fillGrid(StringGridGroups, NewsGrid::Groups, news.groups);
 
     for (int p = 0; p < newsPageCount; ++p) PageControl->setTabVisible(p, news.visible[static_cast<std::size_t>(p)]);
     if (!PageControl->isTabVisible(PageControl->currentIndex())) PageControl->setCurrentIndex(npReport);
@@ -261,7 +272,7 @@ void TFormNews::fillGroups()
     const Game& game = main_.session().game();
     const QString race = ComboBoxRace->currentText();
     const GridRows rows = ComboBoxRace->currentIndex() < 0 ? GridRows{} : raceGroupRows(game, toGame(race), filter());
-    fillGrid(StringGridGroups, newsGridModel(NewsGrid::Groups, rows));
+    fillGrid(StringGridGroups, NewsGrid::Groups, newsGridModel(NewsGrid::Groups, rows));
 }
 
 void TFormNews::battleClicked(int row)
