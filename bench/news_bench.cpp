@@ -61,6 +61,14 @@ void BM_AllNewsPages(benchmark::State& state)
 }
 BENCHMARK(BM_AllNewsPages)->Unit(benchmark::kMillisecond);
 
+// The report text alone, split into the report list, the messages and the fleet tables.
+void BM_ReportText(benchmark::State& state)
+{
+    const NewsFixture& f = fixture();
+    for (auto _ : state) benchmark::DoNotOptimize(splitReportText(f.reports.currentText).report.size());
+}
+BENCHMARK(BM_ReportText)->Unit(benchmark::kMillisecond);
+
 } // namespace
 
 BENCHMARK_MAIN();

@@ -1,12 +1,12 @@
 #include "news.h"
 
 #include "groupcells.h"
-#include "mapinteraction.h"
 #include "playerpairs.h"
 #include "textrules.h"
 
 #include <algorithm>
 #include <set>
+#include <unordered_map>
 
 namespace orrery {
 
@@ -20,6 +20,26 @@ std::string valueText(double value) { return known(value) ? formatFixed(value, 4
 std::string eitherValue(double bombing, double planet) { return valueText(known(bombing) ? bombing : planet); }
 
 std::string labelOf(const shortname& altname, const shortname& name) { return (altname.empty() ? name : altname).str(); }
+
+// The labels of the planets by name (the first planet of a name counts), for the pages that label
+// many planets: a lookup each instead of a walk through every planet.
+class PlanetLabels {
+public:
+    explicit PlanetLabels(const Game& game)
+    {
+        byName_.reserve(game.turn.planets.size());
+        for (const planetrecord& p : game.turn.planets) byName_.emplace(p.name.view(), &p);
+    }
+    std::string operator()(std::string_view name) const
+    {
+        const auto found = byName_.find(name);
+        if (found == byName_.end() || found->second->altname.empty()) return std::string(name);
+        return found->second->altname.str();
+    }
+
+private:
+    std::unordered_map<std::string_view, const planetrecord*> byName_;
+};
 
 // Losses as the battle summary words them: none, all, or how many.
 std::string lossWord(int losses, int before, bool capital)
@@ -45,6 +65,7 @@ const std::array<const char*, newsPageCount>& newsPageCaptions()
 ReportPages splitReportText(std::string_view text)
 {
     ReportPages pages;
+    pages.report.reserve(text.size() / 40);
     enum class Messages { None, Global, Personal } messages = Messages::None;
     bool structured = true;
     bool fleet = false;
@@ -78,6 +99,7 @@ ReportPages splitReportText(std::string_view text)
 std::vector<BattleLine> battleLines(const Game& game, int detail)
 {
     std::vector<BattleLine> lines;
+    const PlanetLabels label(game);
     for (const battlerecord& battle : game.turn.battles) {
         int ownBefore = 0, ownLosses = 0, enemyBefore = 0, enemyLosses = 0;
         double ownMass = 0, enemyMass = 0;
@@ -93,7 +115,7 @@ std::vector<BattleLine> battleLines(const Game& game, int detail)
         // Every enemy ship destroyed is a victory; else losing every own ship is a defeat, also
         // when there were none to lose.
         const char* result = enemyLosses == enemyBefore ? "Victory" : ownLosses == ownBefore ? "Defeat" : "Standoff";
-        const std::string planet = PlanetLabel(game, battle.name);
+        const std::string planet = label(battle.name);
         auto add = [&](std::string text, bool isResult = false) { lines.push_back({std::move(text), planet, isResult}); };
         add(std::string(result) + " at planet " + planet, true);
         if (detail < 1) continue;
@@ -118,7 +140,8 @@ std::vector<BattleLine> battleLines(const Game& game, int detail)
 std::vector<std::string> battlePlanets(const Game& game)
 {
     std::set<std::string> labels;
-    for (const battlerecord& battle : game.turn.battles) labels.insert(PlanetLabel(game, battle.name));
+    const PlanetLabels label(game);
+    for (const battlerecord& battle : game.turn.battles) labels.insert(label(battle.name));
     return {labels.begin(), labels.end()};
 }
 
@@ -258,6 +281,7 @@ GridRows raceGroupRows(const Game& game, std::string_view race, GroupFilter filt
         for (const grouprecord& g : own->groups)
             if (g.inbattle && g.survivors >= 1) ownSurvived.insert(g.location.view());
 
+    const PlanetLabels label(game);
     for (const grouprecord& g : groups->groups) {
         if (isOwn ? g.inbattle != 0 : g.survivors == 0) continue;
         if (filter == GroupFilter::Military && !(g.attacks > 0)) continue;
@@ -267,7 +291,7 @@ GridRows raceGroupRows(const Game& game, std::string_view race, GroupFilter filt
         std::vector<std::string> row(cells.begin() + 1, cells.end());
         row.push_back(formatFixed(fullMass(g), 2, 2));
         row.push_back(g.distance > 0 ? formatFixed(g.distance, 3, 2) : std::string());
-        row.push_back(PlanetLabel(game, g.location));
+        row.push_back(label(g.location));
         rows.push_back(std::move(row));
     }
     return rows;
