@@ -44,5 +44,7 @@ int commandText(const std::vector<std::string>& args);
 int commandOverview(const std::vector<std::string>& args);
 // orrery-cli races PATH/NAME<n>EXT [--json]
 int commandRaces(const std::vector<std::string>& args);
+// orrery-cli news PATH/NAME<n>EXT --battles [--detail 0|1|2]
+int commandNews(const std::vector<std::string>& args);
 
 } // namespace orrery::cli

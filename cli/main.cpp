@@ -8,6 +8,7 @@
 //   orrery-cli chart PATH/NAME0EXT ... --png FILE   the statistics chart as a picture
 //   orrery-cli text search|quote FILE ...   the text tools
 //   orrery-cli overview / races PATH/NAME<n>EXT   the turn overview and the races table
+//   orrery-cli news PATH/NAME<n>EXT --battles [--detail 0|1|2]   the battles of the news window
 
 #include "commands.h"
 #include "gamedata.h"
@@ -57,6 +58,8 @@ const char* const helpText =
     "      the turn overview of turn n: what changed since the previous turn\n"
     "  orrery-cli races PATH/NAME<n>EXT [--json]\n"
     "      the races table of turn n: every race's values and their changes since the previous turn\n"
+    "  orrery-cli news PATH/NAME<n>EXT --battles [--detail 0|1|2]\n"
+    "      prints the battles of turn n as the news window shows them (detail 0 unless given)\n"
     "\n"
     "Bad input gives a one-line message and exit status 2.\n";
 
@@ -151,5 +154,6 @@ int main(int argc, char** argv)
     if (command == "chart") return commandChart(args);
     if (command == "text") return commandText(args);
     if (command == "overview" || command == "races") return (command == "races" ? commandRaces : commandOverview)(args);
+    if (command == "news") return commandNews(args);
     return badArguments("unknown command " + command);
 }

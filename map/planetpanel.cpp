@@ -1,6 +1,7 @@
 #include "planetpanel.h"
 
 #include "forecast.h"
+#include "groupcells.h"
 #include "mapinteraction.h"
 #include "textrules.h"
 
@@ -119,6 +120,28 @@ const std::array<GridColumn, 11>& groupColumns()
     return columns;
 }
 
+std::array<std::string, 11> groupCells(const shortname& race, const grouprecord& g)
+{
+    std::array<std::string, 11> c;
+    c[0] = race.str();
+    c[1] = g.groupnumber > -1 ? formatFixed(g.groupnumber, 3, 0) : std::string();
+    c[2] = g.inbattle ? std::to_string(g.survivors) : formatFixed(g.shipcount, 3, 0);
+    c[3] = g.name.str();
+    if (g.attacks > 0) c[4] = formatFixed(g.attacks, 2, 0) + "x" + formatFixed(g.weapons * g.weapontech, 2, 2);
+    if (g.shields > 0) {
+        const double mass = fullMass(g);
+        if (mass > 0)
+            c[5] = formatFixed(g.shieldtech * g.shields / std::cbrt(mass) * std::cbrt(30.0), 3, 2);
+    }
+    const double capacity = cargoCapacity(g);
+    c[6] = speedText(g, capacity + emptyMass(g));
+    c[7] = speedText(g, emptyMass(g) + g.cargoquantity);
+    if (capacity > 0) c[8] = formatFixed(capacity, 3, 2);
+    c[9] = g.cargotype.str();
+    if (g.cargoquantity > 0) c[10] = formatFixed(g.cargoquantity, 3, 2);
+    return c;
+}
+
 GroupsAtPlanet FillGroupsAtPlanet(const Game& game, std::string_view panelobject, GroupFilter filter)
 {
     GroupsAtPlanet grid;
@@ -145,23 +168,7 @@ GroupsAtPlanet FillGroupsAtPlanet(const Game& game, std::string_view panelobject
             GroupRow row;
             row.race = race.name;
             row.group = &g;
-            auto& c = row.cells;
-            c[0] = race.name.str();
-            c[1] = g.groupnumber > -1 ? formatFixed(g.groupnumber, 3, 0) : std::string();
-            c[2] = g.inbattle ? std::to_string(g.survivors) : formatFixed(g.shipcount, 3, 0);
-            c[3] = g.name.str();
-            if (g.attacks > 0) c[4] = formatFixed(g.attacks, 2, 0) + "x" + formatFixed(g.weapons * g.weapontech, 2, 2);
-            if (g.shields > 0) {
-                const double mass = fullMass(g);
-                if (mass > 0)
-                    c[5] = formatFixed(g.shieldtech * g.shields / std::cbrt(mass) * std::cbrt(30.0), 3, 2);
-            }
-            const double capacity = cargoCapacity(g);
-            c[6] = speedText(g, capacity + emptyMass(g));
-            c[7] = speedText(g, emptyMass(g) + g.cargoquantity);
-            if (capacity > 0) c[8] = formatFixed(capacity, 3, 2);
-            c[9] = g.cargotype.str();
-            if (g.cargoquantity > 0) c[10] = formatFixed(g.cargoquantity, 3, 2);
+            row.cells = groupCells(race.name, g);
             grid.rows.push_back(std::move(row));
         }
     }

@@ -17,6 +17,7 @@
 #include "mapcanvas.h"
 #include "mapinteraction.h"
 #include "messages.h"
+#include "newswindow.h"
 #include "orderwindows.h"
 #include "racewindows.h"
 #include "textwindows.h"
@@ -132,6 +133,7 @@ TFormMain::TFormMain(QSettings& settings, MessageBoxes* boxes, QWidget* parent)
     installChartWindows(*this);
     installTextWindows(*this);
     installRaceWindows(*this);
+    installNewsWindow(*this);
     connect(Splitter, &QSplitter::splitterMoved, this, [this] {
         // A planet panel dragged away keeps one pixel, so it can be dragged back.
         const QList<int> sizes = Splitter->sizes();

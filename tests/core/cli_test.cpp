@@ -3,6 +3,8 @@
 #include "battle.h"
 #include "battlefile.h"
 #include "galaxygen.h"
+#include "news.h"
+#include "textrules.h"
 #include "testfiles.h"
 #include "testkit.h"
 
@@ -106,6 +108,9 @@ TEST(Cli, BadInputAndFailedWritesGiveOneLineAndStatusTwo)
         {ORRERY_CLI, {"text", "search", dir.file("battle.txt")}, "text search needs a file and a text"},
         {ORRERY_CLI, {"text", "quote", dir.file("none.txt")}, dir.file("none.txt")},
         {ORRERY_CLI, {"text", "quote", dir.file("battle.txt"), "--out", dir.file("file/x.txt")}, dir.file("file/x.txt")},
+        {ORRERY_CLI, {"news", dir.file("game3.txt")}, "news needs --battles"},
+        {ORRERY_CLI, {"news", dir.file("game3.txt"), "--battles", "--detail", "3"}, "--detail takes 0, 1 or 2"},
+        {ORRERY_CLI, {"news", dir.file("game7.txt"), "--battles"}, "no such report"},
         {ORRERY_GEN, {}, "no command given"},
         {ORRERY_GEN, {"frobnicate", game}, "unknown command frobnicate"},
         {ORRERY_GEN, {"demo"}, "no output folder given"},
@@ -414,4 +419,19 @@ TEST(Cli, RacesJsonComparesEachRaceWithItsOwnPreviousEntry)
     const ProgramRun overview = cli({"overview", corpusDir() + "gng-game1/alpha/alpha3.txt"});
     EXPECT_EQ(overview.status, 0);
     EXPECT_NE(overview.out.find("Personal information:"), std::string::npos) << overview.out;
+TEST(Cli, NewsPrintsTheBattleLinesOfTheWindow)
+{
+    TempDir dir;
+    GalaxyDescription turn = smallGalaxy(Dialect::GalaxyNG, 5);
+    turn.turn = 2;
+    dir.write("g2.txt", writeReport(turn));
+    const Game game = loadTurn(dir.file("g2.txt"));
+    ASSERT_FALSE(game.turn.battles.empty());
+    for (const char* detail : {"0", "2"}) {
+        const ProgramRun r = cli({"news", dir.file("g2.txt"), "--battles", "--detail", detail});
+        ASSERT_EQ(r.status, 0) << r.err;
+        std::string expected;
+        for (const BattleLine& line : battleLines(game, detail[0] - '0')) expected += latin1ToUtf8(line.text) + "\n";
+        EXPECT_EQ(r.out, expected);
+    }
 }
