@@ -2,6 +2,8 @@
 
 #include "TFormMain.h"
 #include "TFormNews.h"
+#include "TFormTextSearch.h"
+#include "textwindows.h"
 
 #include <QAction>
 
@@ -11,7 +13,14 @@ TFormNews& installNewsWindow(TFormMain& main)
 {
     auto* news = new TFormNews(main);
     news->hide();
-    news->onShownChanged = [&main](bool shown) { main.action(MainCommand::News)->setEnabled(!shown); };
+    TFormTextSearch* search = installedTextSearch(main);
+    // The report page is searched by the program's one text search window, which goes with the
+    // news window when that closes while searching it.
+    if (search != nullptr) news->openTextSearch = [search](QPlainTextEdit* report) { search->openFor(report); };
+    news->onShownChanged = [&main, news, search](bool shown) {
+        main.action(MainCommand::News)->setEnabled(!shown);
+        if (!shown && search != nullptr) search->closeFor(news);
+    };
     main.enableCommand(MainCommand::News, [news] {
         news->show();
         news->raise();

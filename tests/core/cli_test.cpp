@@ -382,6 +382,8 @@ TEST(Cli, TextSearchAndQuote)
     const ProgramRun quoted = cli({"text", "quote", dir.file("mail.txt"), "--out", dir.file("reply.txt")});
     ASSERT_EQ(quoted.status, 0) << quoted.err;
     EXPECT_EQ(readText(dir.file("reply.txt")), "> To Beta\r\n> Peace?\r\n> beta, please answer\r\n");
+}
+
 // The races table as JSON agrees with the turn as `turn --json` reads it: every race in order of
 // production points, its change against its own previous entry, null for a race without one.
 TEST(Cli, RacesJsonComparesEachRaceWithItsOwnPreviousEntry)
@@ -419,6 +421,8 @@ TEST(Cli, RacesJsonComparesEachRaceWithItsOwnPreviousEntry)
     const ProgramRun overview = cli({"overview", corpusDir() + "gng-game1/alpha/alpha3.txt"});
     EXPECT_EQ(overview.status, 0);
     EXPECT_NE(overview.out.find("Personal information:"), std::string::npos) << overview.out;
+}
+
 TEST(Cli, NewsPrintsTheBattleLinesOfTheWindow)
 {
     TempDir dir;

@@ -2,6 +2,8 @@
 // a change of turn, and a battle line or a drop-down entry selecting and centring the planet.
 
 #include "TFormNews.h"
+#include "TFormTextSearch.h"
+#include "textwindows.h"
 #include "mapinteraction.h"
 #include "uitestkit.h"
 
@@ -38,7 +40,12 @@ TEST(NewsWindow, BattleLinesSelectAndCentreTheirPlanet)
     f.trigger(MainCommand::News);
     ASSERT_TRUE(news->isVisible());
     EXPECT_FALSE(f.action(MainCommand::News)->isEnabled());
-    EXPECT_FALSE(news->ButtonTextSearch->isEnabled()); // no text search to open yet
+    // The report page is searched by the program's text search window.
+    news->ButtonTextSearch->click();
+    TFormTextSearch* search = installedTextSearch(*f.main);
+    ASSERT_NE(search, nullptr);
+    EXPECT_TRUE(search->isVisible());
+    EXPECT_EQ(search->target(), news->MemoReport);
 
     const Game& game = f.session().game();
     ASSERT_FALSE(game.turn.battles.empty());
@@ -73,4 +80,5 @@ TEST(NewsWindow, BattleLinesSelectAndCentreTheirPlanet)
     EXPECT_EQ(news->pageVisible(npBattles), !f.session().game().turn.battles.empty());
     news->close();
     EXPECT_TRUE(f.action(MainCommand::News)->isEnabled());
+    EXPECT_FALSE(search->isVisible()) << "the search of a closed window goes with it";
 }
