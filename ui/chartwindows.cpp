@@ -5,6 +5,7 @@
 #include "TFormYourPlanets.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QScreen>
 
 namespace orrery {
@@ -52,8 +53,10 @@ void installChart(TFormMain& main)
         bringUp(form);
         form->FormShow();
     });
+    // The screenshot shows what a player looks at first: the five strongest races.
     main.registerWindow(QStringLiteral("chart"), [&main, form] {
         main.action(MainCommand::Chart)->trigger();
+        form->ComboBoxRace->setCurrentIndex(chartTop5);
         return form;
     });
     main.setRefreshHook(OpenView::Chart, [form](const std::string&) {
