@@ -1,6 +1,7 @@
 #include "calculatorwindows.h"
 
 #include "TFormMain.h"
+#include "bringup.h"
 #include "TFormMove.h"
 #include "TFormMoveC7.h"
 #include "TFormPlanetView.h"
@@ -9,24 +10,10 @@
 
 #include <QAction>
 #include <QLineEdit>
-#include <QScreen>
 
 namespace orrery {
 
 namespace {
-
-// Shows a calculator, centred on the screen the first time.
-void bringUp(QWidget* window)
-{
-    if (!window->property("placed").toBool()) {
-        window->setProperty("placed", true);
-        if (const QScreen* screen = window->screen())
-            window->move(screen->availableGeometry().center() - QPoint(window->width() / 2, window->height() / 2));
-    }
-    window->show();
-    window->raise();
-    window->activateWindow();
-}
 
 // The planet last selected on the map: the second selection when set, else the first.
 QString recentSelection(const Session& session)

@@ -2,28 +2,15 @@
 
 #include "TFormChart.h"
 #include "TFormMain.h"
+#include "bringup.h"
 #include "TFormYourPlanets.h"
 
 #include <QAction>
 #include <QComboBox>
-#include <QScreen>
 
 namespace orrery {
 
 namespace {
-
-// Shows a window centred on the screen the first time, on top of the others.
-void bringUp(QWidget* window)
-{
-    if (!window->property("placed").toBool()) {
-        window->setProperty("placed", true);
-        if (const QScreen* screen = window->screen())
-            window->move(screen->availableGeometry().center() - QPoint(window->width() / 2, window->height() / 2));
-    }
-    window->show();
-    window->raise();
-    window->activateWindow();
-}
 
 void installYourPlanets(TFormMain& main)
 {

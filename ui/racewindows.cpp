@@ -3,6 +3,7 @@
 #include "TFormFindPlanet.h"
 #include "TFormFindRace.h"
 #include "TFormMain.h"
+#include "bringup.h"
 #include "TFormPlanetView.h"
 #include "TFormShowRaces.h"
 #include "TFormTurnInfo.h"
@@ -12,24 +13,10 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QScreen>
 
 namespace orrery {
 
 namespace {
-
-// Shows a window, centred on the screen the first time, and brings it forward.
-void bringUp(QWidget* window)
-{
-    if (!window->property("placed").toBool()) {
-        window->setProperty("placed", true);
-        if (const QScreen* screen = window->screen())
-            window->move(screen->availableGeometry().center() - QPoint(window->width() / 2, window->height() / 2));
-    }
-    window->show();
-    window->raise();
-    window->activateWindow();
-}
 
 // A window's button is disabled while the window is open; the map then follows the window.
 void followButton(TFormMain& main, MainCommand command, std::function<void(bool)>& shownChanged, bool repaint)
