@@ -47,4 +47,7 @@ int commandRaces(const std::vector<std::string>& args);
 // orrery-cli news PATH/NAME<n>EXT --battles [--detail 0|1|2]
 int commandNews(const std::vector<std::string>& args);
 
+// orrery-cli plan PATH/NAME<n>EXT --turns N [--planet NAME ...] [--group N ...] [--move FILE]
+int commandPlan(const std::vector<std::string>& args);
+
 } // namespace orrery::cli

@@ -9,6 +9,7 @@
 //   orrery-cli text search|quote FILE ...   the text tools
 //   orrery-cli overview / races PATH/NAME<n>EXT   the turn overview and the races table
 //   orrery-cli news PATH/NAME<n>EXT --battles [--detail 0|1|2]   the battles of the news window
+//   orrery-cli plan PATH/NAME<n>EXT --turns N [...]   the transporter planner
 
 #include "commands.h"
 #include "gamedata.h"
@@ -37,6 +38,9 @@ const char* const helpText =
     "  orrery-cli move check FILE --turn PATH/NAME<n>EXT\n"
     "  orrery-cli move eta FILE --turn PATH/NAME<n>EXT\n"
     "      converts, checks or recalculates the arrival times of an order file\n"
+    "  orrery-cli plan PATH/NAME<n>EXT --turns N [--planet NAME ...] [--group N ...] [--move FILE]\n"
+    "      the transporter planner: the orders that carry colonists and capital to the planets,\n"
+    "      the production they add, and with --move the whole move\n"
     "  orrery-cli design D A W S C [--tech dT wT sT cT] [--planet POP IND RES MAT] [--json]\n"
     "      the ship designer: mass, speed, kill probability, weapon strengths needed, cost and\n"
     "      capacity of a design (technologies 1 unless given), ships per turn at a planet\n"
@@ -155,5 +159,6 @@ int main(int argc, char** argv)
     if (command == "text") return commandText(args);
     if (command == "overview" || command == "races") return (command == "races" ? commandRaces : commandOverview)(args);
     if (command == "news") return commandNews(args);
+    if (command == "plan") return commandPlan(args);
     return badArguments("unknown command " + command);
 }
