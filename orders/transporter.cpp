@@ -87,6 +87,8 @@ private:
         const racegrouprecord* own = ownGroups(game_);
         if (!own) return;
         for (const grouprecord& g : own->groups) {
+            // Only ships at a planet and out of battle can take orders.
+            if (g.inbattle || g.distance != 0.0 || g.groupnumber < 0.0) continue;
             if (std::find(groups.begin(), groups.end(), std::trunc(g.groupnumber)) == groups.end()) continue;
             TransportShip ship;
             ship.groupnumber = std::trunc(g.groupnumber);

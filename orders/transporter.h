@@ -95,7 +95,7 @@ Result<int> parseTurnLimit(std::string_view text);
 // Plans the transports of the listed groups (by number) to the listed planets (by name or
 // alternative name, in order of priority) within the turn limit. Fails with the window's
 // messages when a list is empty or the limit is out of range. Groups and planets that are not
-// found are left out.
+// found, and groups under way or in a battle, are left out.
 Result<TransportPlan> planTransports(const Game& game, const std::vector<double>& groups,
                                      const std::vector<std::string>& planets, int turnLimit);
 

@@ -62,5 +62,34 @@ TEST(CliMove, OutputMessagesAndExitStatus)
     }
 }
 
+// orrery-cli plan: the orders it prints are the move it writes, and the checker finds that move
+// correct for the same turn.
+TEST(CliMove, PlanWritesACheckedMove)
+{
+    test::TempDir dir;
+    if (!test::copyCorpus("samples/gng-daily8-farmers", dir.file("farmers"))) GTEST_SKIP() << "corpus not found";
+    const std::string turn = dir.file("farmers/turn25.txt"), move = dir.file("plan.txt");
+    const test::ProgramRun planned = test::runProgram(ORRERY_CLI, {"plan", turn, "--turns", "4", "--move", move});
+    ASSERT_EQ(planned.status, 0) << planned.err;
+    const std::string written = test::readText(move);
+    ASSERT_EQ(written.rfind("#GALAXY Daily8 Farmers", 0), 0u);
+    // Every printed order is a line of the move, in the same order.
+    std::size_t at = 0, orders = 0;
+    for (std::size_t from = 0, end; (end = planned.out.find('\n', from)) != std::string::npos; from = end + 1) {
+        const std::string line = planned.out.substr(from, end - from);
+        if (line.rfind("Result:", 0) == 0) continue;
+        at = written.find(line + "\r\n", at);
+        ASSERT_NE(at, std::string::npos) << line;
+        ++orders;
+    }
+    EXPECT_GT(orders, 0u);
+    EXPECT_NE(planned.out.find("Result: "), std::string::npos);
+    const test::ProgramRun checked = test::runProgram(ORRERY_CLI, {"move", "check", move, "--turn", turn});
+    EXPECT_EQ(checked.out, "Move seems to be correct.\n");
+    const test::ProgramRun bad = test::runProgram(ORRERY_CLI, {"plan", turn, "--turns", "0"});
+    EXPECT_EQ(bad.status, 2);
+    EXPECT_NE(bad.err.find("Number of turns has to be a number and at least 1!"), std::string::npos);
+}
+
 } // namespace
 } // namespace orrery
