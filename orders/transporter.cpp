@@ -2,6 +2,7 @@
 
 #include "forecast.h"
 #include "moveeditor.h"
+#include "textrules.h"
 #include "turnlookup.h"
 
 #include <algorithm>
@@ -273,6 +274,95 @@ std::vector<const grouprecord*> transporterGroups(const Game& game, double cargo
         for (const grouprecord& g : own->groups)
             if (!g.inbattle && g.distance == 0.0 && g.cargo > 0.0 && g.cargo > cargoAbove) out.push_back(&g);
     return out;
+}
+
+namespace {
+
+std::string trimmedText(std::string_view text)
+{
+    while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
+    while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
+    return std::string(text);
+}
+
+std::string decimals2(double v) { return formatFixed(v, 0, 2); }
+
+std::string_view locationShown(const Game& game, const grouprecord& g)
+{
+    const planetrecord* p = findPlanet(game.turn, g.location.view());
+    return p ? shownName(*p) : g.location.view();
+}
+
+} // namespace
+
+std::vector<std::string> transporterRow(const Game& game, const grouprecord& g)
+{
+    const double capacity = transporterCapacity(g);
+    return {wholeNumber(g.groupnumber),
+            wholeNumber(g.shipcount) + " x " + g.name.str(),
+            std::string(locationShown(game, g)),
+            g.cargotype.str(),
+            decimals2(g.cargoquantity),
+            capacity > 0.0 ? decimals2(capacity) : std::string(),
+            decimals2(transporterSpeed(g, capacity > 0.0 ? capacity : 0.0)),
+            decimals2(transporterSpeed(g, g.cargoquantity))};
+}
+
+std::vector<std::string> developRow(const planetrecord& p)
+{
+    const PlanetForecast f = planetForecast(p);
+    const bool mass = f.maxMass > -1.0 || f.currentMass > -1.0;
+    return {std::string(shownName(p)), decimals2(p.size), decimals2(p.population), decimals2(p.industry),
+            decimals2(p.resources), p.producing.str(), decimals2(p.capital), decimals2(p.colonists),
+            decimals2(p.material), mass ? decimals2(f.maxMass) + " / " + decimals2(f.currentMass) : std::string()};
+}
+
+std::vector<std::string> transporterChoices(const Game& game, const std::vector<double>& listed)
+{
+    std::vector<std::string> out;
+    for (const grouprecord* g : transporterGroups(game, 0.0)) {
+        if (std::find(listed.begin(), listed.end(), std::trunc(g->groupnumber)) != listed.end()) continue;
+        out.push_back(wholeNumber(g->groupnumber) + ": " + wholeNumber(g->shipcount) + " x " + g->name.str() +
+                      " at planet " + std::string(locationShown(game, *g)) + " (speed " +
+                      decimals2(transporterSpeed(*g, g->cargoquantity)) + ")");
+    }
+    return out;
+}
+
+double choiceGroupNumber(std::string_view line)
+{
+    double number = -1.0;
+    const std::string head = trimmedText(line.substr(0, line.find(':')));
+    std::from_chars(head.data(), head.data() + head.size(), number);
+    return number;
+}
+
+std::vector<std::string> developChoices(const Game& game, const std::vector<std::string>& listed)
+{
+    std::vector<std::string> out;
+    for (const planetrecord& p : game.turn.planets) {
+        if (!needsDevelopment(p)) continue;
+        const std::string name(shownName(p));
+        if (std::find(listed.begin(), listed.end(), name) == listed.end()) out.push_back(name);
+    }
+    std::sort(out.begin(), out.end());
+    return out;
+}
+
+const planetrecord* findPlanetByShownName(const Game& game, std::string_view shown)
+{
+    for (const planetrecord& p : game.turn.planets)
+        if (shownName(p) == shown) return &p;
+    return nullptr;
+}
+
+Result<double> parseCargoValue(std::string_view text)
+{
+    const std::string t = trimmedText(text);
+    double value = 0.0;
+    const auto [end, ec] = std::from_chars(t.data(), t.data() + t.size(), value);
+    if (t.empty() || ec != std::errc() || end != t.data() + t.size()) return Failure(std::string(msgNoNumberGiven));
+    return value;
 }
 
 Result<int> parseTurnLimit(std::string_view text)

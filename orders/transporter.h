@@ -89,6 +89,28 @@ std::vector<const planetrecord*> planetsToDevelop(const Game& game);
 // above the threshold; in list order.
 std::vector<const grouprecord*> transporterGroups(const Game& game, double cargoAbove);
 
+// The window's tables and choosers. A transporter row: "ID", "Type", "At planet", "Cargo type",
+// "Cargo ammount", "Max. cargo", "Min. speed" (full hold), "Speed" (as loaded now).
+std::vector<std::string> transporterRow(const Game& game, const grouprecord& group);
+// A planet row: "Name", "Size", "Population", "Industrie", "Resources", "Producing", "CAP",
+// "COL", "MAT", "max./cur. mass".
+std::vector<std::string> developRow(const planetrecord& planet);
+// The chooser's lines of the transporters not yet listed ("12: 3 x Hauler at planet Mars (speed
+// 4.00)"), and the number a chosen line stands for.
+std::vector<std::string> transporterChoices(const Game& game, const std::vector<double>& listed);
+double choiceGroupNumber(std::string_view line);
+// The names (alternative names where given) of the planets to develop not yet listed, sorted.
+std::vector<std::string> developChoices(const Game& game, const std::vector<std::string>& listed);
+// The planet a table shows by that name: its alternative name, or its name when it has none.
+const planetrecord* findPlanetByShownName(const Game& game, std::string_view shown);
+inline constexpr std::string_view msgNoNumberGiven = "No number given!";
+inline constexpr std::string_view msgAllTransportersListed = "All transporters are already in the list!";
+inline constexpr std::string_view msgAllPlanetsListed =
+    "All your planets which needs development are already in the list!";
+inline constexpr std::string_view msgSelectRowFirst = "Please select a row first!";
+// Reads the cargo value field.
+Result<double> parseCargoValue(std::string_view text);
+
 // Reads the turn field: a whole number from 1 to maxPlanTurns.
 Result<int> parseTurnLimit(std::string_view text);
 

@@ -21,6 +21,7 @@
 #include "orderwindows.h"
 #include "racewindows.h"
 #include "textwindows.h"
+#include "transporterwindows.h"
 
 #include <QAction>
 #include <QApplication>
@@ -134,6 +135,7 @@ TFormMain::TFormMain(QSettings& settings, MessageBoxes* boxes, QWidget* parent)
     installTextWindows(*this);
     installRaceWindows(*this);
     installNewsWindow(*this);
+    installTransporterWindow(*this);
     connect(Splitter, &QSplitter::splitterMoved, this, [this] {
         // A planet panel dragged away keeps one pixel, so it can be dragged back.
         const QList<int> sizes = Splitter->sizes();
