@@ -197,5 +197,32 @@ TEST(TransporterPlanner, RealGamesGiveCorrectMoves)
     }
 }
 
+TEST(TransporterPlanner, TableRowsAndChoosers)
+{
+    // Hold 8 (cargo 10 at cargo tech 0.4), drive 10, empty mass 20, carrying 2 colonists: full
+    // it flies 200 / 28, as loaded 200 / 22.
+    grouprecord h = hauler(5, 2, "Alpha", 8);
+    h.cargotype = "COL", h.cargoquantity = 2;
+    grouprecord none = hauler(6, 1, "Depot", 8);
+    none.cargo = 0;
+    const Game game = transportGame({h, hauler(1, 1, "Depot", 10), none});
+    EXPECT_EQ(transporterRow(game, h),
+              (std::vector<std::string>{"5", "2 x Hauler", "Home", "COL", "2.00", "8.00", "7.14", "9.09"}));
+    EXPECT_EQ(transporterRow(game, none)[5], "");
+    const std::vector<std::string> alpha = developRow(game.turn.planets[2]);
+    EXPECT_EQ(alpha[0], "Home");
+    EXPECT_EQ(alpha[3], "500.00");
+    EXPECT_NE(alpha[9].find(" / "), std::string::npos);
+
+    // Choosers offer what is not yet listed; a chosen line gives back its group.
+    const std::vector<std::string> lines = transporterChoices(game, {1});
+    ASSERT_EQ(lines, std::vector<std::string>{"5: 2 x Hauler at planet Home (speed 9.09)"});
+    EXPECT_EQ(choiceGroupNumber(lines[0]), 5.0);
+    EXPECT_EQ(developChoices(game, {"Far"}), (std::vector<std::string>{"Beta", "Home", "Lost"}));
+    EXPECT_EQ(findPlanetByShownName(game, "Home"), &game.turn.planets[2]);
+    EXPECT_EQ(*parseCargoValue(" 2.5"), 2.5);
+    EXPECT_EQ(parseCargoValue("x").error().text(), msgNoNumberGiven);
+}
+
 } // namespace
 } // namespace orrery
