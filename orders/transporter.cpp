@@ -52,7 +52,7 @@ double production(double population, double industry)
     return population >= industry ? industry + (population - industry) / 4.0 : population;
 }
 
-std::string wholeNumber(double v) { return std::to_string(static_cast<long long>(v)); }
+std::string wholeNumber(double v) { return std::to_string(truncToInt(v)); }
 
 class Planner {
 public:
@@ -99,7 +99,7 @@ private:
             ship.cargoquantity = g.cargoquantity;
             ship.drive = g.drive, ship.attacks = g.attacks, ship.weapons = g.weapons, ship.shields = g.shields;
             ship.cargo = g.cargo, ship.drivetech = g.drivetech, ship.cargotech = g.cargotech;
-            for (int n = 0; n < static_cast<int>(g.shipcount); ++n) {
+            for (std::int32_t n = 0; n < truncToInt(g.shipcount); ++n) {
                 plan_.ships.push_back(ship);
                 from_.push_back(at);
             }
