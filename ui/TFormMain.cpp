@@ -18,6 +18,7 @@
 #include "mapinteraction.h"
 #include "messages.h"
 #include "newswindow.h"
+#include "contextwindows.h"
 #include "orderwindows.h"
 #include "racewindows.h"
 #include "textwindows.h"
@@ -134,6 +135,7 @@ TFormMain::TFormMain(QSettings& settings, MessageBoxes* boxes, QWidget* parent)
     installTextWindows(*this);
     installRaceWindows(*this);
     installNewsWindow(*this);
+    installContextWindows(*this);
     connect(Splitter, &QSplitter::splitterMoved, this, [this] {
         // A planet panel dragged away keeps one pixel, so it can be dragged back.
         const QList<int> sizes = Splitter->sizes();
