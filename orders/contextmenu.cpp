@@ -5,6 +5,7 @@
 #include "textrules.h"
 
 #include <algorithm>
+#include <cstdio>
 
 namespace orrery {
 
@@ -123,6 +124,31 @@ std::vector<ContextEntry> raceEntries(bool blind)
     return entries;
 }
 
+// A design value as the player would type it: 1, 1.5, 0.25.
+std::string designValue(double value)
+{
+    char text[32];
+    std::snprintf(text, sizeof text, "%.2f", value);
+    std::string out = text;
+    while (out.back() == '0') out.pop_back();
+    if (out.back() == '.') out.pop_back();
+    return out;
+}
+
+// The five values of a design of that name: the player's own first, else any race's.
+void fillDesign(OrderFields& fields, const Game& game)
+{
+    const shiptyperecord* design = nullptr;
+    for (const shiptyperecord& t : game.shiptypes) {
+        if (t.name.view() != fields[0]) continue;
+        if (!design || t.owner.view() == game.ownrace.view()) design = &t;
+        if (t.owner.view() == game.ownrace.view()) break;
+    }
+    if (!design) return;
+    const double values[] = {design->drive, design->attacks, design->weapons, design->shields, design->cargo};
+    for (std::size_t i = 0; i < 5; ++i) fields[i + 1] = designValue(values[i]);
+}
+
 } // namespace
 
 std::vector<ContextEntry> contextEntries(ContextObject kind, std::int32_t gametype)
@@ -226,7 +252,9 @@ Status applyDirectEntry(MoveEditor& editor, const Game& game, const ContextEntry
 {
     const CommandEntry* command = commandEntry(CommandList::Names, entry.command);
     if (!command) return Failure("Unknown command");
-    const OrderFields fields = contextFields(entry, object);
+    OrderFields fields = contextFields(entry, object);
+    // Designing a listed type takes its values from the known design.
+    if (command->kind == OrderKind::Design) fillDesign(fields, game);
     if (editor.insertMode() == InsertMode::Replace) editor.setInsertMode(InsertMode::Below);
     if (const OrderForm* form = orderForm(command->kind, game.gametype)) {
         const CommandChoices choices = CommandChoices::of(game, editor.lines(), editor.moveForm());

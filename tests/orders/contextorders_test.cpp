@@ -117,9 +117,11 @@ TEST(ContextMenu, DirectEntriesAddTheirOrderAtOnce)
     EXPECT_EQ(apply(ContextObject::Race, "Declare war on this race", "Zorgons"), "");
     EXPECT_EQ(apply(ContextObject::Planet, "Set production for planet to drive technology", "Earth"), "");
     EXPECT_EQ(apply(ContextObject::Group, "Upgrade all ships of this group", "  2 ( 10 Hauler at Ares)"), "");
+    EXPECT_EQ(apply(ContextObject::ShipType, "Design this ship type", "Raider"), "");
+    EXPECT_EQ(apply(ContextObject::ShipType, "Design this ship type", "Nothing"), "You have to fill out the form completely!");
     // The window's checks still hold: peace with oneself is refused and adds nothing.
     EXPECT_EQ(apply(ContextObject::Race, "Declare peace on this race", "Orion"), "You can't declare peace on yourself!");
-    EXPECT_EQ(rawOrders(editor), (Lines{"L 7 CAP", "W Zorgons", "P Earth DRIVE", "G 2"}));
+    EXPECT_EQ(rawOrders(editor), (Lines{"L 7 CAP", "W Zorgons", "P Earth DRIVE", "G 2", "D Raider 8 1 2 2 0"}));
 }
 
 TEST(ContextMenu, FleetIsTheFirstFleetLineAboveTheCaret)
