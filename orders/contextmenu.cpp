@@ -178,13 +178,11 @@ std::vector<ContextEntry> shownContextEntries(ContextObject kind, std::int32_t g
     return entries;
 }
 
-const ContextEntry* contextEntryByCaption(ContextObject kind, std::int32_t gametype, std::string_view caption)
+std::optional<ContextEntry> contextEntryByCaption(ContextObject kind, std::int32_t gametype, std::string_view caption)
 {
-    static thread_local std::vector<ContextEntry> found;
-    found = contextEntries(kind, gametype);
-    for (const ContextEntry& e : found)
-        if (caption == e.caption) return &e;
-    return nullptr;
+    for (const ContextEntry& e : contextEntries(kind, gametype))
+        if (caption == e.caption) return e;
+    return std::nullopt;
 }
 
 bool ownsObject(const Game& game, ContextObject kind, std::string_view object)

@@ -16,6 +16,7 @@
 #include "result.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -48,8 +49,8 @@ std::vector<ContextEntry> contextEntries(ContextObject kind, std::int32_t gamety
 // The entries shown for an object: without the own-only ones when the object is not the player's.
 // A group menu shows nothing at all when no group is under the cursor.
 std::vector<ContextEntry> shownContextEntries(ContextObject kind, std::int32_t gametype, bool own);
-// The entry with that caption, or nullptr.
-const ContextEntry* contextEntryByCaption(ContextObject kind, std::int32_t gametype, std::string_view caption);
+// The entry with that caption, if the kind has one in that game type.
+std::optional<ContextEntry> contextEntryByCaption(ContextObject kind, std::int32_t gametype, std::string_view caption);
 
 // Whether an object belongs to the player: a planet whose label (its alternative name, or its name
 // when it has none) is the text; the own race; any non-empty group cell. Fleets and ship types

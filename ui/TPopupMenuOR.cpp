@@ -81,7 +81,7 @@ void TPopupMenuOR::popupAt(const QPoint& global)
 
 void TPopupMenuOR::PopupHandler(const QString& caption)
 {
-    const ContextEntry* entry = contextEntryByCaption(kind_, host_.game().gametype, toGame(caption));
+    const std::optional<ContextEntry> entry = contextEntryByCaption(kind_, host_.game().gametype, toGame(caption));
     if (!entry) return;
     host_.chosen(owner_, kind_, *entry, object());
 }

@@ -109,8 +109,8 @@ TEST(ContextMenu, DirectEntriesAddTheirOrderAtOnce)
     const Game game = test::moveGame();
     MoveEditor editor(game);
     const auto apply = [&](ContextObject kind, const char* caption, const char* object) {
-        const ContextEntry* entry = contextEntryByCaption(kind, game.gametype, caption);
-        EXPECT_NE(entry, nullptr) << caption;
+        const std::optional<ContextEntry> entry = contextEntryByCaption(kind, game.gametype, caption);
+        EXPECT_TRUE(entry) << caption;
         return entry ? said(applyDirectEntry(editor, game, *entry, object)) : std::string("no entry");
     };
     EXPECT_EQ(apply(ContextObject::Group, "Load cargo CAP onto this group", "7"), "");
@@ -206,8 +206,9 @@ TEST(AreaToolsOnRealGame, MovesPassTheChecker)
     const Result<std::string> scanned = scanArea(editor, game, AreaShape::Circle, {"33.81", "35.70", "40", ""}, "4");
     ASSERT_TRUE(scanned.ok()) << scanned.error().message;
     ASSERT_TRUE(sendFromPlanet(editor, game, SendMode::Send, "Alcyone", "Altair").ok());
-    const ContextEntry* load = contextEntryByCaption(ContextObject::Group, game.gametype, "Load cargo CAP onto this group");
-    ASSERT_NE(load, nullptr);
+    const std::optional<ContextEntry> load =
+        contextEntryByCaption(ContextObject::Group, game.gametype, "Load cargo CAP onto this group");
+    ASSERT_TRUE(load);
     EXPECT_EQ(said(applyDirectEntry(editor, game, *load, "3")), "");
     const Lines raw = rawOrders(editor);
     EXPECT_GE(raw.size(), 5u);
