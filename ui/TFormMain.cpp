@@ -14,6 +14,7 @@
 #include "calculatorwindows.h"
 #include "chartwindows.h"
 #include "configstore.h"
+#include "contextwindows.h"
 #include "mapcanvas.h"
 #include "mapinteraction.h"
 #include "messages.h"
@@ -136,6 +137,7 @@ TFormMain::TFormMain(QSettings& settings, MessageBoxes* boxes, QWidget* parent)
     installRaceWindows(*this);
     installNewsWindow(*this);
     installTransporterWindow(*this);
+    installContextWindows(*this);
     connect(Splitter, &QSplitter::splitterMoved, this, [this] {
         // A planet panel dragged away keeps one pixel, so it can be dragged back.
         const QList<int> sizes = Splitter->sizes();
