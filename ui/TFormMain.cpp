@@ -536,6 +536,8 @@ void TFormMain::paintMap(QImage& image, QPoint origin)
 
 void TFormMain::mapPressed(QPoint pixel)
 {
+    // The press happens where the mouse is; the position labels show that place.
+    mapMoved(pixel);
     Game& g = session_.game();
     ViewState& view = session_.view();
     QAction* zoomMode = action(MainCommand::ZoomOnMouse);
@@ -561,6 +563,11 @@ void TFormMain::mapPressed(QPoint pixel)
 }
 
 void TFormMain::addPressFollowUp(PressFollowUp followUp) { pressFollowUps_.push_back(std::move(followUp)); }
+
+std::pair<QString, QString> TFormMain::mousePositionTexts() const
+{
+    return {LabelMouseX->text().mid(2), LabelMouseY->text().mid(2)};
+}
 
 void TFormMain::shipDesignerRefresh()
 {

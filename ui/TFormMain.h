@@ -126,6 +126,9 @@ public:
     // handed what the press selected, nullptr for a press that zoomed.
     using PressFollowUp = std::function<void(const PressResult* press)>;
     void addPressFollowUp(PressFollowUp followUp);
+    // The "X:" and "Y:" mouse position texts from their third character on (the number with the
+    // blanks before it), as a press leaves them.
+    std::pair<QString, QString> mousePositionTexts() const;
     // The ship designer, once installed: recompute after the selected planet changed, and the
     // technology fields again after a configuration started.
     std::function<void()> shipDesignRecompute;

@@ -1,5 +1,6 @@
 #include "TFormMoveAreaTools.h"
 
+#include "TFormMoveCommand.h"
 #include "gamedata.h"
 #include "moveeditor.h"
 #include "orderforms.h"
@@ -29,11 +30,8 @@ QPushButton* button(QDialog* window, const char* name, const char* text)
 
 QComboBox* choice(QWidget* parent, const char* name)
 {
-    auto* box = new QComboBox(parent);
+    QComboBox* box = orderChoiceBox(parent, 200);
     box->setObjectName(QString::fromLatin1(name));
-    box->setEditable(true);
-    box->setInsertPolicy(QComboBox::NoInsert);
-    box->setMinimumWidth(200);
     return box;
 }
 
@@ -45,7 +43,6 @@ void fill(QComboBox* box, const std::vector<std::string>& entries)
     box->setEditText(QString());
 }
 
-QString number(double value) { return QString::number(value, 'f', 2); }
 
 } // namespace
 
@@ -150,34 +147,22 @@ void TFormMoveScanArea::open()
     activateWindow();
 }
 
-void TFormMoveScanArea::pressAt(double x, double y)
+void TFormMoveScanArea::pressAt(const QString& x, const QString& y)
 {
-    const auto put = [this](int field, double value) {
-        EditArea[static_cast<std::size_t>(field)]->setText(number(value));
-        accepted_[static_cast<std::size_t>(field)] = number(value);
+    const auto put = [this](std::size_t field, const QString& value) {
+        EditArea[field]->setText(value);
+        accepted_[field] = value;
     };
-    if (shape() == AreaShape::Circle) {
-        put(0, x);
-        put(1, y);
+    const auto empty = [this](std::size_t a, std::size_t b) {
+        return EditArea[a]->text().isEmpty() && EditArea[b]->text().isEmpty();
+    };
+    if (!empty(0, 1) && empty(2, 3) && shape() == AreaShape::Rectangle) {
+        put(2, x);
+        put(3, y);
         return;
     }
-    const bool firstCorner = EditArea[0]->text().isEmpty() || EditArea[1]->text().isEmpty() ||
-                             !EditArea[2]->text().isEmpty() || !EditArea[3]->text().isEmpty();
-    if (firstCorner) {
-        put(0, x);
-        put(1, y);
-        EditArea[2]->clear();
-        EditArea[3]->clear();
-        accepted_[2].clear();
-        accepted_[3].clear();
-        return;
-    }
-    const double left = EditArea[0]->text().toDouble();
-    const double top = EditArea[1]->text().toDouble();
-    put(0, std::min(left, x));
-    put(1, std::min(top, y));
-    put(2, std::max(left, x));
-    put(3, std::max(top, y));
+    put(0, x);
+    put(1, y);
 }
 
 void TFormMoveScanArea::ButtonOKClick()

@@ -31,9 +31,10 @@ public:
     void open();
     AreaShape shape() const;
     void setShape(AreaShape shape);
-    // A press on the map at a place: a circle's centre, or a rectangle's corners (the first press
-    // gives left and top, the second right and bottom, ordered).
-    void pressAt(double x, double y);
+    // A press on the map hands over the mouse position texts (the number with the blanks before
+    // it): into "left:" and "top:" when both are empty, else into "right:" and "bottom:" when both
+    // of those are empty and the area is a rectangle, otherwise into "left:" and "top:" again.
+    void pressAt(const QString& x, const QString& y);
     void ButtonOKClick();
 
     std::array<QLineEdit*, 4> EditArea{};

@@ -4,6 +4,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCompleter>
 #include <QFocusEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -37,6 +38,16 @@ QString controlName(FieldInput input, const char* field)
 
 } // namespace
 
+QComboBox* orderChoiceBox(QWidget* parent, int minimumWidth)
+{
+    auto* box = new QComboBox(parent);
+    box->setEditable(true);
+    box->setInsertPolicy(QComboBox::NoInsert);
+    box->completer()->setCompletionMode(QCompleter::PopupCompletion);
+    box->setMinimumWidth(minimumWidth);
+    return box;
+}
+
 TFormMoveCommand::TFormMoveCommand(const char* objectName, CommandWindowId id, MessageBoxes& boxes, QWidget* parent)
     : QDialog(parent), boxes_(boxes)
 {
@@ -67,11 +78,7 @@ TFormMoveCommand::TFormMoveCommand(const char* objectName, CommandWindowId id, M
             const int r = rowOf(static_cast<int>(i));
             switch (row.input) {
             case FieldInput::Choice: {
-                auto* box = new QComboBox(this);
-                box->setEditable(true);
-                box->setInsertPolicy(QComboBox::NoInsert);
-                box->setMinimumWidth(220);
-                row.control = box;
+                row.control = orderChoiceBox(this, 220);
                 break;
             }
             case FieldInput::Text: row.control = new QLineEdit(this); break;

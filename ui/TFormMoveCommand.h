@@ -31,6 +31,11 @@ namespace orrery {
 
 struct Game;
 
+// The editable drop-down of an order's field (a group, a planet, a race, a ship type). What the
+// player types stays as typed: a completion filled in behind the caret would turn group 13 into
+// group 130 when OK is pressed at once, so matching entries are only offered in a list.
+QComboBox* orderChoiceBox(QWidget* parent, int minimumWidth);
+
 class TFormMoveCommand : public QDialog {
     Q_OBJECT
 public:

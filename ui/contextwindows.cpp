@@ -112,12 +112,12 @@ void installContextWindows(TFormMain& main)
     tool(move.menuItemSendAll, [send] { send->open(SendMode::Send); });
     tool(move.menuItemInterceptPlanet, [send] { send->open(SendMode::Intercept); });
 
-    // A press on a planet while the scan window is open gives it a place.
-    main.addPressFollowUp([scan](const PressResult* press) {
-        if (!scan->isVisible() || !press || press->blank || press->panels.empty()) return;
-        const PanelRequest& at = press->panels.front();
-        if (at.x == unknownposition || at.y == unknownposition) return;
-        scan->pressAt(at.x, at.y);
+    // A press on the map while the scan window is open hands it the mouse position.
+    main.addPressFollowUp([&main, scan](const PressResult*) {
+        if (!scan->isVisible()) return;
+        const auto [x, y] = main.mousePositionTexts();
+        if (x.trimmed().isEmpty() || y.trimmed().isEmpty()) return;
+        scan->pressAt(x, y);
     });
 
     main.registerWindow(QStringLiteral("scanarea"), [scan] {

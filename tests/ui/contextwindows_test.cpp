@@ -15,6 +15,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+
 using namespace orrery;
 using namespace orrery::test;
 
@@ -102,20 +106,29 @@ TEST(ContextWindows, AreaToolsFromTheMoveEditor)
     TFormMoveSendFromPlanet* send = installedSendFromPlanet(*f.main);
     ASSERT_TRUE(move && scan && send);
 
-    // A press on a planet gives the circle its centre; the scan builds one order per planet.
+    // Presses on the map hand over the mouse position: a rectangle's corners in turn, a
+    // circle's centre; the scan builds one order per planet.
     ASSERT_TRUE(move->menuItemScanArea->isEnabled());
     move->menuItemScanArea->trigger();
     ASSERT_TRUE(scan->isVisible());
-    scan->RadioButtonCircle->click();
-    EXPECT_FALSE(scan->EditArea[3]->isVisibleTo(scan));
     const auto [planet, count] = busiestOwnPlanet(g);
     ASSERT_TRUE(planet);
     zoomOut(f);
     f.paint();
-    f.main->mapPressed(centreOf(f, *planet));
-    EXPECT_NEAR(scan->EditArea[0]->text().toDouble(), planet->x, 0.005);
-    EXPECT_NEAR(scan->EditArea[1]->text().toDouble(), planet->y, 0.005);
-    scan->EditArea[2]->setText(QStringLiteral("0"));
+    const QPoint centre = centreOf(f, *planet);
+    // The pointer's map position may lie a pixel or two beside the planet's.
+    const double pixel = 3.0 / f.main->session().view().zoomfactor;
+    f.main->mapPressed(centre);
+    f.main->mapPressed(centre + QPoint(40, 30));
+    EXPECT_NEAR(scan->EditArea[0]->text().toDouble(), planet->x, pixel);
+    EXPECT_GT(scan->EditArea[2]->text().toDouble(), scan->EditArea[0]->text().toDouble());
+    EXPECT_NE(scan->EditArea[3]->text(), scan->EditArea[1]->text());
+    scan->RadioButtonCircle->click();
+    EXPECT_FALSE(scan->EditArea[3]->isVisibleTo(scan));
+    f.main->mapPressed(centre);
+    EXPECT_NEAR(scan->EditArea[0]->text().toDouble(), planet->x, pixel);
+    EXPECT_NEAR(scan->EditArea[1]->text().toDouble(), planet->y, pixel);
+    scan->EditArea[2]->setText(QString::number(pixel, 'f', 2));
     ASSERT_GT(scan->ComboBoxGroup->count(), 1);
     scan->ComboBoxGroup->setCurrentIndex(0);
     const int before = static_cast<int>(move->moveLines().size());
@@ -132,6 +145,17 @@ TEST(ContextWindows, AreaToolsFromTheMoveEditor)
     }
     EXPECT_EQ(scan->EditArea[1]->text(), "1");
     EXPECT_EQ(f.boxes.texts(), Strings{"Please enter a number!"});
+    // A group typed stays as typed, even when a longer number begins with it.
+    scan->ComboBoxGroup->addItem(QStringLiteral("130"));
+    scan->ComboBoxGroup->setEditText(QString());
+    scan->activateWindow();
+    scan->ComboBoxGroup->setFocus();
+    QApplication::processEvents();
+    for (const QChar c : QStringLiteral("13")) {
+        QKeyEvent key(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(scan->ComboBoxGroup->lineEdit(), &key);
+    }
+    EXPECT_EQ(scan->ComboBoxGroup->currentText(), "13");
     scan->close();
 
     // Intercept mode labels its fields the other way round; missing planets are named.
