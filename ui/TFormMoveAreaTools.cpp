@@ -21,11 +21,17 @@ namespace orrery {
 
 namespace {
 
-QPushButton* button(QDialog* window, const char* name, const char* text)
+// OK (the default button) and Cancel at the right end of a row.
+QHBoxLayout* okCancelRow(QDialog* window, QPushButton*& ok, QPushButton*& cancel)
 {
-    auto* b = new QPushButton(QString::fromLatin1(text), window);
-    b->setObjectName(QString::fromLatin1(name));
-    return b;
+    auto* row = new QHBoxLayout;
+    row->addStretch();
+    ok = namedButton(window, "ButtonOK", "OK");
+    cancel = namedButton(window, "ButtonCancel", "Cancel");
+    ok->setDefault(true);
+    row->addWidget(ok);
+    row->addWidget(cancel);
+    return row;
 }
 
 QComboBox* choice(QWidget* parent, const char* name)
@@ -89,13 +95,7 @@ TFormMoveScanArea::TFormMoveScanArea(const Game& game, MoveEditor& editor, Messa
     groupRow->addWidget(ComboBoxGroup, 1);
     layout->addLayout(groupRow);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    ButtonOK = button(this, "ButtonOK", "OK");
-    ButtonCancel = button(this, "ButtonCancel", "Cancel");
-    ButtonOK->setDefault(true);
-    buttons->addWidget(ButtonOK);
-    buttons->addWidget(ButtonCancel);
+    QHBoxLayout* buttons = okCancelRow(this, ButtonOK, ButtonCancel);
     layout->addLayout(buttons);
     connect(ButtonOK, &QPushButton::clicked, this, &TFormMoveScanArea::ButtonOKClick);
     connect(ButtonCancel, &QPushButton::clicked, this, &QDialog::reject);
@@ -200,13 +200,7 @@ TFormMoveSendFromPlanet::TFormMoveSendFromPlanet(const Game& game, MoveEditor& e
     layout->addWidget(ComboBoxFirst, 0, 1);
     layout->addWidget(LabelSecond, 1, 0);
     layout->addWidget(ComboBoxSecond, 1, 1);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    ButtonOK = button(this, "ButtonOK", "OK");
-    ButtonCancel = button(this, "ButtonCancel", "Cancel");
-    ButtonOK->setDefault(true);
-    buttons->addWidget(ButtonOK);
-    buttons->addWidget(ButtonCancel);
+    QHBoxLayout* buttons = okCancelRow(this, ButtonOK, ButtonCancel);
     layout->addLayout(buttons, 2, 0, 1, 2);
     connect(ButtonOK, &QPushButton::clicked, this, &TFormMoveSendFromPlanet::ButtonOKClick);
     connect(ButtonCancel, &QPushButton::clicked, this, &QDialog::reject);

@@ -48,6 +48,13 @@ QComboBox* orderChoiceBox(QWidget* parent, int minimumWidth)
     return box;
 }
 
+QPushButton* namedButton(QWidget* parent, const char* name, const char* text)
+{
+    auto* b = new QPushButton(QString::fromLatin1(text), parent);
+    b->setObjectName(QString::fromLatin1(name));
+    return b;
+}
+
 TFormMoveCommand::TFormMoveCommand(const char* objectName, CommandWindowId id, MessageBoxes& boxes, QWidget* parent)
     : QDialog(parent), boxes_(boxes)
 {

@@ -35,6 +35,8 @@ struct Game;
 // player types stays as typed: a completion filled in behind the caret would turn group 13 into
 // group 130 when OK is pressed at once, so matching entries are only offered in a list.
 QComboBox* orderChoiceBox(QWidget* parent, int minimumWidth);
+// A push button with an object name (tests and the help find it by that name).
+QPushButton* namedButton(QWidget* parent, const char* name, const char* text);
 
 class TFormMoveCommand : public QDialog {
     Q_OBJECT

@@ -1,5 +1,6 @@
 #include "TFormMoveTransporter.h"
 
+#include "TFormMoveCommand.h"
 #include "TFormSelectFromList.h"
 #include "TStringGridOR.h"
 #include "messages.h"
@@ -23,13 +24,6 @@
 namespace orrery {
 
 namespace {
-
-QPushButton* button(QWidget* parent, const char* name, const char* text)
-{
-    auto* b = new QPushButton(QString::fromLatin1(text), parent);
-    b->setObjectName(QString::fromLatin1(name));
-    return b;
-}
 
 // A table that holds one blank row when empty.
 void emptyTable(TStringGridOR* grid)
@@ -89,7 +83,7 @@ TFormMoveTransporter::TFormMoveTransporter(const Game& game, MoveEditor& editor,
     GridTransporters->setColumnWidths({45, 140, 100, 75, 105, 80, 80, 70});
     GridPlanets->setColumnWidths({100, 65, 80, 70, 75, 75, 65, 65, 70, 130});
 
-    ButtonCargo = button(this, "ButtonCargo", "Use only transporters with a cargo value greater than:");
+    ButtonCargo = namedButton(this, "ButtonCargo", "Use only transporters with a cargo value greater than:");
     EditCargo = new QLineEdit(QStringLiteral("1"), this);
     EditCargo->setObjectName(QStringLiteral("EditCargo"));
     EditCargo->setMaximumWidth(60);
@@ -101,15 +95,15 @@ TFormMoveTransporter::TFormMoveTransporter(const Game& game, MoveEditor& editor,
     EditResult->setObjectName(QStringLiteral("EditResult"));
     EditResult->setReadOnly(true);
     EditResult->setMaximumWidth(90);
-    ButtonTransAdd = button(this, "ButtonTransAdd", "Add");
-    ButtonTransDelete = button(this, "ButtonTransDelete", "Delete");
-    ButtonPlanetAdd = button(this, "ButtonPlanetAdd", "Add");
-    ButtonPlanetDelete = button(this, "ButtonPlanetDelete", "Delete");
-    ButtonPlus = button(this, "ButtonPlus", "+");
-    ButtonMinus = button(this, "ButtonMinus", "-");
-    ButtonCalculate = button(this, "ButtonCalculate", "Calculate");
-    ButtonOK = button(this, "ButtonOK", "OK");
-    ButtonCancel = button(this, "ButtonCancel", "Cancel");
+    ButtonTransAdd = namedButton(this, "ButtonTransAdd", "Add");
+    ButtonTransDelete = namedButton(this, "ButtonTransDelete", "Delete");
+    ButtonPlanetAdd = namedButton(this, "ButtonPlanetAdd", "Add");
+    ButtonPlanetDelete = namedButton(this, "ButtonPlanetDelete", "Delete");
+    ButtonPlus = namedButton(this, "ButtonPlus", "+");
+    ButtonMinus = namedButton(this, "ButtonMinus", "-");
+    ButtonCalculate = namedButton(this, "ButtonCalculate", "Calculate");
+    ButtonOK = namedButton(this, "ButtonOK", "OK");
+    ButtonCancel = namedButton(this, "ButtonCancel", "Cancel");
     Chooser = new TFormSelectFromList(this);
     Chooser->hide();
 
