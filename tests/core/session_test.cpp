@@ -148,7 +148,9 @@ TEST(Session, StartFailures)
         Session s(ui);
         s.useReportSet(dir.path(), "game", ".txt", gtGalaxyNG, -1);
         EXPECT_FALSE(s.startConfiguration());
-        EXPECT_EQ(ui.messages, std::vector<std::string>{row.message});
+        // A report that cannot be shown is named with its file.
+        const std::string named = row.file.empty() ? row.message : row.message + ("\r\n" + dir.file(row.file));
+        EXPECT_EQ(ui.messages, std::vector<std::string>{named});
         EXPECT_TRUE(s.game().turn.planets.empty());
         EXPECT_TRUE(s.game().shiptypes.empty());
     }
@@ -247,7 +249,7 @@ TEST(Session, AnUnusableTurnKeepsTheDesignsAndTheStepsAway)
     s.game().shiptypes.push_back({"Mine", "Mine", 1, 0, 0, 0, 0, 0});
     o.dir.write("game1.txt", "broken\r\n");
     s.previousReport();
-    EXPECT_EQ(o.ui.messages.back(), "Error in turn report 1!");
+    EXPECT_EQ(o.ui.messages.back(), "Error in turn report 1!\r\n" + o.dir.file("game1.txt"));
     EXPECT_EQ(s.game().currentturn, 1);
     EXPECT_TRUE(s.game().turn.planets.empty());
     EXPECT_EQ(s.game().shiptypes.size(), 1u);
@@ -462,4 +464,159 @@ TEST(Session, PlanetViewIntelligenceTakesEffectThroughTheFiles)
     EXPECT_EQ(unknownReread, 0);
     const auto after = parseTurnIntel(readText(turnFile));
     EXPECT_TRUE(std::none_of(after.begin(), after.end(), [](const turnintelrecord& r) { return r.x == 40 && r.y == 40; }));
+}
+
+namespace {
+
+// The corpus game of race Alpha, turns from 0 to last, in dir.
+void copyAlphaTurns(const TempDir& all, const TempDir& dir, int last)
+{
+    for (int t = 0; t <= last; ++t) {
+        const std::string name = "alpha" + std::to_string(t) + ".txt";
+        dir.write(name, readText(all.file(name)));
+    }
+}
+
+void expectSameStatistics(const Session& a, const Session& b)
+{
+    ASSERT_EQ(a.turnstats().size(), b.turnstats().size());
+    for (std::size_t t = 0; t < a.turnstats().size(); ++t) {
+        const turnstatnode& x = a.turnstats()[t];
+        const turnstatnode& y = b.turnstats()[t];
+        EXPECT_EQ(x.turn, y.turn);
+        ASSERT_EQ(x.races.size(), y.races.size()) << "turn " << t;
+        for (std::size_t k = 0; k < x.races.size(); ++k)
+            EXPECT_EQ(std::tuple(x.races[k].name, x.races[k].production, x.races[k].population, x.races[k].planets,
+                                 x.races[k].techsum),
+                      std::tuple(y.races[k].name, y.races[k].production, y.races[k].population, y.races[k].planets,
+                                 y.races[k].techsum));
+    }
+    ASSERT_EQ(a.chartraces().size(), b.chartraces().size());
+    for (std::size_t k = 0; k < a.chartraces().size(); ++k)
+        EXPECT_EQ(std::pair(a.chartraces()[k].name, a.chartraces()[k].display),
+                  std::pair(b.chartraces()[k].name, b.chartraces()[k].display));
+}
+
+void expectSameIntelligenceFiles(const TempDir& a, const TempDir& b)
+{
+    const std::vector<std::string> names = listFiles(a.path());
+    EXPECT_EQ(names, listFiles(b.path()));
+    for (const std::string& name : names)
+        if (name.ends_with(".ori")) {
+            EXPECT_EQ(readText(a.file(name)), readText(b.file(name))) << name;
+        }
+}
+
+} // namespace
+
+// A running game whose folder gets the next report: a report still being written is left alone,
+// a report beyond a gap too; the whole one becomes the last turn with its intelligence and
+// statistics exactly as a fresh start with all reports makes them.
+TEST(Session, NewReportsBecomeTurnsAsAFreshStartWouldRead)
+{
+    ORRERY_REQUIRE_CORPUS();
+    TempDir all, running, fresh;
+    ASSERT_TRUE(copyCorpus("gng-game1/alpha", all.path()));
+    copyAlphaTurns(all, running, 5);
+    RecordingUi ui;
+    Session s(ui);
+    ASSERT_TRUE(s.createConfiguration(running.file("alpha0.txt")));
+    s.previousReport();
+    ASSERT_EQ(s.game().currentturn, 4);
+    EXPECT_TRUE(s.addNewTurns().empty());
+
+    // Half a report (cut in a line of its planets) and the report after the next one.
+    const std::string six = readText(all.file("alpha6.txt"));
+    running.write("alpha6.txt", six.substr(0, six.find('\n', six.find("Unidentified Planets")) + 5));
+    running.write("alpha8.txt", readText(all.file("alpha8.txt")));
+    EXPECT_TRUE(s.addNewTurns().empty());
+    EXPECT_FALSE(fileExists(running.file("alpha6.ori")));
+    EXPECT_EQ(s.game().lastturn, 5);
+
+    running.write("alpha6.txt", six);
+    std::remove(running.file("alpha8.txt").c_str());
+    EXPECT_EQ(s.addNewTurns(), std::vector<int>{6});
+    // The shown turn stays; the steps reach the new turn.
+    EXPECT_EQ(s.game().currentturn, 4);
+    EXPECT_EQ(s.steps(), (StepState{true, true, true, true}));
+    EXPECT_EQ(s.turnstats().size(), 7u);
+
+    copyAlphaTurns(all, fresh, 6);
+    RecordingUi freshUi;
+    Session f(freshUi);
+    ASSERT_TRUE(f.createConfiguration(fresh.file("alpha0.txt")));
+    expectSameIntelligenceFiles(running, fresh);
+    expectSameStatistics(s, f);
+
+    s.showLastTurn();
+    EXPECT_EQ(s.game().currentturn, 6);
+    EXPECT_EQ(s.steps(), f.steps());
+    ASSERT_EQ(s.game().turn.planets.size(), f.game().turn.planets.size());
+    for (std::size_t k = 0; k < f.game().turn.planets.size(); ++k)
+        EXPECT_EQ(std::tuple(s.game().turn.planets[k].name, s.game().turn.planets[k].ownercode),
+                  std::tuple(f.game().turn.planets[k].name, f.game().turn.planets[k].ownercode));
+    ASSERT_TRUE(s.close());
+    ASSERT_TRUE(f.close());
+    expectSameIntelligenceFiles(running, fresh);
+}
+
+// New reports arriving during the film: the film goes on where it was and reaches them.
+TEST(Session, TheFilmReachesTurnsThatArriveWhileItRuns)
+{
+    Opened o(3);
+    Session& s = o.s;
+    s.startFilm();
+    s.filmTick();
+    s.filmTick();
+    ASSERT_EQ(s.game().currentturn, 2);
+    TempDir more;
+    writeGame(more, 5);
+    for (int t : {3, 4}) o.dir.write("game" + std::to_string(t) + ".txt", readText(more.file("game" + std::to_string(t) + ".txt")));
+    EXPECT_EQ(s.addNewTurns(), (std::vector<int>{3, 4}));
+    EXPECT_TRUE(s.filmRunning());
+    EXPECT_EQ(s.game().currentturn, 2);
+    const auto& planets = s.game().turn.planets;
+    EXPECT_TRUE(std::any_of(planets.begin(), planets.end(), [](const planetrecord& p) { return p.name == "P1"; }));
+    std::vector<int> shown;
+    for (int tick = 0; tick < 10 && s.filmRunning(); ++tick) {
+        s.filmTick();
+        if (s.filmRunning()) shown.push_back(s.game().currentturn - 1);
+    }
+    EXPECT_EQ(shown, (std::vector<int>{2, 3, 4}));
+    EXPECT_EQ(s.game().currentturn, 2);
+    EXPECT_EQ(s.turnstats().size(), 5u);
+}
+
+// Reports removed or replaced while the game is shown: stepping to one, the film passing it and
+// a look for new turns tell the file and go on; nothing is read half.
+TEST(Session, ReportsRemovedOrReplacedWhileTheGameIsShown)
+{
+    Opened o(4);
+    Session& s = o.s;
+    std::remove(o.dir.file("game2.txt").c_str());
+    s.previousReport();
+    EXPECT_EQ(o.ui.messages.back(), "Error in turn report 2!\r\nCould not read " + o.dir.file("game2.txt") +
+                                        ": No such file or directory");
+    s.previousReport();
+    EXPECT_EQ(s.game().currentturn, 1);
+    EXPECT_FALSE(s.game().turn.planets.empty());
+
+    // The film stops at the missing report, names it and returns to the turn shown before.
+    o.ui.messages.clear();
+    s.startFilm();
+    for (int tick = 0; tick < 10 && s.filmRunning(); ++tick) s.filmTick();
+    EXPECT_FALSE(s.filmRunning());
+    EXPECT_EQ(o.ui.messages.size(), 1u);
+    EXPECT_NE(o.ui.messages.back().find(o.dir.file("game2.txt")), std::string::npos);
+    EXPECT_EQ(s.game().currentturn, 1);
+    EXPECT_FALSE(s.game().turn.planets.empty());
+
+    // The last report replaced by something else and the next one half there: nothing is added.
+    o.dir.write("game3.txt", "no report\r\n");
+    o.dir.write("game4.txt", readText(o.dir.file("game1.txt")).substr(0, 300));
+    EXPECT_TRUE(s.addNewTurns().empty());
+    EXPECT_EQ(s.game().lastturn, 3);
+    s.nextReport();
+    s.nextReport();
+    EXPECT_EQ(o.ui.messages.back(), "Error in turn report 3!\r\n" + o.dir.file("game3.txt"));
 }
