@@ -4,6 +4,9 @@
 #include "testfiles.h"
 
 #include <QSettings>
+#include <csignal>
+#include <sys/resource.h>
+#include <unistd.h>
 #include <algorithm>
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -143,14 +146,44 @@ TEST(ConfigStore, ListDeleteAndNamesThatWouldNestKeys)
     EXPECT_EQ(s.registry.listConfigurations().size(), 1u);
 }
 
+// A store that cannot be written (a folder where the settings file should be: permissions would
+// not stop every user) is reported with the file; once it can be written again, saving works.
 TEST(ConfigStore, AFailedWriteIsReported)
 {
     Store s;
-    // A folder where the settings file should be (permissions would not stop every user).
-    std::filesystem::create_directory(s.dir.file("settings.ini"));
+    const std::string file = s.settings.fileName().toStdString();
+    std::filesystem::create_directory(file);
     EXPECT_FALSE(s.registry.saveConfiguration("X", sample()));
     ASSERT_EQ(s.messages.size(), 1u);
-    EXPECT_EQ(s.messages[0].second, "Couldn't create registry key\r\nHKEY_CURRENT_USER\\Software\\Orrery\\Configurations\\X");
+    EXPECT_EQ(s.messages[0].second, "Couldn't create registry key\r\nHKEY_CURRENT_USER\\Software\\Orrery\\Configurations\\X"
+                                    "\r\n\r\nThe settings file could not be written:\r\n" + file);
+    std::filesystem::remove(file);
+    s.messages.clear();
+    EXPECT_TRUE(s.registry.saveConfiguration("X", sample()));
+    EXPECT_TRUE(s.messages.empty());
+}
+
+// A full disk (a file size limit) stops the store's write part-way: the failure is reported, and
+// the settings file keeps everything it held before.
+TEST(ConfigStore, AFullDiskKeepsTheStoreWhole)
+{
+    Store s;
+    ASSERT_TRUE(s.registry.saveConfiguration("Standard", sample()));
+    const std::string file = s.settings.fileName().toStdString();
+    const std::string before = readText(file);
+    const auto child = [&] {
+        std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{static_cast<rlim_t>(before.size() / 2), RLIM_INFINITY};
+        setrlimit(RLIMIT_FSIZE, &limit);
+        const bool saved = s.registry.saveConfiguration("Second", sample());
+        const bool named = !s.messages.empty() && s.messages.back().second.ends_with(file);
+        std::exit(!saved && named ? 0 : 1);
+    };
+    EXPECT_EXIT(child(), ::testing::ExitedWithCode(0), "");
+    EXPECT_EQ(readText(file), before);
+    QSettings reread(QString::fromStdString(file), QSettings::IniFormat);
+    TORRegistry fresh(reread, [](MessageKind, const std::string&) { return true; });
+    EXPECT_EQ(fresh.listConfigurations(), std::vector<std::string>{"Standard"});
 }
 
 TEST(ConfigStore, PasswordScramblingIsItsOwnInverse)
