@@ -154,6 +154,8 @@ bool Session::startConfiguration()
     int last = -1;
     while (fileExists(game_.reportFile(last + 1))) ++last;
     if (last < 0) {
+        // No turn of this folder is known: nothing is looked for after the last turn of another.
+        game_.lastturn = -1;
         ui_.message(MessageKind::Error, noReports);
         return false;
     }
