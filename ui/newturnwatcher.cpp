@@ -71,7 +71,8 @@ void NewTurnWatcher::check()
     pendingSize_ = -1;
     const Game& game = session.game();
     asking_ = true;
-    const bool show = main_.messageBoxes().question(&main_, fromGame(newTurnsQuestion(game, added)));
+    // The question names the report files: file names are in the local encoding.
+    const bool show = main_.messageBoxes().question(&main_, QString::fromLocal8Bit(newTurnsQuestion(game, added).c_str()));
     asking_ = false;
     if (show) session.showLastTurn();
 }
