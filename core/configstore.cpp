@@ -1,7 +1,13 @@
 #include "configstore.h"
 
+#include "fileio.h"
+
+#include <QDir>
 #include <QSettings>
 #include <QString>
+#include <QTemporaryFile>
+
+#include <filesystem>
 
 namespace orrery {
 
@@ -122,12 +128,62 @@ bool TORRegistry::saveConfiguration(const std::string& name, const Configuration
     settings_.beginGroup(root + "/" + path(name));
     for (const std::string& key : configurationWriteOrder()) settings_.setValue(QString::fromStdString(key), stored(values, key));
     settings_.endGroup();
-    settings_.sync();
-    if (settings_.status() != QSettings::NoError) {
-        messages_(MessageKind::Error, failure);
+    if (!syncStore()) {
+        messages_(MessageKind::Error, failure + storeNotWritten());
         return false;
     }
     return true;
+}
+
+bool TORRegistry::storeReadsBack() const
+{
+    // The file is read through a copy: a second store over the same file would share the first
+    // one's memory instead of reading the file.
+    const Result<std::string> written = readFile(fromPath(settings_.fileName()));
+    if (!written) return false;
+    QTemporaryFile copy(QDir::tempPath() + QStringLiteral("/orrery-settings-XXXXXX.ini"));
+    if (!copy.open()) return false;
+    const auto size = static_cast<qint64>(written->size());
+    if (copy.write(written->data(), size) != size || !copy.flush()) return false;
+    copy.close();
+    QSettings check(copy.fileName(), settings_.format());
+    const QStringList keys = settings_.allKeys();
+    if (check.status() != QSettings::NoError || check.allKeys().size() != keys.size()) return false;
+    for (const QString& key : keys)
+        if (check.value(key).toString() != settings_.value(key).toString()) return false;
+    return true;
+}
+
+bool TORRegistry::syncStore()
+{
+    namespace fs = std::filesystem;
+    // A write that fails part-way (a full disk) can leave a shortened settings file behind while
+    // the store reports no error. So the file is copied first, read back after the write, and
+    // the copy is put back when the file does not hold everything.
+    const std::string path = fromPath(settings_.fileName());
+    const std::string kept = path + ".old";
+    const bool existed = fileExists(path);
+    if (existed) {
+        const Result<std::string> old = readFile(path);
+        if (!old || !writeFileAtomic(kept, *old)) return false;
+    }
+    // A store that failed once keeps reporting it: the write is checked by a fresh one over the
+    // same file (it shares the pending changes).
+    QSettings store(settings_.fileName(), settings_.format());
+    store.sync();
+    const bool whole = store.status() == QSettings::NoError && storeReadsBack();
+    std::error_code ec;
+    if (existed && !whole)
+        fs::rename(kept, path, ec);
+    else if (existed)
+        fs::remove(kept, ec);
+    return whole;
+}
+
+std::string TORRegistry::storeNotWritten() const
+{
+    // The store is written whole or not at all: what it held before is still there.
+    return "\r\n\r\nThe settings file could not be written:\r\n" + fromPath(settings_.fileName());
 }
 
 TORRegistry::LoadResult TORRegistry::loadConfiguration(const std::string& requested, Configuration& values,
@@ -173,8 +229,11 @@ bool TORRegistry::deleteConfiguration(const std::string& name)
     const bool exists = isAllowedName(name) && settings_.childGroups().contains(path(name));
     if (exists) settings_.remove(path(name));
     settings_.endGroup();
-    settings_.sync();
-    return exists && settings_.status() == QSettings::NoError;
+    if (!syncStore()) {
+        messages_(MessageKind::Error, "Couldn't delete registry key\r\n" + keyPath + name + storeNotWritten());
+        return false;
+    }
+    return exists;
 }
 
 std::vector<std::string> TORRegistry::listConfigurations()

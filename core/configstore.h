@@ -44,6 +44,12 @@ public:
     static const char* const nameNotAllowed;
 
 private:
+    // The lines a failed write of the store adds to its message, naming the settings file.
+    std::string storeNotWritten() const;
+    // Writes the store to its file; false (the file as it was) when it could not be written whole.
+    bool syncStore();
+    bool storeReadsBack() const;
+
     QSettings& settings_;
     MessageFn messages_;
 };

@@ -154,6 +154,8 @@ bool Session::startConfiguration()
     int last = -1;
     while (fileExists(game_.reportFile(last + 1))) ++last;
     if (last < 0) {
+        // No turn of this folder is known: nothing is looked for after the last turn of another.
+        game_.lastturn = -1;
         ui_.message(MessageKind::Error, noReports);
         return false;
     }
@@ -188,7 +190,7 @@ bool Session::startConfiguration()
         game_.mapheight = game_.mapwidth;
     }
     fitZoomIfUnknown();
-    if (!isUsableTurn()) return startFailed(badTurnMessage(game_.lastturn));
+    if (!isUsableTurn()) return startFailed(turnErrorMessage(game_.lastturn));
 
     buildStatistics();
     // The statistics read every report without touching the shown turn; the label shows it again.
@@ -209,7 +211,11 @@ bool Session::readTurn(int turnNumber)
     ui_.turnButtonsVisible(turnNumber != 0);
     std::optional<TurnRead> read = readTurnFiles(game_, turnNumber);
     if (!read) {
+        // A report that went away: its turn is the one shown (empty), so the steps lead on past it
+        // instead of back to it.
         release(game_, true);
+        game_.currentturn = turnNumber;
+        ui_.reportLabelChanged(turnNumber);
         return false;
     }
     ui_.reportLabelChanged(turnNumber);
@@ -219,24 +225,27 @@ bool Session::readTurn(int turnNumber)
     return true;
 }
 
-void buildTurnStatistics(const Game& game, std::vector<turnstatnode>& turnstats,
-                         std::vector<chartracerecord>& chartraces, const std::function<void(int)>& progress)
+namespace {
+
+turnstatnode statisticsNode(const Game& game, int turnNumber, bool byName)
 {
-    turnstats.clear();
-    chartraces.clear();
-    const bool byName = game.gametype == gtStandard || game.gametype == gtBlind;
-    for (int t = 0; t <= game.lastturn; ++t) {
-        // Each node is read on its own, so a report that went missing leaves an empty node of
-        // its own number instead of shifting the turns after it.
-        if (progress) progress(t);
-        turnstatnode node;
-        node.turn = t;
-        if (const auto players = readTurnPlayers(game, t)) {
-            for (std::size_t k = 0; k < players->size(); ++k)
-                node.races.push_back(statisticsOf((*players)[k], k, byName));
-        }
-        turnstats.push_back(std::move(node));
+    // Each node is read on its own, so a report that went missing leaves an empty node of its
+    // own number instead of shifting the turns after it.
+    turnstatnode node;
+    node.turn = turnNumber;
+    if (const auto players = readTurnPlayers(game, turnNumber)) {
+        for (std::size_t k = 0; k < players->size(); ++k)
+            node.races.push_back(statisticsOf((*players)[k], k, byName));
     }
+    return node;
+}
+
+bool statisticsByName(const Game& game) { return game.gametype == gtStandard || game.gametype == gtBlind; }
+
+std::vector<chartracerecord> chartRacesOf(const std::vector<turnstatnode>& turnstats,
+                                          const std::vector<playerrecord>& lastPlayers, bool byName)
+{
+    std::vector<chartracerecord> chartraces;
     if (byName) {
         for (const turnstatnode& node : turnstats)
             for (const racestatrecord& r : node.races)
@@ -244,9 +253,43 @@ void buildTurnStatistics(const Game& game, std::vector<turnstatnode>& turnstats,
                                  [&](const chartracerecord& c) { return c.name == r.name; }))
                     chartraces.push_back({r.name, false});
     } else {
-        for (const playerrecord& p : game.turn.players) chartraces.push_back({p.name, false});
+        for (const playerrecord& p : lastPlayers) chartraces.push_back({p.name, false});
     }
     if (!chartraces.empty()) chartraces.front().display = true;
+    return chartraces;
+}
+
+} // namespace
+
+void buildTurnStatistics(const Game& game, std::vector<turnstatnode>& turnstats,
+                         std::vector<chartracerecord>& chartraces, const std::function<void(int)>& progress)
+{
+    turnstats.clear();
+    const bool byName = statisticsByName(game);
+    for (int t = 0; t <= game.lastturn; ++t) {
+        if (progress) progress(t);
+        turnstats.push_back(statisticsNode(game, t, byName));
+    }
+    chartraces = chartRacesOf(turnstats, game.turn.players, byName);
+}
+
+void extendTurnStatistics(const Game& game, std::vector<turnstatnode>& turnstats,
+                          std::vector<chartracerecord>& chartraces)
+{
+    const bool byName = statisticsByName(game);
+    for (int t = static_cast<int>(turnstats.size()); t <= game.lastturn; ++t)
+        turnstats.push_back(statisticsNode(game, t, byName));
+    // The races a start would offer; the ones the player chose for the chart stay chosen.
+    std::vector<playerrecord> lastPlayers = game.turn.players;
+    if (game.currentturn != game.lastturn)
+        if (auto players = readTurnPlayers(game, game.lastturn)) lastPlayers = std::move(*players);
+    std::vector<chartracerecord> races = chartRacesOf(turnstats, lastPlayers, byName);
+    const bool anyChosen = std::any_of(chartraces.begin(), chartraces.end(), [](const chartracerecord& c) { return c.display; });
+    if (anyChosen)
+        for (chartracerecord& r : races)
+            r.display = std::any_of(chartraces.begin(), chartraces.end(),
+                                    [&](const chartracerecord& c) { return c.display && c.name == r.name; });
+    chartraces = std::move(races);
 }
 
 void Session::buildStatistics()
@@ -266,11 +309,106 @@ void Session::setSteps(const StepState& steps)
     ui_.stepCommandsChanged(steps_);
 }
 
-void Session::readAndComplete(int turnNumber)
+bool Session::readAndComplete(int turnNumber)
 {
-    if (!readTurn(turnNumber)) return;
+    if (!readTurn(turnNumber)) return false;
     completeTurn(game_, planetSizesShown());
     readPlanetIntelligence(game_, true);
+    return true;
+}
+
+std::string Session::turnErrorMessage(int turnNumber) const
+{
+    // The report may have been removed or replaced since the game was started: the message names
+    // the file, and why it could not be read.
+    const std::string file = game_.reportFile(turnNumber);
+    if (!fileExists(file))
+        if (const Result<std::string> bytes = readFile(file); !bytes)
+            return badTurnMessage(turnNumber) + "\r\n" + bytes.error().text();
+    return badTurnMessage(turnNumber) + "\r\n" + file;
+}
+
+bool Session::isWholeReport(int turnNumber) const
+{
+    Result<std::string> bytes = readFile(game_.reportFile(turnNumber));
+    if (!bytes || bytes->empty()) return false;
+    // A report still being written stops in the middle of a line; a whole one ends with a line
+    // end (or the end-of-text character).
+    const char end = bytes->back();
+    if (end != '\n' && end != '\r' && end != '\x1a') return false;
+    const ReportText current(std::move(*bytes));
+    const Result<ReportText> previous = ReportText::load(game_.reportFile(turnNumber - 1));
+    TurnTexts texts;
+    texts.current = &current;
+    if (previous) texts.previous = &*previous;
+    texts.previousintel = readTurnIntel(game_.turnIntelFile(turnNumber - 1));
+    // The map size must come from this report, not from the turn shown before.
+    GameValues before = GameValues::of(game_);
+    before.mapwidth = before.mapheight = -1;
+    const TurnRead read = readReport(texts, before, game_.shiptypes);
+    if (read.turn.players.empty() || read.turn.planets.empty()) return false;
+    const GameValues& v = read.values;
+    // Blind Galaxy reports without map printing have no text map: the header's map size serves.
+    const bool mapless = v.gametype == gtBlind && !v.gameoptions.map && v.gameoptions.mapsize > 0;
+    return (v.mapwidth > 0 && v.mapheight > 0) || mapless;
+}
+
+std::vector<int> Session::addNewTurns()
+{
+    std::vector<int> added;
+    if (game_.turndirectory.empty() || game_.lastturn < 0) return added;
+    while (fileExists(game_.reportFile(game_.lastturn + 1)) && isWholeReport(game_.lastturn + 1)) {
+        ++game_.lastturn;
+        added.push_back(game_.lastturn);
+    }
+    if (added.empty()) return added;
+
+    // The intelligence of the new turns, as a start makes it: it reads each of them in turn, the
+    // first with the game's values after the turn before.
+    const std::int32_t shown = game_.currentturn;
+    const int before = added.front() - 1;
+    if (shown != before || filmRunning_)
+        if (std::optional<TurnRead> read = readTurnFiles(game_, before)) showTurnRead(game_, std::move(*read), before);
+    AutoIntelHooks hooks;
+    hooks.confirmGameType = [this](std::int32_t detected, const std::string& details) {
+        return ui_.confirmGameType(detected, details);
+    };
+    hooks.turnShown = [this] { keepVersion31(); };
+    if (const Status intelligence = runAutomaticIntelligence(game_, hooks); !intelligence)
+        ui_.message(MessageKind::Error, intelligence.error().text());
+    extendTurnStatistics(game_, turnstats_, chartraces_);
+
+    // The turn that was shown is shown again; a running film goes on where it was (its counter
+    // names the turn it shows next).
+    if (filmRunning_) {
+        if (shown > 0) readAndComplete(shown - 1);
+        game_.currentturn = shown;
+    } else {
+        readAndComplete(shown);
+    }
+    StepState steps = steps_;
+    steps.next = steps.tenFurther = true;
+    setSteps(steps);
+    ui_.repaintMap();
+    const mapselection* s = view_.recentSelection();
+    ui_.refreshOpenViews(s ? s->name.str() : std::string());
+    return added;
+}
+
+std::string newTurnsQuestion(const Game& game, const std::vector<int>& added)
+{
+    if (added.empty()) return {};
+    const std::string last = std::to_string(added.back());
+    std::string text = added.size() == 1 ? "A new turn report has arrived:\r\n"
+                                         : std::to_string(added.size()) + " new turn reports have arrived:\r\n";
+    for (int t : added) text += game.reportFile(t) + "\r\n";
+    return text + "\r\nShow turn " + last + " now?";
+}
+
+void Session::showLastTurn()
+{
+    if (filmRunning_) stopFilm();
+    if (game_.currentturn != game_.lastturn) changeTurn(game_.lastturn - game_.currentturn);
 }
 
 void Session::nextReport()
@@ -316,7 +454,7 @@ void Session::changeTurn(int delta)
         // shown: ships.ori is written from them when the program closes.
         release(game_, true);
         ui_.repaintMap();
-        ui_.message(MessageKind::Error, badTurnMessage(wanted));
+        ui_.message(MessageKind::Error, turnErrorMessage(wanted));
     }
     ui_.refreshOpenViews(reselected);
 }
@@ -362,7 +500,12 @@ void Session::filmTick()
         return;
     }
     const std::int32_t turn = game_.currentturn;
-    readAndComplete(turn);
+    if (!readAndComplete(turn) || !isUsableTurn()) {
+        // A report that went away (or was replaced by something else) ends the film.
+        stopFilm();
+        ui_.message(MessageKind::Error, turnErrorMessage(turn));
+        return;
+    }
     ui_.mapResized(false);
     ui_.repaintMap();
     ui_.refreshOpenViews("");

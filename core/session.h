@@ -105,6 +105,10 @@ public:
     virtual void filmButton(bool down) {}
 };
 
+// The question after new turns arrived (added: their numbers, in order): which reports came and
+// whether the last is to be shown.
+std::string newTurnsQuestion(const Game& game, const std::vector<int>& added);
+
 class Session {
 public:
     explicit Session(SessionUi& ui);
@@ -131,6 +135,16 @@ public:
     // Starts the loaded configuration: finds the last turn, produces the missing intelligence,
     // reads the last turn and builds the statistics of all turns.
     bool startConfiguration();
+
+    // A running game gets new reports: every report after the last turn that reads as a whole
+    // turn (one still being written does not) becomes a turn of the report set, its intelligence
+    // is produced and the statistics include it, as a fresh start would make them. The shown
+    // turn (or the film) stays; the steps reach the new turns. Returns the turns added, in order.
+    std::vector<int> addNewTurns();
+    // The report of that turn reads as a whole turn: players, planets and a map size.
+    bool isWholeReport(int turnNumber) const;
+    // Shows the last turn (after new turns arrived).
+    void showLastTurn();
 
     // The four turn steps; a step that cannot be used does nothing.
     void nextReport();
@@ -161,7 +175,9 @@ private:
     bool startFailed(const std::string& message);
     // Reads a turn and makes it the shown one (the lists are emptied when it cannot be read).
     bool readTurn(int turnNumber);
-    void readAndComplete(int turnNumber);
+    bool readAndComplete(int turnNumber);
+    // "Error in turn report <n>!" with the report's file and, when it cannot be read, why.
+    std::string turnErrorMessage(int turnNumber) const;
     // The designs belong to their game: the own ones are written to its ships.ori, then all are
     // released (before another game, or the same one anew, is started).
     void releaseDesigns();

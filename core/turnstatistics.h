@@ -16,5 +16,10 @@ namespace orrery {
 // each turn before it is read.
 void buildTurnStatistics(const Game& game, std::vector<turnstatnode>& turnstats,
                          std::vector<chartracerecord>& chartraces, const std::function<void(int)>& progress = {});
+// Adds the nodes of the turns after the last node up to game.lastturn (new reports of a running
+// game) and brings the chart's races up to what a start would offer; the races chosen for the
+// chart stay chosen.
+void extendTurnStatistics(const Game& game, std::vector<turnstatnode>& turnstats,
+                          std::vector<chartracerecord>& chartraces);
 
 } // namespace orrery

@@ -19,6 +19,7 @@
 #include "mapinteraction.h"
 #include "messages.h"
 #include "newswindow.h"
+#include "newturnwatcher.h"
 #include "orderwindows.h"
 #include "racewindows.h"
 #include "textwindows.h"
@@ -138,6 +139,7 @@ TFormMain::TFormMain(QSettings& settings, MessageBoxes* boxes, QWidget* parent)
     installNewsWindow(*this);
     installTransporterWindow(*this);
     installContextWindows(*this);
+    installNewTurnWatcher(*this);
     connect(Splitter, &QSplitter::splitterMoved, this, [this] {
         // A planet panel dragged away keeps one pixel, so it can be dragged back.
         const QList<int> sizes = Splitter->sizes();

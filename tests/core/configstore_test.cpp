@@ -4,6 +4,9 @@
 #include "testfiles.h"
 
 #include <QSettings>
+#include <csignal>
+#include <sys/resource.h>
+#include <unistd.h>
 #include <algorithm>
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -143,14 +146,39 @@ TEST(ConfigStore, ListDeleteAndNamesThatWouldNestKeys)
     EXPECT_EQ(s.registry.listConfigurations().size(), 1u);
 }
 
+// A store that cannot be written (a folder where the settings file should be: permissions would
+// not stop every user) is reported with the file; once it can be written again, saving works.
 TEST(ConfigStore, AFailedWriteIsReported)
 {
     Store s;
-    // A folder where the settings file should be (permissions would not stop every user).
-    std::filesystem::create_directory(s.dir.file("settings.ini"));
+    const std::string file = s.settings.fileName().toStdString();
+    std::filesystem::create_directory(file);
     EXPECT_FALSE(s.registry.saveConfiguration("X", sample()));
     ASSERT_EQ(s.messages.size(), 1u);
-    EXPECT_EQ(s.messages[0].second, "Couldn't create registry key\r\nHKEY_CURRENT_USER\\Software\\Orrery\\Configurations\\X");
+    EXPECT_EQ(s.messages[0].second, "Couldn't create registry key\r\nHKEY_CURRENT_USER\\Software\\Orrery\\Configurations\\X"
+                                    "\r\n\r\nThe settings file could not be written:\r\n" + file);
+    std::filesystem::remove(file);
+    s.messages.clear();
+    EXPECT_TRUE(s.registry.saveConfiguration("X", sample()));
+    EXPECT_TRUE(s.messages.empty());
+}
+
+// A full disk (a file size limit, in a child process) stops the write part-way: the failure is
+// reported with the file, and the file keeps what it held.
+TEST(ConfigStore, AFullDiskKeepsTheStoreWhole)
+{
+    Store s;
+    ASSERT_TRUE(s.registry.saveConfiguration("Standard", sample()));
+    const std::string file = s.settings.fileName().toStdString(), before = readText(file);
+    const auto child = [&] {
+        std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{static_cast<rlim_t>(before.size() / 2), RLIM_INFINITY};
+        setrlimit(RLIMIT_FSIZE, &limit);
+        const bool saved = s.registry.saveConfiguration("Second", sample());
+        _exit(!saved && !s.messages.empty() && s.messages.back().second.ends_with(file) ? 0 : 1);
+    };
+    EXPECT_EXIT(child(), ::testing::ExitedWithCode(0), "");
+    EXPECT_EQ(readText(file), before);
 }
 
 TEST(ConfigStore, PasswordScramblingIsItsOwnInverse)

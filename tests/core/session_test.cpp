@@ -11,7 +11,11 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <filesystem>
+#include <map>
+#include <sys/resource.h>
+#include <unistd.h>
 
 using namespace orrery;
 using namespace orrery::test;
@@ -148,7 +152,9 @@ TEST(Session, StartFailures)
         Session s(ui);
         s.useReportSet(dir.path(), "game", ".txt", gtGalaxyNG, -1);
         EXPECT_FALSE(s.startConfiguration());
-        EXPECT_EQ(ui.messages, std::vector<std::string>{row.message});
+        // A report that cannot be shown is named with its file.
+        const std::string named = row.file.empty() ? row.message : row.message + ("\r\n" + dir.file(row.file));
+        EXPECT_EQ(ui.messages, std::vector<std::string>{named});
         EXPECT_TRUE(s.game().turn.planets.empty());
         EXPECT_TRUE(s.game().shiptypes.empty());
     }
@@ -247,7 +253,7 @@ TEST(Session, AnUnusableTurnKeepsTheDesignsAndTheStepsAway)
     s.game().shiptypes.push_back({"Mine", "Mine", 1, 0, 0, 0, 0, 0});
     o.dir.write("game1.txt", "broken\r\n");
     s.previousReport();
-    EXPECT_EQ(o.ui.messages.back(), "Error in turn report 1!");
+    EXPECT_EQ(o.ui.messages.back(), "Error in turn report 1!\r\n" + o.dir.file("game1.txt"));
     EXPECT_EQ(s.game().currentturn, 1);
     EXPECT_TRUE(s.game().turn.planets.empty());
     EXPECT_EQ(s.game().shiptypes.size(), 1u);
@@ -462,4 +468,164 @@ TEST(Session, PlanetViewIntelligenceTakesEffectThroughTheFiles)
     EXPECT_EQ(unknownReread, 0);
     const auto after = parseTurnIntel(readText(turnFile));
     EXPECT_TRUE(std::none_of(after.begin(), after.end(), [](const turnintelrecord& r) { return r.x == 40 && r.y == 40; }));
+}
+
+namespace {
+
+void copyAlphaTurns(const TempDir& all, const TempDir& dir, int last)
+{
+    for (int t = 0; t <= last; ++t) dir.write("alpha" + std::to_string(t) + ".txt", readText(all.file("alpha" + std::to_string(t) + ".txt")));
+}
+
+// The statistics of all turns and the chart's races as one text, to compare two sessions.
+std::string statisticsText(const Session& s)
+{
+    std::string t;
+    for (const turnstatnode& n : s.turnstats()) {
+        t += "\n" + std::to_string(n.turn);
+        for (const racestatrecord& r : n.races)
+            for (double v : {r.production, r.population, r.planets, r.techsum}) t += " " + r.name.str() + std::to_string(v);
+    }
+    for (const chartracerecord& c : s.chartraces()) t += c.name.str() + (c.display ? "+" : "-");
+    return t;
+}
+
+std::map<std::string, std::string> intelligenceFiles(const TempDir& dir)
+{
+    std::map<std::string, std::string> files;
+    for (const std::string& name : listFiles(dir.path()))
+        if (!name.ends_with(".txt")) files[name] = readText(dir.file(name));
+    return files;
+}
+
+} // namespace
+
+// A running game whose folder gets the next report: one still being written (it stops in the
+// middle of a line) and one beyond a gap are left alone; the whole one becomes the last turn with
+// its intelligence and statistics exactly as a fresh start with all reports makes them.
+TEST(Session, NewReportsBecomeTurnsAsAFreshStartWouldRead)
+{
+    ORRERY_REQUIRE_CORPUS();
+    TempDir all, running, fresh;
+    ASSERT_TRUE(copyCorpus("gng-game1/alpha", all.path()));
+    copyAlphaTurns(all, running, 5);
+    RecordingUi ui;
+    Session s(ui);
+    ASSERT_TRUE(s.createConfiguration(running.file("alpha0.txt")));
+    s.previousReport();
+    const std::string six = readText(all.file("alpha6.txt"));
+    running.write("alpha6.txt", six.substr(0, six.find('\n', six.find("Unidentified Planets")) + 5));
+    running.write("alpha8.txt", readText(all.file("alpha8.txt")));
+    EXPECT_TRUE(s.addNewTurns().empty());
+    EXPECT_FALSE(fileExists(running.file("alpha6.ori")));
+
+    running.write("alpha6.txt", six);
+    std::remove(running.file("alpha8.txt").c_str());
+    EXPECT_EQ(s.addNewTurns(), std::vector<int>{6});
+    EXPECT_EQ(s.game().currentturn, 4);
+    EXPECT_EQ(s.steps(), (StepState{true, true, true, true}));
+
+    copyAlphaTurns(all, fresh, 6);
+    RecordingUi freshUi;
+    Session f(freshUi);
+    ASSERT_TRUE(f.createConfiguration(fresh.file("alpha0.txt")));
+    EXPECT_EQ(intelligenceFiles(running), intelligenceFiles(fresh));
+    EXPECT_EQ(statisticsText(s), statisticsText(f));
+    s.showLastTurn();
+    EXPECT_EQ(std::tuple(s.game().currentturn, s.steps(), s.game().turn.planets.size()),
+              std::tuple(6, f.steps(), f.game().turn.planets.size()));
+    ASSERT_TRUE(s.close() && f.close());
+    EXPECT_EQ(intelligenceFiles(running), intelligenceFiles(fresh));
+}
+
+// Turns arriving during the film: it goes on from where it was and reaches them.
+TEST(Session, TheFilmReachesTurnsThatArriveWhileItRuns)
+{
+    Opened o(3);
+    Session& s = o.s;
+    s.startFilm();
+    s.filmTick();
+    s.filmTick();
+    TempDir more;
+    writeGame(more, 5);
+    for (const char* name : {"game3.txt", "game4.txt"}) o.dir.write(name, readText(more.file(name)));
+    EXPECT_EQ(s.addNewTurns(), (std::vector<int>{3, 4}));
+    std::vector<int> shown;
+    for (int tick = 0; tick < 10 && s.filmRunning(); ++tick) {
+        shown.push_back(s.game().currentturn);
+        s.filmTick();
+    }
+    EXPECT_EQ(shown, (std::vector<int>{2, 3, 4, 5}));
+    EXPECT_EQ(s.game().currentturn, 2);
+}
+
+// Reports removed or replaced while the game is shown: stepping to one and the film passing it
+// name the file and go on; a replaced last report and a half next one add no turn.
+TEST(Session, ReportsRemovedOrReplacedWhileTheGameIsShown)
+{
+    Opened o(4);
+    Session& s = o.s;
+    std::remove(o.dir.file("game2.txt").c_str());
+    s.previousReport();
+    EXPECT_EQ(o.ui.messages.back(), "Error in turn report 2!\r\nCould not read " + o.dir.file("game2.txt") +
+                                        ": No such file or directory");
+    s.previousReport();
+    EXPECT_FALSE(s.game().turn.planets.empty());
+    o.ui.messages.clear();
+    s.startFilm();
+    for (int tick = 0; tick < 10 && s.filmRunning(); ++tick) s.filmTick();
+    EXPECT_EQ(o.ui.messages.size(), 1u);
+    EXPECT_EQ(std::tuple(s.filmRunning(), s.game().currentturn, s.game().turn.planets.empty()), std::tuple(false, 1, false));
+
+    o.dir.write("game3.txt", "no report\r\n");
+    o.dir.write("game4.txt", readText(o.dir.file("game1.txt")).substr(0, 300));
+    EXPECT_TRUE(s.addNewTurns().empty());
+    s.tenReportsFurther();
+    EXPECT_EQ(o.ui.messages.back(), "Error in turn report 3!\r\n" + o.dir.file("game3.txt"));
+}
+
+// Faults of the machine, run in a child process (the user change and the limit stay there): a
+// turn folder that cannot be written and a full disk are told with the file, the start and the
+// steps go on, and the files that were there stay whole.
+TEST(Session, AReadOnlyTurnFolderAndAFullDisk)
+{
+    Opened o(3);
+    const std::string ships = o.dir.file("ships.ori"), old = "Old\t1.00\t0.00\t0.00\t0.00\t0.00\r\n";
+    o.dir.write("ships.ori", old);
+    const auto told = [](const RecordingUi& ui, const std::string& file) {
+        return std::any_of(ui.messages.begin(), ui.messages.end(),
+                           [&](const std::string& m) { return m.starts_with("Could not write " + file); });
+    };
+    const auto fullDisk = [&] {
+        std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{4096, RLIM_INFINITY};
+        setrlimit(RLIMIT_FSIZE, &limit);
+        RecordingUi ui;
+        Session s(ui);
+        s.useReportSet(o.dir.path(), "game", ".txt", gtGalaxyNG, 2);
+        const bool started = s.startConfiguration();
+        for (int k = 0; k < 400; ++k)
+            storeShipType(s.game().shiptypes, makeShipType("D" + std::to_string(k), "Mine", 1, 0, 0, 0, 0));
+        const Status closed = s.close();
+        _exit(started && !closed && closed.error().file == ships && told(ui, ships) ? 0 : 1);
+    };
+    EXPECT_EXIT(fullDisk(), ::testing::ExitedWithCode(0), "");
+    EXPECT_EQ(readText(ships), old);
+
+    // Root is not stopped by permissions: the child gives up root for the user "nobody".
+    TempDir dir;
+    writeGame(dir, 3);
+    std::filesystem::permissions(dir.path(), std::filesystem::perms(0555));
+    const auto readOnly = [&] {
+        if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0)) _exit(2);
+        RecordingUi ui;
+        Session s(ui);
+        s.useReportSet(dir.path(), "game", ".txt", gtGalaxyNG, 2);
+        const bool shown = s.startConfiguration() && s.game().currentturn == 2;
+        s.previousReport();
+        _exit(shown && !s.game().turn.planets.empty() && told(ui, dir.file("game0.ori")) ? 0 : 1);
+    };
+    EXPECT_EXIT(readOnly(), ::testing::ExitedWithCode(0), "");
+    std::filesystem::permissions(dir.path(), std::filesystem::perms(0755));
+    EXPECT_EQ(listFiles(dir.path()), (std::vector<std::string>{"game0.txt", "game1.txt", "game2.txt"}));
 }
