@@ -154,3 +154,36 @@ TEST(FirstRun, WindowsKeepTheirPlaceIntoTheNextStart)
     EXPECT_EQ(again->geometry().size(), place.size());
     EXPECT_EQ(again->geometry().topLeft(), place.topLeft());
 }
+
+// Every text of every window is whole: no label shorter than its text, no button narrower than
+// its caption needs (what makes a window unusable at any device pixel ratio).
+TEST(FirstRun, NoWindowCutsItsTexts)
+{
+    MainWindowFixture f(3);
+    ASSERT_TRUE(f.start());
+    std::vector<std::pair<QString, QWidget*>> windows{{QStringLiteral("main"), f.main.get()}};
+    for (const QString& name : f.main->windowNames()) {
+        QWidget* window = f.main->openNamedWindow(name);
+        ASSERT_NE(window, nullptr) << name.toStdString();
+        windows.emplace_back(name, window);
+    }
+    QApplication::processEvents();
+    Strings cut;
+    for (const auto& [name, window] : windows) {
+        for (const QLabel* label : window->findChildren<QLabel*>()) {
+            if (!label->isVisibleTo(window) || label->wordWrap() || label->text().isEmpty() || label->textFormat() == Qt::RichText)
+                continue;
+            int widest = 0;
+            for (const QString& line : label->text().split(QLatin1Char('\n')))
+                widest = std::max(widest, label->fontMetrics().horizontalAdvance(line));
+            if (widest > label->contentsRect().width() - 2 * label->margin())
+                cut.push_back(name.toStdString() + ": label " + label->text().toStdString());
+        }
+        for (const QAbstractButton* button : window->findChildren<QAbstractButton*>()) {
+            if (!button->isVisibleTo(window) || button->text().isEmpty() || qobject_cast<const QToolButton*>(button)) continue;
+            if (button->width() < button->minimumSizeHint().width())
+                cut.push_back(name.toStdString() + ": button " + button->text().toStdString());
+        }
+    }
+    EXPECT_EQ(cut, Strings{});
+}
