@@ -3,6 +3,7 @@
 // report, the keys of the map and the windows that keep their place.
 
 #include "TFormMove.h"
+#include "TFormNoConfiguration.h"
 #include "firstrunwindows.h"
 #include "orderwindows.h"
 #include "uitestkit.h"
@@ -92,6 +93,18 @@ TEST(FirstRun, TheDemoGameIsWrittenOnceAndOpened)
     const auto written = std::filesystem::last_write_time(zero);
     ASSERT_TRUE(openDemoGame(*f.main, folder));
     EXPECT_EQ(std::filesystem::last_write_time(zero), written);
+
+    // The button of the "No configuration" window puts it into the user's data folder.
+    const bool hadDataHome = qEnvironmentVariableIsSet("XDG_DATA_HOME");
+    const QByteArray dataHome = qgetenv("XDG_DATA_HOME");
+    qputenv("XDG_DATA_HOME", QByteArray::fromStdString(f.dir.file("home")));
+    EXPECT_TRUE(demoGameFolder().startsWith(QString::fromStdString(f.dir.file("home"))));
+    f.main->noConfigurationWindow().ButtonDemo->click();
+    EXPECT_EQ(fromGame(f.session().game().turndirectory), demoGameFolder() + QStringLiteral("/"));
+    if (hadDataHome)
+        qputenv("XDG_DATA_HOME", dataHome);
+    else
+        qunsetenv("XDG_DATA_HOME");
 }
 
 TEST(FirstRun, TheMoveEditorTakesEmptyNamesFromTheReport)
