@@ -75,7 +75,10 @@ protected:
     {
         if (event->type() == QEvent::DragEnter) {
             auto* drag = static_cast<QDragEnterEvent*>(event);
-            if (!droppedReport(drag->mimeData()).isEmpty()) drag->acceptProposedAction();
+            if (droppedReport(drag->mimeData()).isEmpty())
+                drag->ignore();
+            else
+                drag->acceptProposedAction();
             return true;
         }
         if (event->type() == QEvent::Drop) {
