@@ -1,8 +1,9 @@
 // The Orrery program.
 //
 //   orrery [configuration]                 load that configuration (or "Standard") and start it
-//   orrery --open PATH/NAME0EXT            create a configuration from that report of turn 0
-//   orrery --screenshot FILE [--open PATH/NAME0EXT | configuration]
+//   orrery --open PATH/NAME<n>EXT          create a configuration of the game of that report (of
+//                                          any turn: the report of turn 0 beside it starts it)
+//   orrery --screenshot FILE [--open PATH/NAME<n>EXT | configuration]
 //                                          start without any question, save the main window
 //                                          as PNG once the turn is shown, and exit
 //   orrery --screenshot FILE --show NAME ...
@@ -46,7 +47,7 @@ int main(int argc, char** argv)
     parser.setApplicationDescription(QStringLiteral("Orrery, a companion for players of Galaxy"));
     parser.addHelpOption();
     parser.addVersionOption();
-    const QCommandLineOption open(QStringLiteral("open"), QStringLiteral("Create a configuration from this report of turn 0."),
+    const QCommandLineOption open(QStringLiteral("open"), QStringLiteral("Create a configuration of the game of this report (of any turn)."),
                                   QStringLiteral("report"));
     const QCommandLineOption screenshot(QStringLiteral("screenshot"),
                                         QStringLiteral("Save the main window as PNG once the turn is shown, then exit."),

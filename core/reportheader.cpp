@@ -198,4 +198,24 @@ std::vector<playerrecord> readStatusTable(const ReportText& report, std::int32_t
     return players;
 }
 
+std::string gameNameOfReport(std::string_view reportText)
+{
+    while (!reportText.empty()) {
+        const std::size_t end = reportText.find('\n');
+        std::string_view line = reportText.substr(0, end);
+        reportText = end == std::string_view::npos ? std::string_view() : reportText.substr(end + 1);
+        if (!reader::isHeaderLine(line)) continue;
+        // The name stands between the word "Game" and the word "Turn".
+        std::size_t at = line.find("Game ");
+        if (at == std::string_view::npos) at = line.find("game ");
+        if (at == std::string_view::npos) continue;
+        std::string_view rest = line.substr(at + 5);
+        rest = rest.substr(0, rest.find("Turn"));
+        rest = trimmed(rest);
+        while (!rest.empty() && rest.back() == ',') rest = trimmed(rest.substr(0, rest.size() - 1));
+        if (!rest.empty()) return std::string(rest);
+    }
+    return {};
+}
+
 } // namespace orrery

@@ -45,6 +45,11 @@ TurnRead readReport(const TurnTexts& texts, const GameValues& before, const std:
 // The status table only, for the statistics of all turns.
 std::vector<playerrecord> readStatusTable(const ReportText& report, std::int32_t gametype);
 
+// The game named in a report's header line ("Galaxy Game Lyra Turn 3 Report for Alpha",
+// "Report for Alpha, Galaxy game Lyra, Turn 3", "Blind Galaxy Game ..."); empty when the text
+// has no such line.
+std::string gameNameOfReport(std::string_view reportText);
+
 // The same from the files of the loaded game (turn directory, report name and extension): the
 // turn's report, the report and the intelligence of the turn before. Nothing when the turn's
 // report cannot be read.

@@ -1,5 +1,6 @@
 #include "MapView.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
@@ -82,5 +83,19 @@ void MapView::mousePressEvent(QMouseEvent* event)
 void MapView::mouseMoveEvent(QMouseEvent* event) { emit mouseMovedOnCanvas(canvasPixel(event->position().toPoint())); }
 
 void MapView::scrollContentsBy(int, int) { viewport()->update(); }
+
+void MapView::keyPressEvent(QKeyEvent* event)
+{
+    // The arrow keys and the page keys scroll as in every scroll area.
+    if (event->matches(QKeySequence::ZoomIn) || event->key() == Qt::Key_Plus) {
+        emit zoomKeyPressed(1);
+    } else if (event->matches(QKeySequence::ZoomOut) || event->key() == Qt::Key_Minus) {
+        emit zoomKeyPressed(-1);
+    } else {
+        QAbstractScrollArea::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+}
 
 } // namespace orrery

@@ -43,6 +43,9 @@ signals:
     void mousePressedOnCanvas(QPoint canvasPixel, Qt::MouseButton button);
     void mouseMovedOnCanvas(QPoint canvasPixel);
     void viewportResized();
+    // A zoom key pressed while the map has the keyboard (QKeySequence::ZoomIn/ZoomOut, + and
+    // -): +1 zooms in, -1 out.
+    void zoomKeyPressed(int delta);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -50,6 +53,7 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void scrollContentsBy(int dx, int dy) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void updateScrollBars();

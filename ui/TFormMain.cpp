@@ -15,6 +15,7 @@
 #include "chartwindows.h"
 #include "configstore.h"
 #include "contextwindows.h"
+#include "firstrunwindows.h"
 #include "mapcanvas.h"
 #include "mapinteraction.h"
 #include "messages.h"
@@ -22,6 +23,7 @@
 #include "newturnwatcher.h"
 #include "orderwindows.h"
 #include "racewindows.h"
+#include "reportpath.h"
 #include "textwindows.h"
 #include "transporterwindows.h"
 
@@ -140,6 +142,7 @@ TFormMain::TFormMain(QSettings& settings, MessageBoxes* boxes, QWidget* parent)
     installTransporterWindow(*this);
     installContextWindows(*this);
     installNewTurnWatcher(*this);
+    installFirstRunWindows(*this);
     connect(Splitter, &QSplitter::splitterMoved, this, [this] {
         // A planet panel dragged away keeps one pixel, so it can be dragged back.
         const QList<int> sizes = Splitter->sizes();
@@ -818,9 +821,17 @@ void TFormMain::startUp(const QString& configuration)
     }
 }
 
-bool TFormMain::createConfigurationFrom(const QString& reportOfTurnZero)
+bool TFormMain::createConfigurationFrom(const QString& report)
 {
-    const bool ok = session_.createConfiguration(reportOfTurnZero.toLocal8Bit().toStdString());
+    std::string chosen = report.toLocal8Bit().toStdString();
+    // A name without a turn number gets the session's own message.
+    if (const Result<std::string> zero = turnZeroReportFor(chosen); zero) {
+        chosen = *zero;
+    } else if (splitReportPath(chosen).turn >= 0) {
+        message(MessageKind::Error, zero.error().text(), HelpTopic::NewConfiguration);
+        return false;
+    }
+    const bool ok = session_.createConfiguration(chosen);
     if (ok) emit turnShown();
     return ok;
 }

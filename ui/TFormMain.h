@@ -70,13 +70,16 @@ public:
     ~TFormMain() override;
 
     Session& session() { return session_; }
+    // The per-user store the window was given (configurations, window places, recent games).
+    QSettings& settings() { return settings_; }
     MapView& map() { return *PaintBoxMap; }
 
     // Start-up: loads the configuration of that name ("" for "Standard", a final ".cfg" dropped)
     // and starts it; without a standard configuration the "No configuration" window appears.
     void startUp(const QString& configuration);
-    // "Create configuration..." with the report of turn 0 already chosen.
-    bool createConfigurationFrom(const QString& reportOfTurnZero);
+    // "Create configuration..." with a report of the game already chosen: the report of any turn
+    // opens the game from the report of turn 0 beside it.
+    bool createConfigurationFrom(const QString& report);
     // Loads a stored configuration, applies it and starts it (also when loading failed).
     void loadAndStartConfiguration(const QString& name);
     // The current state as a configuration, and a configuration applied in the stored order.

@@ -23,6 +23,7 @@
 #include "gamedata.h"
 #include "messages.h"
 #include "movechecker.h"
+#include "reportreader.h"
 #include "textrules.h"
 
 #include <QAction>
@@ -347,10 +348,29 @@ void TFormMove::refreshFromSettings()
     if (settings_.moveEditorGameName != editor_.gameName()) editor_.setGameName(settings_.moveEditorGameName);
     if (settings_.moveEditorRaceName != editor_.raceName()) editor_.setRaceName(settings_.moveEditorRaceName);
     if (settings_.moveEditorPassword != editor_.password()) editor_.setPassword(settings_.moveEditorPassword);
+    fillEmptyNamesFromReport();
     editor_.setInitialDir(settings_.moveEditorInitialDir);
     showFields();
     fillCommands();
     showMove();
+}
+
+void TFormMove::fillEmptyNamesFromReport()
+{
+    // As if the player had typed them: the game's name from the header of the shown turn's
+    // report, the race's name from the report's own race.
+    if (trimmed(editor_.gameName()).empty() && !game_.reportname.empty()) {
+        if (const Result<std::string> text = readFile(game_.reportFile(game_.currentturn)); text) {
+            if (const std::string name = gameNameOfReport(*text); !name.empty()) {
+                editor_.setGameName(name);
+                settings_.moveEditorGameName = name;
+            }
+        }
+    }
+    if (trimmed(editor_.raceName()).empty() && !game_.ownrace.empty()) {
+        editor_.setRaceName(game_.ownrace.str());
+        settings_.moveEditorRaceName = editor_.raceName();
+    }
 }
 
 void TFormMove::report(const Status& status)

@@ -54,7 +54,8 @@ public:
     TFormSelectFromList& selectFromList() const { return *FormSelectFromList; }
 
     // The header fields and the folder from the configuration (where they differ from the
-    // editor's), and the commands list for the game type.
+    // editor's), and the commands list for the game type. Empty game and race names are taken
+    // from the shown turn's report.
     void refreshFromSettings();
     // The lists shown again from the model.
     void showMove();
@@ -145,6 +146,8 @@ private:
     void showFields();
     void fileItems();
     void report(const Status& status);
+
+    void fillEmptyNamesFromReport();
 
     const Game& game_;
     Configuration& settings_;

@@ -25,9 +25,15 @@ TFormNoConfiguration::TFormNoConfiguration(QWidget* parent) : QDialog(parent)
     ButtonLoad = new QPushButton(QStringLiteral("Load configuration"), this);
     ButtonLoad->setObjectName(QStringLiteral("ButtonLoad"));
 
+    // A new player without a game of his own yet can look around in the demo game.
+    ButtonDemo = new QPushButton(QStringLiteral("Open the demo game"), this);
+    ButtonDemo->setObjectName(QStringLiteral("ButtonDemo"));
+    ButtonDemo->setToolTip(QStringLiteral("Twelve turns of the race Orion, written into your data folder"));
+
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(ButtonCreate);
     buttons->addWidget(ButtonLoad);
+    buttons->addWidget(ButtonDemo);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(LabelNoConfiguration);
     layout->addSpacing(6);
@@ -43,6 +49,10 @@ TFormNoConfiguration::TFormNoConfiguration(QWidget* parent) : QDialog(parent)
     connect(ButtonLoad, &QPushButton::clicked, this, [this] {
         accept();
         if (onLoadConfiguration) onLoadConfiguration();
+    });
+    connect(ButtonDemo, &QPushButton::clicked, this, [this] {
+        accept();
+        if (onOpenDemo) onOpenDemo();
     });
 }
 

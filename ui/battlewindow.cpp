@@ -1,5 +1,7 @@
 #include "battlewindow.h"
 
+#include "bringup.h"
+
 #include "TFormBattle.h"
 #include "TFormBattleResult.h"
 #include "TFormMain.h"
@@ -54,9 +56,7 @@ TFormBattle& installBattleWindow(TFormMain& main)
     };
     battle->onShownChanged = [&main](bool shown) { main.action(MainCommand::BattleSimulator)->setEnabled(!shown); };
     main.enableCommand(MainCommand::BattleSimulator, [battle] {
-        battle->show();
-        battle->raise();
-        battle->activateWindow();
+        bringUp(battle);
     });
     main.registerWindow(QStringLiteral("battle"), [&main, battle] {
         main.action(MainCommand::BattleSimulator)->trigger();

@@ -1,5 +1,7 @@
 #include "newswindow.h"
 
+#include "bringup.h"
+
 #include "TFormMain.h"
 #include "TFormNews.h"
 #include "TFormTextSearch.h"
@@ -22,9 +24,7 @@ TFormNews& installNewsWindow(TFormMain& main)
         if (!shown && search != nullptr) search->closeFor(news);
     };
     main.enableCommand(MainCommand::News, [news] {
-        news->show();
-        news->raise();
-        news->activateWindow();
+        bringUp(news);
     });
     main.setRefreshHook(OpenView::News, [news](const std::string&) {
         if (news->isVisible()) news->FormShow();

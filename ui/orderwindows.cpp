@@ -1,5 +1,7 @@
 #include "orderwindows.h"
 
+#include "bringup.h"
+
 #include "TFormMain.h"
 #include "TFormMove.h"
 #include "TFormShowOptions.h"
@@ -18,9 +20,7 @@ TFormMove& installOrderWindows(TFormMain& main)
         main.action(MainCommand::MoveEditor)->setEnabled(!shown);
     };
     main.enableCommand(MainCommand::MoveEditor, [move] {
-        move->show();
-        move->raise();
-        move->activateWindow();
+        bringUp(move);
     });
     main.registerWindow(QStringLiteral("move"), [&main] {
         main.action(MainCommand::MoveEditor)->trigger();

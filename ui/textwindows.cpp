@@ -1,5 +1,7 @@
 #include "textwindows.h"
 
+#include "bringup.h"
+
 #include "TFormMain.h"
 #include "TFormTextEditor.h"
 #include "TFormTextSearch.h"
@@ -34,9 +36,7 @@ void installTextWindows(TFormMain& main)
     editor->hide();
     editor->onShownChanged = [&main](bool shown) { main.action(MainCommand::TextEditor)->setEnabled(!shown); };
     main.enableCommand(MainCommand::TextEditor, [editor] {
-        editor->show();
-        editor->raise();
-        editor->activateWindow();
+        bringUp(editor);
     });
     // The screenshot mode shows the editor with a reply quoting the shown report.
     main.registerWindow(QStringLiteral("texteditor"), [&main, editor, &session]() -> QWidget* {
