@@ -246,7 +246,7 @@ void scanEntity(std::string_view text, int number, bool lastOfMailbox, bool mail
         return;
     }
     if (lastOfMailbox && !mailboxEndsInLine) {
-        cut("the mailbox ends in the middle of a line");
+        cut("the mailbox ends part-way through this mail");
         return;
     }
     const HeaderParts parts = parseHeaderLine(header);
@@ -471,7 +471,9 @@ MailboxScan scanMbox(std::string_view bytes)
 {
     MailboxScan scan;
     const std::vector<std::string> mails = splitMbox(bytes);
-    const bool endsInLine = bytes.empty() || bytes.back() == '\n';
+    // mbox writers end every mail with an empty line; a single mail ends with its line end.
+    const std::string_view end = bytes.starts_with("From ") ? "\n\n" : "\n";
+    const bool endsInLine = bytes.empty() || toLF(bytes.substr(bytes.size() - std::min<std::size_t>(bytes.size(), 4))).ends_with(end);
     for (std::size_t i = 0; i < mails.size(); ++i)
         scanMail(mails[i], static_cast<int>(i) + 1, i + 1 == mails.size(), endsInLine, scan);
     scan.mails = static_cast<int>(mails.size());

@@ -71,7 +71,8 @@ struct HeaderParts {
 HeaderParts parseHeaderLine(std::string_view line);
 
 // The reports in one mail (its headers, body, parts). `last` marks the mailbox's last mail, whose
-// end decides whether the mailbox was cut part-way.
+// end decides whether the mailbox was cut part-way: an mbox file ends with an empty line after
+// its last mail, a single mail with a line end.
 void scanMail(std::string_view mail, int number, bool last, bool mailboxEndsInLine, MailboxScan& out);
 // All reports of an mbox file's bytes.
 MailboxScan scanMbox(std::string_view bytes);

@@ -267,8 +267,9 @@ TEST(MailImport, CutReportsAreNamedAndLeftOut)
         const std::string box = whole + mboxEntry(mailOf(report, encoding, "\n", "r"), "\n");
         return scanMbox(std::string_view(box).substr(0, box.size() - keep));
     };
-    // Mid-line, inside a base64 group, before the closing boundary, before the header line.
-    for (const MailboxScan& scan : {lastCut(Encoding::Plain, 10), lastCut(Encoding::Base64, 4),
+    // Without the empty line that ends an mbox, inside a base64 group, before the closing
+    // boundary, before the header line.
+    for (const MailboxScan& scan : {lastCut(Encoding::Plain, 1), lastCut(Encoding::Base64, 4),
                                     lastCut(Encoding::Multipart, 25)}) {
         EXPECT_EQ(scan.truncated.size(), 1u);
         ASSERT_EQ(scan.reports.size(), 1u);
