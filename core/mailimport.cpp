@@ -102,13 +102,14 @@ Entity parseEntity(std::string_view text)
 {
     Entity e;
     e.body = text;
-    std::string_view first = text.substr(0, text.find('\n'));
     // The mbox separator line of a whole mail.
     std::size_t at = 0;
-    if (first.substr(0, 5) == "From ") {
-        at = first.size() + 1;
-        first = text.substr(at, text.find('\n', at) - std::min(at, text.size()));
+    if (text.substr(0, 5) == "From ") {
+        const std::size_t end = text.find('\n');
+        at = end == std::string_view::npos ? text.size() : end + 1;
     }
+    std::string_view first = text.substr(at);
+    first = first.substr(0, first.find('\n'));
     if (at >= text.size() || !isHeaderField(first)) {
         if (at > 0) e.body = text.substr(std::min(at, text.size()));
         return e;
@@ -640,6 +641,7 @@ ImportSummary importReports(const ImportPlan& plan, const std::string& dir)
             (firstTurn < 0 || file.report->turn < firstTurn)) {
             firstTurn = file.report->turn;
             summary.firstReport = path;
+            summary.firstTurn = firstTurn;
         }
     }
     return summary;

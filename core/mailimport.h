@@ -121,6 +121,7 @@ struct ImportSummary {
     // The report of the first turn that is in the target or its single game folder, for opening
     // the game afterwards; empty when the reports went to several folders or no turn is there.
     std::string firstReport;
+    int firstTurn = -1; // its turn
 };
 
 // Writes the planned files into dir (created when missing) through writeFileAtomic: a file

@@ -284,4 +284,6 @@ TEST(MailImport, CutReportsAreNamedAndLeftOut)
     EXPECT_TRUE(none.reports.empty());
     EXPECT_TRUE(none.truncated.empty());
     EXPECT_EQ(none.mails, 1);
+    // Found by fuzzing: a mailbox of one separator line without a line end.
+    EXPECT_TRUE(scanMbox("From a@b SFrom a@:5u6n 2026\r Dec ").reports.empty());
 }
