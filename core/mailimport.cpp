@@ -61,6 +61,7 @@ struct Entity {
     std::string type;     // Content-Type without parameters, lower case; empty when none
     std::string boundary; // multipart boundary
     std::string encoding; // Content-Transfer-Encoding, lower case
+    std::string charset;  // lower case
     std::string_view body;
 };
 
@@ -119,6 +120,7 @@ Entity parseEntity(std::string_view text)
         if (name == "content-type") {
             e.type = lowered(trimmedView(std::string_view(value).substr(0, value.find(';'))));
             e.boundary = parameter(value, "boundary");
+            e.charset = lowered(parameter(value, "charset"));
         } else if (name == "content-transfer-encoding") {
             e.encoding = lowered(trimmedView(value));
         }
@@ -148,6 +150,28 @@ Entity parseEntity(std::string_view text)
     finish();
     e.body = std::string_view();
     return e;
+}
+
+// A UTF-8 body whose characters all are Latin-1 ones, as those bytes: the game's texts are
+// Latin-1, and a mail program may have recoded the report. Anything else stays as it is.
+std::string latin1FromUtf8(std::string text)
+{
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const unsigned char c = static_cast<unsigned char>(text[i]);
+        if (c < 0x80) {
+            out += static_cast<char>(c);
+            continue;
+        }
+        if ((c == 0xC2 || c == 0xC3) && i + 1 < text.size() && (static_cast<unsigned char>(text[i + 1]) & 0xC0) == 0x80) {
+            out += static_cast<char>(((c & 0x03) << 6) | (static_cast<unsigned char>(text[i + 1]) & 0x3F));
+            ++i;
+            continue;
+        }
+        return text;
+    }
+    return out;
 }
 
 // ---- the report in a decoded body -----------------------------------------------------------
@@ -227,6 +251,12 @@ void scanEntity(std::string_view text, int number, bool lastOfMailbox, bool mail
         return;
     }
 
+    // A forwarded mail: its own headers say how its body is encoded.
+    if (e.type == "message/rfc822" && depth < deepestPart) {
+        scanEntity(e.body, number, lastOfMailbox, mailboxEndsInLine, depth + 1, out);
+        return;
+    }
+
     Decoded decoded;
     if (e.encoding == "base64")
         decoded = decodeBase64(e.body);
@@ -235,6 +265,7 @@ void scanEntity(std::string_view text, int number, bool lastOfMailbox, bool mail
     else
         decoded.bytes = std::string(e.body);
     std::string body = toLF(decoded.bytes);
+    if (e.charset == "utf-8" || e.charset == "utf8") body = latin1FromUtf8(std::move(body));
 
     std::string_view header;
     const std::size_t headerAt = findHeaderLine(body, header);

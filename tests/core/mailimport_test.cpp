@@ -244,6 +244,23 @@ TEST(MailImport, SeveralRacesGoToSafeSubFolders)
     EXPECT_EQ(safe.files[1].name, "race_1_0.txt");
 }
 
+// A forwarded mail is read with its own encoding; a report recoded to UTF-8 gets its Latin-1
+// bytes back.
+TEST(MailImport, ForwardedAndUtf8MailsGiveTheReportBytes)
+{
+    const std::string report = "\t\tGalaxy Game Test Turn 4 Report for Mine\n\nPlanet M\xFCnchen\n";
+    const std::string inner = "Subject: turn 4\nContent-Type: text/plain; charset=\"UTF-8\"\n"
+                              "Content-Transfer-Encoding: quoted-printable\n\n"
+                              "\t\tGalaxy Game Test Turn 4 Report for Mine\n\nPlanet M=C3=BCnchen\n";
+    const std::string forwarded = "From a@b Sun Dec  6 06:37:56 2026\nSubject: Fwd\nContent-Type: multipart/mixed; boundary=b\n\n"
+                                  "--b\nContent-Type: text/plain\n\nsee below\n--b\nContent-Type: message/rfc822\n\n" +
+                                  inner + "\n--b--\n\n";
+    const MailboxScan scan = scanMbox(forwarded);
+    ASSERT_EQ(scan.reports.size(), 1u);
+    EXPECT_EQ(scan.reports[0].text, report);
+    EXPECT_EQ(scan.reports[0].turn, 4);
+}
+
 // Both header forms give game, turn and race.
 TEST(MailImport, HeaderLineForms)
 {
