@@ -50,4 +50,7 @@ int commandNews(const std::vector<std::string>& args);
 // orrery-cli plan PATH/NAME<n>EXT --turns N [--planet NAME ...] [--group N ...] [--move FILE]
 int commandPlan(const std::vector<std::string>& args);
 
+// orrery-cli import MAILBOX DIR
+int commandImport(const std::vector<std::string>& args);
+
 } // namespace orrery::cli

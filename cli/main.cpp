@@ -10,6 +10,7 @@
 //   orrery-cli overview / races PATH/NAME<n>EXT   the turn overview and the races table
 //   orrery-cli news PATH/NAME<n>EXT --battles [--detail 0|1|2]   the battles of the news window
 //   orrery-cli plan PATH/NAME<n>EXT --turns N [...]   the transporter planner
+//   orrery-cli import MAILBOX DIR   the turn reports of a mailbox as report files
 
 #include "commands.h"
 #include "gamedata.h"
@@ -64,6 +65,9 @@ const char* const helpText =
     "      the races table of turn n: every race's values and their changes since the previous turn\n"
     "  orrery-cli news PATH/NAME<n>EXT --battles [--detail 0|1|2]\n"
     "      prints the battles of turn n as the news window shows them (detail 0 unless given)\n"
+    "  orrery-cli import MAILBOX DIR\n"
+    "      writes every turn report of an mbox file or Maildir folder into DIR as <race><turn>.txt\n"
+    "      (one folder per game and race when there are several); different files are never replaced\n"
     "\n"
     "Bad input gives a one-line message and exit status 2.\n";
 
@@ -160,5 +164,6 @@ int main(int argc, char** argv)
     if (command == "overview" || command == "races") return (command == "races" ? commandRaces : commandOverview)(args);
     if (command == "news") return commandNews(args);
     if (command == "plan") return commandPlan(args);
+    if (command == "import") return commandImport(args);
     return badArguments("unknown command " + command);
 }

@@ -46,8 +46,6 @@ shortname headingRace(std::string_view line, std::string_view marker, const shor
     return shortname(race);
 }
 
-namespace {
-
 // Header line: the own race is the text after "Report for" and one more character, trimmed,
 // inner blanks replaced by "_", cut to 20 characters and then before its first ",".
 shortname ownRaceOf(std::string_view header)
@@ -64,6 +62,8 @@ shortname ownRaceOf(std::string_view header)
     if (comma != std::string::npos) race.resize(comma);
     return shortname(race);
 }
+
+namespace {
 
 playerrecord readPlayerLine(std::string_view line, const PlayerLayout& layout)
 {
@@ -217,5 +217,9 @@ std::string gameNameOfReport(std::string_view reportText)
     }
     return {};
 }
+
+bool isReportHeaderLine(std::string_view line) { return reader::isHeaderLine(line); }
+
+std::string ownRaceInHeader(std::string_view headerLine) { return reader::ownRaceOf(headerLine).str(); }
 
 } // namespace orrery

@@ -27,6 +27,8 @@ bool isDashLine(std::string_view line);
 // The report's header line ("... Report for <race> ... Galaxy ... Turn ... Game ...", never the
 // mail's "Subject:" line).
 bool isHeaderLine(std::string_view line);
+// The own race the header line names (see reportheader.cpp for the rule).
+shortname ownRaceOf(std::string_view header);
 // The general end of a table: an empty line, a line that begins with a blank or with a character
 // of code 123 or more, or the end of the readable part.
 bool endsTable(const Lines& lines, std::size_t i);

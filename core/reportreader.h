@@ -65,4 +65,10 @@ void showTurnRead(Game& game, TurnRead&& read, int turnNumber);
 // otherwise fallback.
 std::int32_t detectGameType(const ReportText& report, std::int32_t fallback);
 
+// The report's own header line ("Galaxy Game Lyra Turn 3 Report for Alpha", or the older
+// "Report for Alpha, Galaxy game Lyra, Turn 3"), never the mail's "Subject:" line; and the own
+// race it names, as the reader reads it.
+bool isReportHeaderLine(std::string_view line);
+std::string ownRaceInHeader(std::string_view headerLine);
+
 } // namespace orrery

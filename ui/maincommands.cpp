@@ -46,6 +46,8 @@ const std::array<MainCommandEntry, mainCommandCount> commands = {{
     systemEntry(C::ChangeOptions, "menuItemOptions", "Change options...", true),
     {.command = C::LoadTextFile, .name = "menuItemLoadText", .caption = "Load text file...", .hint = nullptr,
      .menu = M::System, .laterStep = true},
+    {.command = C::ImportMailbox, .name = "menuItemImportMail", .caption = "Import reports from mailbox...",
+     .hint = nullptr, .menu = M::System, .laterStep = true},
     systemEntry(C::Exit, "menuItemExit", "Exit", true),
 
     {.command = C::PreviousReport, .name = "SpeedButtonminus", .caption = "Previous report", .hint = "previous report",

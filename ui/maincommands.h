@@ -69,6 +69,7 @@ enum class MainCommand : std::uint8_t {
     DeleteConfiguration,
     ChangeOptions,
     LoadTextFile,
+    ImportMailbox,
     Exit,
     // Help
     HelpIntroduction,

@@ -439,3 +439,33 @@ TEST(Cli, NewsPrintsTheBattleLinesOfTheWindow)
         EXPECT_EQ(r.out, expected);
     }
 }
+
+// import: the reports of a mailbox become a report set that opens; a cut mailbox and one without
+// reports write nothing and fail with one line.
+TEST(Cli, ImportWritesTheReportsOfAMailbox)
+{
+    ORRERY_REQUIRE_CORPUS();
+    TempDir dir;
+    std::string box;
+    for (int turn = 0; turn < 3; ++turn)
+        box += "From server@example.org Sun Dec  6 06:37:56 2026\nSubject: turn\n\n" +
+               readText(corpusDir() + "gng-game1/alpha/alpha" + std::to_string(turn) + ".txt") + "\n";
+    dir.write("game.mbox", box);
+    dir.write("cut.mbox", box.substr(0, box.size() - 300));
+    dir.write("none.mbox", "From a@b Sun Dec  6 06:37:56 2026\nSubject: hello\n\nno report here\n\n");
+
+    const ProgramRun r = cli({"import", dir.file("game.mbox"), dir.file("game")});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.out.find("3 written, 0 skipped, 0 refused"), std::string::npos) << r.out;
+    EXPECT_EQ(listFiles(dir.file("game")), (std::vector<std::string>{"alpha0.txt", "alpha1.txt", "alpha2.txt"}));
+    EXPECT_EQ(cli({"turn", dir.file("game/alpha2.txt")}).status, 0);
+
+    for (const auto& [mailbox, message] : {std::pair{"cut.mbox", "is cut off: mail 3"}, {"none.mbox", "no turn report found"}}) {
+        const ProgramRun bad = cli({"import", dir.file(mailbox), dir.file("bad")});
+        EXPECT_EQ(bad.status, 2);
+        EXPECT_NE(bad.err.find(message), std::string::npos) << bad.err;
+        EXPECT_EQ(std::count(bad.err.begin(), bad.err.end(), '\n'), 1);
+        EXPECT_TRUE(bad.out.empty());
+        EXPECT_FALSE(std::filesystem::exists(dir.file("bad")));
+    }
+}
