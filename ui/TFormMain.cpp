@@ -15,6 +15,7 @@
 #include "chartwindows.h"
 #include "configstore.h"
 #include "contextwindows.h"
+#include "helpkeys.h"
 #include "mapcanvas.h"
 #include "mapinteraction.h"
 #include "messages.h"
@@ -138,6 +139,7 @@ TFormMain::TFormMain(QSettings& settings, MessageBoxes* boxes, QWidget* parent)
     installNewsWindow(*this);
     installTransporterWindow(*this);
     installContextWindows(*this);
+    installHelpKey(*this);
     connect(Splitter, &QSplitter::splitterMoved, this, [this] {
         // A planet panel dragged away keeps one pixel, so it can be dragged back.
         const QList<int> sizes = Splitter->sizes();
