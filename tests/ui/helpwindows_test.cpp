@@ -14,7 +14,6 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QImage>
 #include <QLineEdit>
 #include <QMenu>
@@ -59,7 +58,7 @@ TEST(HelpWindow, NoDeadLinksOrPictures)
 {
     const QDir compiled(QStringLiteral(":/help"));
     const QStringList pages = compiled.entryList({QStringLiteral("*.html")});
-    const QDir source(QFileInfo(QStringLiteral(__FILE__)).absolutePath() + QStringLiteral("/../../ui/help"));
+    const QDir source(QStringLiteral(ORRERY_HELP_SOURCE));
     ASSERT_TRUE(source.exists());
     EXPECT_EQ(pages, source.entryList({QStringLiteral("*.html")}));
     EXPECT_EQ(compiled.entryList({QStringLiteral("*.png")}), source.entryList({QStringLiteral("*.png")}));
