@@ -10,4 +10,4 @@ $SUDO apt-get install -y --no-install-recommends \
   clang libclang-rt-14-dev \
   qt6-base-dev qt6-base-dev-tools libgl-dev \
   libgtest-dev libgmock-dev googletest libbenchmark-dev \
-  fonts-dejavu-core
+  fonts-dejavu-core desktop-file-utils appstream

@@ -22,7 +22,8 @@ struct Topic {
     const char* title;
 };
 
-// Contents order.
+// Contents order: how to start, the main window, then one page per window (what F1 opens there),
+// then configurations and the rest. The pages of the windows open by keyword only.
 const Topic topics[] = {
     {HelpTopic::Introduction, "introduction", "Introduction"},
     {HelpTopic::MainDisplay, "maindisplay", "The main display"},
@@ -30,6 +31,22 @@ const Topic topics[] = {
     {HelpTopic::Menus, "menus", "Menus"},
     {HelpTopic::Tools, "tools", "Tools"},
     {HelpTopic::Information, "information", "Information formulars"},
+    {HelpTopic::None, "moveeditor", "Move Editor"},
+    {HelpTopic::None, "commands", "Command windows"},
+    {HelpTopic::None, "areatools", "Scan area, send, intercept"},
+    {HelpTopic::None, "transporter", "Develop planets"},
+    {HelpTopic::None, "shipdesign", "Ship design"},
+    {HelpTopic::None, "planetview", "Planet View"},
+    {HelpTopic::None, "battle", "Battle Simulator"},
+    {HelpTopic::None, "battleresult", "Battle result"},
+    {HelpTopic::None, "news", "News"},
+    {HelpTopic::None, "turnoverview", "Turn overview"},
+    {HelpTopic::None, "races", "Show Races"},
+    {HelpTopic::None, "yourplanets", "Show Planets"},
+    {HelpTopic::None, "chart", "Chart"},
+    {HelpTopic::None, "find", "Find Planet and Find Race"},
+    {HelpTopic::None, "textfiles", "Text viewer and editor"},
+    {HelpTopic::None, "options", "Options"},
     {HelpTopic::Configurations, "configurations", "Configurations"},
     {HelpTopic::NewConfiguration, "newconfiguration", "After creating a configuration"},
     {HelpTopic::Tips, "tips", "Tips"},
@@ -55,6 +72,7 @@ TFormHelp::TFormHelp(QWidget* parent) : QDialog(parent)
         auto* item = new QListWidgetItem(QString::fromLatin1(t.title), ListBoxTopics);
         item->setData(Qt::UserRole, QString::fromLatin1(t.keyword));
     }
+    ListBoxTopics->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     TextBrowserHelp = new QTextBrowser(this);
     TextBrowserHelp->setObjectName(QStringLiteral("TextBrowserHelp"));
     TextBrowserHelp->setOpenExternalLinks(true);
@@ -66,7 +84,9 @@ TFormHelp::TFormHelp(QWidget* parent) : QDialog(parent)
     splitter->addWidget(ListBoxTopics);
     splitter->addWidget(TextBrowserHelp);
     splitter->setStretchFactor(1, 1);
-    splitter->setSizes({170, 530});
+    // The contents list as wide as its longest title.
+    const int listWidth = ListBoxTopics->sizeHintForColumn(0) + 2 * ListBoxTopics->frameWidth() + 8;
+    splitter->setSizes({listWidth, 620});
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(ButtonBack);
     buttons->addStretch(1);
@@ -74,7 +94,7 @@ TFormHelp::TFormHelp(QWidget* parent) : QDialog(parent)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(splitter, 1);
     layout->addLayout(buttons);
-    resize(720, 540);
+    resize(listWidth + 640, 580);
 
     connect(ListBoxTopics, &QListWidget::itemClicked, this,
             [this](QListWidgetItem* item) { showPage(item->data(Qt::UserRole).toString()); });
@@ -115,7 +135,7 @@ bool TFormHelp::showTopic(const QString& keyword)
 void TFormHelp::showTopic(HelpTopic topic)
 {
     for (const Topic& t : topics) {
-        if (t.topic == topic) {
+        if (topic != HelpTopic::None && t.topic == topic) {
             showTopic(QString::fromLatin1(t.keyword));
             return;
         }

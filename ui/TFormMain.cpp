@@ -16,6 +16,7 @@
 #include "configstore.h"
 #include "contextwindows.h"
 #include "firstrunwindows.h"
+#include "helpkeys.h"
 #include "importwindow.h"
 #include "mapcanvas.h"
 #include "mapinteraction.h"
@@ -145,6 +146,7 @@ TFormMain::TFormMain(QSettings& settings, MessageBoxes* boxes, QWidget* parent)
     installNewTurnWatcher(*this);
     installFirstRunWindows(*this);
     installImportWindow(*this);
+    installHelpKey(*this);
     connect(Splitter, &QSplitter::splitterMoved, this, [this] {
         // A planet panel dragged away keeps one pixel, so it can be dragged back.
         const QList<int> sizes = Splitter->sizes();
