@@ -47,6 +47,7 @@ const Topic topics[] = {
     {HelpTopic::None, "find", "Find Planet and Find Race"},
     {HelpTopic::None, "textfiles", "Text viewer and editor"},
     {HelpTopic::None, "options", "Options"},
+    {HelpTopic::None, "import", "Import reports from mailbox"},
     {HelpTopic::Configurations, "configurations", "Configurations"},
     {HelpTopic::NewConfiguration, "newconfiguration", "After creating a configuration"},
     {HelpTopic::Tips, "tips", "Tips"},

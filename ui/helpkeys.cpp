@@ -48,6 +48,7 @@ const WindowPage windowPages[] = {
     {"TFormNoConfiguration", "configurations"},
     {"TFormGameInfo", "configurations"},
     {"TFormOptions", "options"},
+    {"TFormImportMail", "import"},
     {"TAboutBox", "author"},
     {"TFormDebug", "tips"},
     {"TFormHelp", "introduction"},
