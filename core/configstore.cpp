@@ -17,7 +17,7 @@ const QString root = QStringLiteral("Configurations");
 const std::string keyPath = "HKEY_CURRENT_USER\\Software\\Orrery\\Configurations\\";
 constexpr int versionNumber = 200;
 
-QString path(const std::string& name) { return QString::fromLocal8Bit(name.c_str()); }
+QString path(const std::string& name) { return QString::fromLocal8Bit(name.data(), static_cast<qsizetype>(name.size())); }
 QString latin1(const std::string& text) { return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())); }
 std::string fromLatin1(const QString& text) { return text.toLatin1().toStdString(); }
 std::string fromPath(const QString& text) { return text.toLocal8Bit().toStdString(); }
@@ -115,7 +115,8 @@ const char* const TORRegistry::nameNotAllowed = "The name of a configuration can
 
 bool TORRegistry::isAllowedName(const std::string& name)
 {
-    return !name.empty() && name.find('/') == std::string::npos && name.find('\\') == std::string::npos;
+    // A zero byte would end the key early: the values would land beside the configurations.
+    return !name.empty() && name.find_first_of(std::string_view("/\\\0", 3)) == std::string::npos;
 }
 
 bool TORRegistry::saveConfiguration(const std::string& name, const Configuration& values)
