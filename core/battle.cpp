@@ -12,8 +12,6 @@ namespace orrery {
 
 namespace {
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
-
 // How many shots an armed ship fires per round: the whole part of its attacks.
 std::int64_t shotsOf(const BattleGroup& ship)
 {

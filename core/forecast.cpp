@@ -6,8 +6,6 @@ namespace orrery {
 
 namespace {
 
-bool known(double value) { return value != unknownvalue; }
-
 // Ship mass that production builds at a planet of these resources; unknown for the resources
 // -0.1, which only a typed value can give and where the formula would divide by 0.
 double shipMass(double production, double resources)

@@ -15,6 +15,8 @@ namespace orrery {
 
 // A number the report did not give.
 constexpr double unknownvalue = -1.0;
+// Whether a value of a record is known (not unknownvalue).
+constexpr bool known(double value) { return value != unknownvalue; }
 // An unknown map coordinate, and the x of an empty map selection.
 constexpr double unknownposition = -99999.0;
 

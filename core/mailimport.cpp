@@ -3,6 +3,7 @@
 #include "fileio.h"
 #include "reportreader.h"
 #include "reporttext.h"
+#include "textrules.h"
 
 #include <algorithm>
 #include <cmath>
@@ -39,8 +40,6 @@ std::string_view trimmedView(std::string_view s)
     while (!s.empty() && static_cast<unsigned char>(s.back()) <= ' ') s.remove_suffix(1);
     return s;
 }
-
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
 // Calls line(text) for every line of text (without its LF); the last line may lack its LF.
 template <class Line>

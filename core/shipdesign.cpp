@@ -31,8 +31,6 @@ DesignRow row(const DesignParts& p, const DesignTech& t, bool harmless, double s
     return r;
 }
 
-bool known(double value) { return value != unknownvalue; }
-
 } // namespace
 
 ShipDesign computeDesign(const DesignParts& p, const DesignTech& t)

@@ -76,8 +76,6 @@ bool isBlankLine(std::string_view line)
 
 namespace {
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
-
 // Length of the longest prefix of text that is a number: optional sign, digits with an optional
 // fraction (at least one digit in all), optional exponent. 0 when the text does not start with one.
 std::size_t numberPrefix(std::string_view text)

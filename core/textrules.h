@@ -14,6 +14,7 @@ namespace orrery {
 // Field separators: every code below 33 (blank, tab, control characters) and 160, the
 // non-breaking space. A quote is an ordinary character.
 constexpr bool isSeparator(unsigned char c) { return c < 33 || c == 160; }
+constexpr bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
 // The fields (words) of one line: maximal runs of non-separator characters, numbered from 1.
 // Asking for a field beyond the last gives an empty text.

@@ -11,8 +11,6 @@ namespace orrery {
 
 namespace {
 
-bool known(double value) { return value != unknownvalue; }
-
 std::string valueText(const char* prefix, double value)
 {
     return known(value) ? prefix + formatFixed(value, 4, 2) : std::string();

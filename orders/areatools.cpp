@@ -17,7 +17,7 @@ namespace {
 constexpr int sendGroupCommand = 26;
 constexpr int interceptGroupCommand = 16;
 
-bool readNumber(std::string_view text, double& value)
+bool readAreaNumber(std::string_view text, double& value)
 {
     const std::string t(trimmed(text));
     if (t.empty() || t == "-" || t == "." || t == "-.") return false;
@@ -68,7 +68,7 @@ Result<std::string> scanArea(MoveEditor& editor, const Game& game, AreaShape sha
         if (trimmed(std::string_view(fields[static_cast<std::size_t>(i)])).empty()) return Failure(std::string(msgSpecifyArea));
     std::array<double, 4> area{};
     for (int i = 0; i < used; ++i)
-        if (!readNumber(fields[static_cast<std::size_t>(i)], area[static_cast<std::size_t>(i)]))
+        if (!readAreaNumber(fields[static_cast<std::size_t>(i)], area[static_cast<std::size_t>(i)]))
             return Failure(std::string(msgEnterNumber), {}, i + 1);
     const std::string word{Fields(groupChoice)[1]};
     const grouprecord* group = isWholeNumber(word) ? findOwnGroup(game, word) : nullptr;

@@ -4,6 +4,7 @@
 #include "TFormNoConfiguration.h"
 #include "fileio.h"
 #include "galaxygen.h"
+#include "messages.h"
 #include "reportpath.h"
 
 #include <QAction>
@@ -22,9 +23,6 @@ namespace {
 
 // The store's key of the recently opened games (outside the configurations).
 const QString recentGamesKey = QStringLiteral("RecentGames/Games");
-
-std::string localPath(const QString& path) { return path.toLocal8Bit().toStdString(); }
-QString fromLocalPath(const std::string& path) { return QString::fromLocal8Bit(path.c_str()); }
 
 // The local report file a drag carries: only a single local file opens a game.
 QString droppedReport(const QMimeData* mime)

@@ -18,9 +18,6 @@ namespace orrery {
 
 namespace {
 
-std::string localPath(const QString& path) { return path.toLocal8Bit().toStdString(); }
-QString shownPath(const std::string& path) { return QString::fromLocal8Bit(path.data(), static_cast<qsizetype>(path.size())); }
-
 } // namespace
 
 TFormImportMail::TFormImportMail(MessageBoxes& boxes, std::function<bool(const QString&)> open, QWidget* parent)
@@ -87,7 +84,7 @@ bool TFormImportMail::ButtonImportClick()
     }
     Result<mail::MailboxScan> scan = mail::scanMailbox(localPath(mailbox));
     if (!scan) {
-        boxes_.error(this, shownPath(scan.error().text()));
+        boxes_.error(this, fromLocalPath(scan.error().text()));
         return false;
     }
     if (scan->reports.empty() && scan->truncated.empty()) {
@@ -95,7 +92,7 @@ bool TFormImportMail::ButtonImportClick()
         return false;
     }
     if (!scan->truncated.empty()) {
-        const QString cut = QStringLiteral("%1 is cut off: %2.").arg(mailbox, shownPath(scan->truncated.front()));
+        const QString cut = QStringLiteral("%1 is cut off: %2.").arg(mailbox, fromLocalPath(scan->truncated.front()));
         if (scan->reports.empty()) {
             boxes_.error(this, cut);
             return false;
@@ -106,22 +103,22 @@ bool TFormImportMail::ButtonImportClick()
     const mail::ImportPlan plan = mail::planImport(scan->reports);
     const mail::ImportSummary done = mail::importReports(plan, localPath(folder));
     QStringList lines;
-    for (const mail::ImportLine& line : done.lines) lines << shownPath(mail::describe(line));
-    lines << shownPath(mail::summaryLine(done, plan));
+    for (const mail::ImportLine& line : done.lines) lines << fromLocalPath(mail::describe(line));
+    lines << fromLocalPath(mail::summaryLine(done, plan));
     MemoResult->setPlainText(lines.join(QLatin1Char('\n')));
     for (const mail::ImportLine& line : done.lines)
         if (line.outcome == mail::Outcome::Failed) {
-            boxes_.error(this, shownPath(line.message));
+            boxes_.error(this, fromLocalPath(line.message));
             break;
         }
     if (!plan.folders.empty()) {
         QStringList folders;
-        for (const std::string& f : plan.folders) folders << shownPath(f);
+        for (const std::string& f : plan.folders) folders << fromLocalPath(f);
         boxes_.information(this, QStringLiteral("The mailbox holds the reports of several games or races. They were "
                                                 "written to one folder each in %1: %2")
                                      .arg(folder, folders.join(QStringLiteral(", "))));
     } else if (done.firstTurn == 0) {
-        open_(shownPath(done.firstReport));
+        open_(fromLocalPath(done.firstReport));
     } else if (done.firstTurn > 0) {
         boxes_.information(this, QStringLiteral("The report of turn 0 is not among the reports; the game opens once "
                                                 "it is in %1.").arg(folder));

@@ -42,5 +42,8 @@ private:
 // Game texts are Latin-1 bytes.
 inline QString fromGame(std::string_view text) { return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())); }
 inline std::string toGame(const QString& text) { return text.toLatin1().toStdString(); }
+// A file name as the core library takes it: in the local 8-bit encoding of file names.
+inline std::string localPath(const QString& path) { return path.toLocal8Bit().toStdString(); }
+inline QString fromLocalPath(std::string_view path) { return QString::fromLocal8Bit(path.data(), static_cast<qsizetype>(path.size())); }
 
 } // namespace orrery

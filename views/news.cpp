@@ -12,8 +12,6 @@ namespace orrery {
 
 namespace {
 
-bool known(double value) { return value != unknownvalue; }
-
 std::string valueText(double value) { return known(value) ? formatFixed(value, 4, 2) : std::string(); }
 
 // A bombing's value, or the planet's where the bombing line did not give it.

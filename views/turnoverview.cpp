@@ -54,8 +54,6 @@ std::map<std::pair<double, double>, const planetrecord*> planetsByPosition(const
     return at;
 }
 
-bool known(double value) { return value != unknownvalue; }
-
 // The lines about one race that has a previous entry: planets lost and gained, production and
 // the three fighting technologies (cargo technology is not compared).
 void compareRace(const playerrecord& now, const playerrecord& before, std::array<SortedLines, 7>& lists)

@@ -137,7 +137,7 @@ TEST(ConfigStore, ListDeleteAndNamesThatWouldNestKeys)
     Configuration c;
     EXPECT_EQ(s.registry.loadConfiguration("", c), TORRegistry::LoadResult::Loaded);
 
-    for (const std::string bad : {std::string("a/b"), std::string("back\\slash"), std::string("zero\0byte", 9)}) {
+    for (const std::string& bad : {std::string("a/b"), std::string("back\\slash"), std::string("zero\0byte", 9)}) {
         s.messages.clear();
         EXPECT_FALSE(s.registry.saveConfiguration(bad, sample()));
         ASSERT_EQ(s.messages.size(), 1u);
