@@ -18,6 +18,9 @@ ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 LSAN_OPTIONS=suppressions="$PWD/scr
   UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
   ctest --test-dir build/asan --output-on-failure -j "$jobs"
 
+echo "== the demo (its unity build and the picture of the demo game)"
+bash scripts/demo.sh > /dev/null
+
 echo "== fuzzing"
 bash scripts/fuzz.sh
 echo "== all tests passed"
